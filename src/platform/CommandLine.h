@@ -1,0 +1,13 @@
+#pragma once
+#include <string>
+#include <vector>
+
+namespace platform {
+
+// Splits a command line into words by the rules Windows programs use for their argv:
+// blanks and tabs separate words, double quotes group (and are removed), `\"` is a
+// literal quote, 2n backslashes before a quote give n backslashes, `""` inside quotes is
+// a literal quote. Nothing is expanded: `$(...)`, `;` and `|` are plain characters.
+std::vector<std::string> splitWindowsCommandLine(const std::string& commandLine);
+
+}  // namespace platform

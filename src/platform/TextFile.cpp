@@ -1,0 +1,70 @@
+#include "platform/TextFile.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+
+#include "platform/CodePage.h"
+#include "platform/Paths.h"
+
+namespace platform {
+
+std::optional<std::string> readFileBytes(const std::string& path) {
+    std::ifstream in(fromUtf8Path(path), std::ios::binary);
+    if (!in) return std::nullopt;
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) return std::nullopt;
+    return bytes;
+}
+
+std::optional<std::vector<std::string>> readTextLines(const std::string& path) {
+    std::optional<std::string> bytes = readFileBytes(path);
+    if (!bytes) return std::nullopt;
+    std::string text = fromCodePage(*bytes);
+    std::vector<std::string> lines;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        size_t lineEnd = end > start && text[end - 1] == '\r' ? end - 1 : end;
+        lines.push_back(text.substr(start, lineEnd - start));
+        start = end + 1;
+    }
+    return lines;
+}
+
+bool writeFileAtomically(const std::string& path, const std::string& bytes) {
+    namespace fs = std::filesystem;
+    fs::path target = fromUtf8Path(path);
+    fs::path temporary = target;
+    temporary += ".tmp" + std::to_string(std::random_device{}());
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        if (!out) return false;
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.flush();
+        if (!out) {
+            out.close();
+            std::error_code ignored;
+            fs::remove(temporary, ignored);
+            return false;
+        }
+    }
+    std::error_code ec;
+    fs::rename(temporary, target, ec);
+    if (ec) {
+        fs::remove(temporary, ec);
+        return false;
+    }
+    return true;
+}
+
+bool writeTextLines(const std::string& path, const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\r\n";
+    return writeFileAtomically(path, toCodePage(text));
+}
+
+}  // namespace platform

@@ -1,0 +1,24 @@
+#pragma once
+#include <optional>
+#include <string>
+#include <vector>
+
+// Whole text files in the system code page with CR LF line ends.
+namespace platform {
+
+// The lines of a file, decoded to UTF-8, without their CR LF (a lone LF also ends a line).
+// nullopt when the file cannot be opened or read.
+std::optional<std::vector<std::string>> readTextLines(const std::string& path);
+
+// Writes every line followed by CR LF, encoded in the code page. The text goes to a
+// temporary file in the same folder first and is renamed over `path`, so a failure
+// never leaves a half-written file. Returns false on any failure.
+bool writeTextLines(const std::string& path, const std::vector<std::string>& lines);
+
+// Writes raw bytes the same way (temporary file, then rename).
+bool writeFileAtomically(const std::string& path, const std::string& bytes);
+
+// The whole file as bytes; nullopt when it cannot be read.
+std::optional<std::string> readFileBytes(const std::string& path);
+
+}  // namespace platform

@@ -1,0 +1,81 @@
+#include "platform/curl/CurlHttpClient.h"
+
+#include <curl/curl.h>
+
+#include <algorithm>
+#include <memory>
+
+namespace platform {
+namespace {
+
+size_t appendBody(char* data, size_t size, size_t count, void* target) {
+    static_cast<std::string*>(target)->append(data, size * count);
+    return size * count;
+}
+
+HttpResponse perform(const std::string& url, const HttpTimeouts& timeouts,
+                     const std::string* postBody) {
+    HttpResponse response;
+    std::unique_ptr<CURL, decltype(&curl_easy_cleanup)> curl(curl_easy_init(), curl_easy_cleanup);
+    if (!curl) {
+        response.error = "curl_easy_init failed";
+        return response;
+    }
+    CURL* h = curl.get();
+    char errorBuffer[CURL_ERROR_SIZE] = {};
+    curl_easy_setopt(h, CURLOPT_URL, url.c_str());
+    curl_easy_setopt(h, CURLOPT_ERRORBUFFER, errorBuffer);
+    curl_easy_setopt(h, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, appendBody);
+    curl_easy_setopt(h, CURLOPT_WRITEDATA, &response.body);
+    curl_easy_setopt(h, CURLOPT_FORBID_REUSE, 1L);
+    curl_easy_setopt(h, CURLOPT_FRESH_CONNECT, 1L);
+    // Resolve and connect share curl's connect time-out; the whole exchange is bounded by
+    // the sum of the four, and a stalled transfer by the receive time-out.
+    auto connectMs = std::max(timeouts.resolve, timeouts.connect).count();
+    auto totalMs = (timeouts.resolve + timeouts.connect + timeouts.send + timeouts.receive).count();
+    curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(connectMs));
+    curl_easy_setopt(h, CURLOPT_TIMEOUT_MS, static_cast<long>(totalMs));
+    curl_easy_setopt(h, CURLOPT_LOW_SPEED_LIMIT, 1L);
+    curl_easy_setopt(h, CURLOPT_LOW_SPEED_TIME,
+                     static_cast<long>(std::max<long long>(1, timeouts.receive.count() / 1000)));
+    curl_slist* headers = nullptr;
+    if (postBody) {
+        headers = curl_slist_append(headers, "CONTENT-TYPE: application/json");
+        headers = curl_slist_append(headers, "Expect:");
+        curl_easy_setopt(h, CURLOPT_HTTPHEADER, headers);
+        curl_easy_setopt(h, CURLOPT_POST, 1L);
+        curl_easy_setopt(h, CURLOPT_POSTFIELDS, postBody->data());
+        curl_easy_setopt(h, CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(postBody->size()));
+    }
+    CURLcode rc = curl_easy_perform(h);
+    curl_slist_free_all(headers);
+    if (rc != CURLE_OK) {
+        response.error = errorBuffer[0] ? errorBuffer : curl_easy_strerror(rc);
+        response.body.clear();
+        return response;
+    }
+    curl_easy_getinfo(h, CURLINFO_RESPONSE_CODE, &response.status);
+    response.completed = true;
+    return response;
+}
+
+}  // namespace
+
+CurlHttpClient::CurlHttpClient() {
+    curl_global_init(CURL_GLOBAL_DEFAULT);
+}
+CurlHttpClient::~CurlHttpClient() {
+    curl_global_cleanup();
+}
+
+HttpResponse CurlHttpClient::get(const std::string& url, const HttpTimeouts& timeouts) {
+    return perform(url, timeouts, nullptr);
+}
+
+HttpResponse CurlHttpClient::postJson(const std::string& url, const std::string& body,
+                                      const HttpTimeouts& timeouts) {
+    return perform(url, timeouts, &body);
+}
+
+}  // namespace platform

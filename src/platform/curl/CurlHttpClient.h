@@ -1,0 +1,16 @@
+#pragma once
+#include "platform/HttpClient.h"
+
+namespace platform {
+
+// HttpClient over libcurl's easy interface.
+class CurlHttpClient final : public HttpClient {
+  public:
+    CurlHttpClient();
+    ~CurlHttpClient() override;
+    HttpResponse get(const std::string& url, const HttpTimeouts& timeouts) override;
+    HttpResponse postJson(const std::string& url, const std::string& body,
+                          const HttpTimeouts& timeouts) override;
+};
+
+}  // namespace platform

@@ -1,0 +1,44 @@
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <thread>
+#include <vector>
+
+#include "platform/CommandLine.h"
+#include "platform/ProcessStarter.h"
+
+extern char** environ;
+
+namespace platform {
+
+std::string SystemProcessStarter::start(const std::string& commandLine, WindowStyle,
+                                        const std::string& workingFolder) {
+    std::vector<std::string> words = splitWindowsCommandLine(commandLine);
+    if (words.empty()) return "命令行为空";
+    std::vector<char*> argv;
+    for (std::string& word : words)
+        argv.push_back(word.data());
+    argv.push_back(nullptr);
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    if (!workingFolder.empty())
+        posix_spawn_file_actions_addchdir_np(&actions, workingFolder.c_str());
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    // A session of its own: the child outlives the launcher and its terminal.
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSID);
+
+    pid_t pid = 0;
+    int rc = posix_spawnp(&pid, argv[0], &actions, &attributes, argv.data(), environ);
+    posix_spawnattr_destroy(&attributes);
+    posix_spawn_file_actions_destroy(&actions);
+    if (rc != 0) return words[0] + ": " + std::strerror(rc);
+    // Reap the child whenever it ends so it never lingers as a zombie; nobody waits on it.
+    std::thread([pid] { waitpid(pid, nullptr, 0); }).detach();
+    return {};
+}
+
+}  // namespace platform

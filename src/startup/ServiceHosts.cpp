@@ -1,0 +1,39 @@
+#include "startup/ServiceHosts.h"
+
+#include <map>
+
+#include "platform/TextFile.h"
+
+namespace {
+
+std::string trimmed(const std::string& text) {
+    size_t first = text.find_first_not_of(" \t");
+    if (first == std::string::npos) return {};
+    size_t last = text.find_last_not_of(" \t");
+    return text.substr(first, last - first + 1);
+}
+
+}  // namespace
+
+ServiceHosts loadServiceHosts(const std::string& path) {
+    ServiceHosts hosts;
+    const std::map<std::string, std::string ServiceHosts::*> fields = {
+        {"mirror", &ServiceHosts::mirror},
+        {"official", &ServiceHosts::official},
+        {"files", &ServiceHosts::files},
+        {"update", &ServiceHosts::update},
+        {"auth", &ServiceHosts::auth}};
+    auto lines = platform::readTextLines(path);
+    if (!lines) return hosts;
+    for (const std::string& line : *lines) {
+        size_t equals = line.find('=');
+        if (equals == std::string::npos) continue;
+        auto field = fields.find(trimmed(line.substr(0, equals)));
+        if (field == fields.end()) continue;
+        std::string value = trimmed(line.substr(equals + 1));
+        while (!value.empty() && value.back() == '/')
+            value.pop_back();
+        if (!value.empty()) hosts.*(field->second) = value;
+    }
+    return hosts;
+}

@@ -1,0 +1,47 @@
+#include <gtest/gtest.h>
+
+#include "TempFolder.h"
+#include "platform/FileList.h"
+#include "platform/TextFile.h"
+
+using testing_support::TempFolder;
+
+TEST(FileList, OrdinaryVisibleFilesAndFoldersOnly) {
+    TempFolder folder("列表 测试");
+    folder.write("b.JPG", "x");
+    folder.write("a.bmp", "x");
+    folder.write("c.txt", "x");
+    folder.write(".hidden.jpg", "x");
+    folder.makeFolder("版本 1");
+    folder.makeFolder(".git");
+    folder.makeFolder("d.jpg");
+    EXPECT_EQ(platform::listFiles(folder.path(), {".jpg", ".bmp"}),
+              (std::vector<std::string>{"a.bmp", "b.JPG"}));
+    EXPECT_EQ(platform::listFiles(folder.path()).size(), 3u);
+    auto folders = platform::listSubFolders(folder.path());
+    std::sort(folders.begin(), folders.end());
+    EXPECT_EQ(folders, (std::vector<std::string>{"d.jpg", "版本 1"}));
+    EXPECT_TRUE(platform::listFiles(folder.path() + "/missing").empty());
+}
+
+TEST(TextFile, WritesCodePageWithCrLfAndReadsBack) {
+    TempFolder folder;
+    std::string path = folder.file("文本.ini");
+    ASSERT_TRUE(platform::writeTextLines(path, {"中", "", "x"}));
+    EXPECT_EQ(testing_support::readAll(path), "\xD6\xD0\r\n\r\nx\r\n");
+    EXPECT_EQ(*platform::readTextLines(path), (std::vector<std::string>{"中", "", "x"}));
+    folder.write("lf.txt", "a\nb");
+    EXPECT_EQ(*platform::readTextLines(folder.file("lf.txt")),
+              (std::vector<std::string>{"a", "b"}));
+    EXPECT_FALSE(platform::readTextLines(folder.file("missing.txt")).has_value());
+}
+
+TEST(TextFile, FailedWriteLeavesTheOldFileWhole) {
+    TempFolder folder;
+    std::string path = folder.write("keep.txt", "old content");
+    EXPECT_FALSE(platform::writeTextLines(folder.path() + "/no/such/folder/x.txt", {"a"}));
+    folder.makeFolder("target-is-folder");
+    EXPECT_FALSE(platform::writeTextLines(folder.path() + "/target-is-folder", {"a"}));
+    EXPECT_EQ(testing_support::readAll(path), "old content");
+    EXPECT_EQ(platform::listFiles(folder.path()), (std::vector<std::string>{"keep.txt"}));
+}

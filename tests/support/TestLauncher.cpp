@@ -1,0 +1,14 @@
+#include "TestLauncher.h"
+
+namespace testing_support {
+
+TestLauncher::TestLauncher(const std::string& nameHint, platform::PathStyle style)
+    : folder(nameHint),
+      context(folder.path(),
+              Seams{dialogs, processes, http, random, clock,
+                    [this](int milliseconds) { waits.push_back(milliseconds); }, [] {}},
+              style) {
+    context.hooks.endProcess = [this] { ended = true; };
+}
+
+}  // namespace testing_support
