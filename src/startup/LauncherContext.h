@@ -31,8 +31,10 @@ struct Seams {
 struct LauncherHooks {
     std::function<void()> checkUpdate = [] {};
     std::function<void(const std::string& nativeFolder)> checkNative = [](const std::string&) {};
-    // Downloads the missing libraries of a version; returns when they are in place.
-    std::function<void(const std::string& versionId)> checkLibraries = [](const std::string&) {};
+    // Downloads the missing libraries of a version (folder without trailing separator, id);
+    // returns when the market window has finished or at once when nothing is missing.
+    std::function<void(const std::string& versionFolder, const std::string& versionId)>
+        checkLibraries = [](const std::string&, const std::string&) {};
     // Ends the process at once (the real one quits the event loop and exits).
     std::function<void()> endProcess = [] {};
 };
