@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iterator>
 #include <random>
+#include <stdexcept>
 
 #include "platform/CodePage.h"
 #include "platform/Paths.h"
@@ -13,9 +14,15 @@ namespace platform {
 std::optional<std::string> readFileBytes(const std::string& path) {
     std::ifstream in(fromUtf8Path(path), std::ios::binary);
     if (!in) return std::nullopt;
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return std::nullopt;
-    return bytes;
+    // A folder opens like a file but fails on the first read, by throwing from the
+    // stream buffer (EISDIR); any read error means the file cannot be read.
+    try {
+        std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        if (in.bad()) return std::nullopt;
+        return bytes;
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
 }
 
 std::optional<std::vector<std::string>> readTextLines(const std::string& path) {

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -35,6 +36,13 @@ struct LauncherHooks {
     // returns when the market window has finished or at once when nothing is missing.
     std::function<void(const std::string& versionFolder, const std::string& versionId)>
         checkLibraries = [](const std::string&, const std::string&) {};
+    // Sets the main window's background colour (0xRRGGBB); creates the main window first
+    // (running its load sequence) when it does not exist yet.
+    std::function<void(uint32_t colour)> applyTheme = [](uint32_t) {};
+    // Shows the market window, modally (its button) or not (the launch).
+    std::function<void(bool modal)> showMarket = [](bool) {};
+    // Opens the server window, not modally.
+    std::function<void()> showServers = [] {};
     // Ends the process at once (the real one quits the event loop and exits).
     std::function<void()> endProcess = [] {};
 };

@@ -32,13 +32,16 @@ bool isOperatingSystem64Bit() {
 std::optional<std::string> readRegistryValue(RegistryRoot root, const std::string& subKey,
                                              const std::string& valueName, size_t capacity) {
     HKEY key = nullptr;
-    HKEY rootKey = reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(static_cast<uint32_t>(root)));
-    if (RegOpenKeyExA(rootKey, subKey.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) {
+    // Predefined keys are sign-extended 32-bit values ((HKEY)(ULONG_PTR)(LONG)0x80000002).
+    HKEY rootKey = reinterpret_cast<HKEY>(
+        static_cast<LONG_PTR>(static_cast<LONG>(static_cast<uint32_t>(root))));
+    // The ANSI interface takes names in the code page; read access only, never creating.
+    if (RegOpenKeyExA(rootKey, toCodePage(subKey).c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) {
         return std::nullopt;
     }
     std::string data(capacity, ' ');
     DWORD size = static_cast<DWORD>(capacity);
-    LONG rc = RegQueryValueExA(key, valueName.c_str(), nullptr, nullptr,
+    LONG rc = RegQueryValueExA(key, toCodePage(valueName).c_str(), nullptr, nullptr,
                                reinterpret_cast<BYTE*>(data.data()), &size);
     RegCloseKey(key);
     if (rc != ERROR_SUCCESS) return std::nullopt;

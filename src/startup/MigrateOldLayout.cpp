@@ -1,0 +1,139 @@
+#include "startup/MigrateOldLayout.h"
+
+#include <filesystem>
+
+#include "platform/TextFile.h"
+
+namespace {
+
+using platform::DialogAnswer;
+using platform::MessageButtons;
+using platform::MessageIcon;
+
+// Single quotes for sh: nothing inside is expanded; a quote becomes '\''.
+std::string shellQuoted(const std::string& text) {
+    std::string quoted = "'";
+    for (char c : text) {
+        if (c == '\'')
+            quoted += "'\\''";
+        else
+            quoted += c;
+    }
+    return quoted + "'";
+}
+
+// One argument quoted so that the Windows command-line rules give it back unchanged.
+std::string commandLineQuoted(const std::string& text) {
+    std::string quoted = "\"";
+    size_t backslashes = 0;
+    for (char c : text) {
+        if (c == '\\') {
+            ++backslashes;
+            continue;
+        }
+        quoted.append(c == '"' ? backslashes * 2 + 1 : backslashes, '\\');
+        backslashes = 0;
+        quoted += c;
+    }
+    quoted.append(backslashes * 2, '\\');
+    return quoted + "\"";
+}
+
+std::vector<std::string> batchLines(const std::string& launcher, const std::string& name) {
+    std::string bin = launcher + "\\.minecraft\\bin";
+    std::string target = launcher + "\\.minecraft\\versions\\" + name + "\\";
+    return {
+        "cmd.exe /c xcopy \"" + bin + "\" \"" + target + "\"  /f /s /q",
+        // xcopy leaves errorlevel 0 only when everything was copied.
+        "if not errorlevel 1 cmd.exe /c rd \"" + bin + "\" /s/q",
+        "del %0",
+    };
+}
+
+std::vector<std::string> shellLines(const std::string& launcher, const std::string& name) {
+    std::string bin = launcher + "/.minecraft/bin";
+    std::string target = launcher + "/.minecraft/versions/" + name;
+    return {
+        "#!/bin/sh",
+        "if mkdir -p " + shellQuoted(target) + " && cp -R " + shellQuoted(bin + "/.") + " " +
+            shellQuoted(target + "/") + "; then rm -rf " + shellQuoted(bin) + "; fi",
+        "rm -f -- \"$0\"",
+    };
+}
+
+bool writeScript(const std::string& path, const std::vector<std::string>& lines,
+                 platform::PathStyle style) {
+    if (style == platform::PathStyle::windows()) return platform::writeTextLines(path, lines);
+    // The shell reads file names as the file system's UTF-8 bytes, so the script stays UTF-8.
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\n";
+    return platform::writeFileAtomically(path, text);
+}
+
+bool fileExists(const std::string& path) {
+    std::error_code ec;
+    return std::filesystem::is_regular_file(platform::fromUtf8Path(path), ec);
+}
+
+}  // namespace
+
+std::string versionNameProblem(const std::string& name) {
+    if (name.empty()) return "没有输入版本名。";
+    bool bad = name == "." || name.find("..") != std::string::npos;
+    for (unsigned char c : name) {
+        if (c < 0x20 || std::string_view("/\\<>:\"|?*%").find(char(c)) != std::string_view::npos)
+            bad = true;
+    }
+    if (!bad) return {};
+    return "版本名“" + name +
+           "”不能使用：版本名中不能有路径分隔符（/ 或 \\）、“..”或字符 < > : \" | ? * %。";
+}
+
+std::string migrationScriptName(platform::PathStyle style) {
+    return style == platform::PathStyle::windows() ? "MoveOldVersion.bat" : "MoveOldVersion.sh";
+}
+
+std::vector<std::string> migrationScriptLines(const std::string& launcherFolder,
+                                              const std::string& versionName,
+                                              platform::PathStyle style) {
+    return style == platform::PathStyle::windows() ? batchLines(launcherFolder, versionName)
+                                                   : shellLines(launcherFolder, versionName);
+}
+
+std::string migrationCommandLine(const std::string& scriptPath, platform::PathStyle style) {
+    if (style == platform::PathStyle::windows()) return "\"" + scriptPath + "\"";
+    return "/bin/sh " + commandLineQuoted(scriptPath);
+}
+
+void MigrateOldLayout(LauncherContext& context, const std::string& gameFolder) {
+    const platform::PathStyle style = context.style();
+    std::string sep(1, style.separator);
+    if (!fileExists(gameFolder + sep + "bin" + sep + "minecraft.jar")) return;
+    platform::Dialogs& dialogs = context.dialogs();
+    if (dialogs.messageBox(kMigrateQuestion, kAppTitle, MessageIcon::Question,
+                           MessageButtons::YesNo) != DialogAnswer::Yes)
+        return;
+    std::optional<std::string> name = dialogs.inputBox(kVersionNamePrompt, kAppTitle, "");
+    if (!name) return;
+    if (std::string problem = versionNameProblem(*name); !problem.empty()) {
+        dialogs.messageBox(problem + "旧版本没有迁移。", kAppTitle, MessageIcon::Warning,
+                           MessageButtons::Ok);
+        return;
+    }
+    std::string script = context.path(migrationScriptName(style));
+    if (!writeScript(script, migrationScriptLines(context.launcherFolder(), *name, style), style)) {
+        dialogs.messageBox("无法写入迁移脚本“" + script + "”，旧版本没有迁移。", kAppTitle,
+                           MessageIcon::Warning, MessageButtons::Ok);
+        return;
+    }
+    std::string failure = context.processes().start(migrationCommandLine(script, style),
+                                                    platform::WindowStyle::Hidden,
+                                                    context.launcherFolder());
+    if (!failure.empty()) {
+        std::error_code ec;
+        std::filesystem::remove(platform::fromUtf8Path(script), ec);
+        dialogs.messageBox("无法运行迁移脚本：" + failure + "。旧版本没有迁移。", kAppTitle,
+                           MessageIcon::Warning, MessageButtons::Ok);
+    }
+}

@@ -1,0 +1,47 @@
+#include "startup/SettingsFile.h"
+
+#include <filesystem>
+#include <vector>
+
+#include "platform/Paths.h"
+#include "platform/TextFile.h"
+#include "startup/Theme.h"
+
+std::string settingsFilePath(const LauncherContext& context) {
+    return context.path(".Vendrolupa_Data\\config.ini");
+}
+
+SettingsFileRead readSettingsFile(const std::string& path) {
+    SettingsFileRead result;
+    std::error_code ec;
+    if (!std::filesystem::exists(platform::fromUtf8Path(path), ec)) return result;
+    std::optional<std::vector<std::string>> lines = platform::readTextLines(path);
+    if (!lines) {
+        result.state = SettingsFileState::Unreadable;
+        return result;
+    }
+    lines->resize(5);
+    result.config = {(*lines)[0], (*lines)[1], (*lines)[2], (*lines)[3], (*lines)[4]};
+    result.state = SettingsFileState::Read;
+    return result;
+}
+
+bool writeSettingsFile(const std::string& path, const LauncherConfig& config) {
+    return platform::writeTextLines(
+        path, {config.userName, config.memoryMb, config.javaPath, config.password,
+               config.themeName});
+}
+
+void LoadSettings(LauncherContext& context) {
+    std::string path = settingsFilePath(context);
+    SettingsFileRead read = readSettingsFile(path);
+    if (read.state != SettingsFileState::Read) {
+        context.dialogs().messageBox("无法读取设置文件“" + path +
+                                         "”。本次按空白设置运行，请在“启动器设置”中重新保存设置。",
+                                     kAppTitle, platform::MessageIcon::Warning,
+                                     platform::MessageButtons::Ok);
+    }
+    context.config = read.config;
+    // ApplyTheme: exactly one colour per call, the grey default for unknown names.
+    context.hooks.applyTheme(themeColour(context.config.themeName));
+}

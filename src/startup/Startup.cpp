@@ -1,0 +1,28 @@
+#include "startup/Startup.h"
+
+#include <filesystem>
+
+#include "platform/Paths.h"
+#include "startup/SettingsFile.h"
+
+bool StartLauncher(LauncherContext& context, StartupWindows& windows) {
+    std::error_code ec;
+    if (!std::filesystem::exists(platform::fromUtf8Path(settingsFilePath(context)), ec)) {
+        context.dialogs().messageBox(kWelcomeText, kAppTitle, platform::MessageIcon::Information,
+                                     platform::MessageButtons::Ok);
+        if (!RunFirstSetup(context, windows)) return false;
+    }
+    windows.showMainWindow();
+    LoadSettings(context);
+    return true;
+}
+
+bool RunFirstSetup(LauncherContext& context, StartupWindows& windows) {
+    context.firstRun = true;
+    windows.showSettingsModal();
+    if (!context.setupDone) {
+        context.hooks.endProcess();
+        return false;
+    }
+    return true;
+}
