@@ -1,0 +1,30 @@
+#include <gtest/gtest.h>
+
+#include "account/TestSignIn.h"
+
+namespace {
+
+TEST(TestSignInTest, ATokenReplyShowsTokenAndId) {
+    SignInReport report = describeTestSignIn(
+        "{\"accessToken\":\"abc\",\"selectedProfile\":{\"id\":\"0f1e\",\"name\":\"Steve\"}}");
+    EXPECT_EQ(report.text, "accessToken=abc\r\nid=0f1e");
+    EXPECT_EQ(report.title, "测试登录成功");
+    EXPECT_EQ(report.icon, platform::MessageIcon::None);
+    EXPECT_EQ(describeTestSignIn("{\"accessToken\":\"t\"}").text, "accessToken=t\r\nid=");
+}
+
+TEST(TestSignInTest, RepliesWithoutTokenAreFailuresShowingWhatCame) {
+    const std::string rejected =
+        "{\"error\":\"ForbiddenOperationException\",\"errorMessage\":\"Invalid credentials.\"}";
+    for (const std::string& reply : {rejected, std::string("{\"accessToken\":\"unclosed")}) {
+        SignInReport report = describeTestSignIn(reply);
+        EXPECT_EQ(report.title, "测试登录失败");
+        EXPECT_EQ(report.icon, platform::MessageIcon::Warning);
+        EXPECT_NE(report.text.find(reply), std::string::npos);
+    }
+    SignInReport none = describeTestSignIn("");
+    EXPECT_EQ(none.title, "测试登录失败");
+    EXPECT_NE(none.text.find("没有收到"), std::string::npos);
+}
+
+}  // namespace
