@@ -1,6 +1,70 @@
 #include <QApplication>
+#include <QEvent>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+
+#include "launch/qt/frmmain.h"
+#include "platform/Clock.h"
+#include "platform/ProcessStarter.h"
+#include "platform/Random.h"
+#include "platform/curl/CurlHttpClient.h"
+#include "platform/qt/QtDialogs.h"
+#include "platform/qt/UiFont.h"
+#include "startup/LauncherContext.h"
+#include "startup/ServiceHosts.h"
+#include "startup/qt/LauncherWindows.h"
+
+namespace {
+
+// For the start-up benchmark: prints the wall clock (ns since the epoch) when the main
+// window is first painted, then ends the launcher.
+class ShownReporter final : public QObject {
+  public:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint && !reported_) {
+            reported_ = true;
+            auto now = std::chrono::system_clock::now().time_since_epoch();
+            std::printf("shown %lld\n",
+                        static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
+            std::fflush(stdout);
+            QCoreApplication::exit(0);
+        }
+        return false;
+    }
+
+  private:
+    bool reported_ = false;
+};
+
+void endProcess() {
+    // At once and without closing questions: hide every window and leave every event loop.
+    for (QWidget* window : QApplication::topLevelWidgets())
+        window->hide();
+    QCoreApplication::exit(0);
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setFont(platform::uiFont(9));
+
+    platform::QtDialogs dialogs;
+    platform::SystemProcessStarter processes;
+    platform::CurlHttpClient http;
+    platform::SystemRandom random;
+    platform::SystemClock clock;
+    LauncherContext context(platform::executableFolder(),
+                            Seams{dialogs, processes, http, random, clock,
+                                  platform::sleepWithoutEvents,
+                                  [] { QCoreApplication::processEvents(); }});
+    context.services = loadServiceHosts(context.path(".Vendrolupa_Data\\services.ini"));
+    context.hooks.endProcess = endProcess;
+
+    LauncherWindows windows(context);
+    if (!StartLauncher(context, windows)) return 0;
+    ShownReporter reporter;
+    if (std::getenv("VENDROLUPA_REPORT_SHOWN")) windows.mainWindow().installEventFilter(&reporter);
+    return app.exec();
 }

@@ -1,0 +1,97 @@
+#pragma once
+#include <QPixmap>
+#include <QStringList>
+#include <QWidget>
+#include <memory>
+
+#include "launch/LaunchSequence.h"
+#include "startup/LauncherContext.h"
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QTimer;
+class frmsetting;
+
+// The main window: the installed versions, the start button, the buttons that open the
+// other windows, a random background picture, its own title row and a bottom edge that
+// slides open and shut with the mouse.
+class frmmain : public QWidget, public LaunchUi {
+    Q_OBJECT
+
+  public:
+    // Heights of the bottom-edge animation, in twips (15 to a pixel).
+    static constexpr int kTwipsPerPixel = 15;
+    static constexpr int kOpenHeight = 7200;
+    static constexpr int kShutHeight = 6705;
+    static constexpr int kStep = 30;
+
+    // Builds the window and runs its load sequence.
+    explicit frmmain(LauncherContext& context, QWidget* parent = nullptr);
+    ~frmmain() override;
+
+    // Fills the version list with the sub-folders of `folderspec` (trailing separator).
+    void ShowFolderList(const std::string& folderspec);
+    // Loads a random picture of the data folder as background; none keeps the current one.
+    void showRandomBackground();
+    void setThemeColour(uint32_t rgb);
+    QColor themeColour() const { return colour_; }
+    // The file name of the background picture shown (empty: none).
+    QString backgroundFile() const { return backgroundFile_; }
+    int heightTwips() const { return height() * kTwipsPerPixel; }
+    bool collapsing() const { return collapsing_; }
+    // One step of the bottom-edge animation.
+    void Timer1_Timer();
+
+    // LaunchUi
+    void showMarketHideMain() override;
+    void hideOverlay() override;
+    bool signInSwitch() override;
+    std::string javaPathText() override;
+    void restoreMainWindow() override;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+  private:
+    void buildControls();
+    void buildButtons();
+    void load();
+    void startBottomAnimation(bool collapse);
+    bool titleRowEvent(QLabel* label, QEvent* event);
+    bool startButtonEvent(QEvent* event);
+    void showSettings();
+    void showCredits();
+    frmsetting& settingsStore();
+
+    LauncherContext& context_;
+    QColor colour_;
+    QPixmap background_;
+    QString backgroundFile_;
+    bool collapsing_ = false;
+    std::unique_ptr<frmsetting> settingsStore_;
+
+    QLabel* lbltitle = nullptr;
+    QLabel* btnmin = nullptr;
+    QLabel* btnclose = nullptr;
+    QComboBox* bootitem = nullptr;
+    QLabel* btnstartgame = nullptr;
+    QWidget* clickxger = nullptr;
+    QWidget* TMDer = nullptr;
+    QPushButton* btnmarket = nullptr;
+    QPushButton* btnservers = nullptr;
+    QPushButton* btnsetting = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;
+    QTimer* Timer1 = nullptr;
+    QStringList File1;
+};
+
+// "Vendrolupa Pre-Alpha Version <major>.<minor>.<revision> - 启动你的世界".
+std::string mainWindowTitle(int major, int minor, int revision);
