@@ -11,8 +11,10 @@
 #include <cmath>
 
 #include "account/qt/frmsetting.h"
+#include "controls/qt/TrkenderPlus.h"
 #include "platform/FileList.h"
 #include "platform/qt/UiFont.h"
+#include "servers/qt/serveradfrm.h"
 #include "startup/MigrateOldLayout.h"
 #include "startup/Theme.h"
 #include "startup/Version.h"
@@ -36,10 +38,9 @@ QLabel* whiteLabel(const QString& text, QWidget* parent, const char* name, const
     return label;
 }
 
-// A translucent picture: white at `opacity` of 255 over what lies behind it.
-QWidget* translucentPicture(QWidget* parent, const char* name, int opacity) {
-    auto* picture = named(new QLabel(parent), name);
-    picture->setStyleSheet(QString("background: rgba(255, 255, 255, %1);").arg(opacity));
+TrkenderPlus* translucentPicture(QWidget* parent, const char* name, int opacity) {
+    auto* picture = named(new TrkenderPlus(parent), name);
+    picture->setTMD(opacity);
     return picture;
 }
 
@@ -95,7 +96,7 @@ void frmmain::buildControls() {
     Label4->setGeometry(44, 132, 440, 30);
 
     TMDer = translucentPicture(this, "TMDer", 120);
-    TMDer->setGeometry(0, 330, 720, 100);
+    TMDer->setGeometry(505, 105, 210, 176);  // a light panel behind the three buttons
     bootitem = named(new QComboBox(this), "bootitem");  // pick only, no typing
     bootitem->setFont(platform::uiFont(11));
     bootitem->setGeometry(40, 362, 240, 34);
@@ -140,7 +141,7 @@ void frmmain::buildButtons() {
     btnsetting = gradientButton("启动器设置", this, "btnsetting");
     btnsetting->setGeometry(520, 224, 180, 42);
     connect(btnmarket, &QPushButton::clicked, this, [this] { context_.hooks.showMarket(true); });
-    connect(btnservers, &QPushButton::clicked, this, [this] { context_.hooks.showServers(); });
+    connect(btnservers, &QPushButton::clicked, this, [this] { showServers(); });
     connect(btnsetting, &QPushButton::clicked, this, [this] { showSettings(); });
 }
 
@@ -267,6 +268,16 @@ bool frmmain::startButtonEvent(QEvent* event) {
 void frmmain::showSettings() {
     frmsetting window(context_, this);
     window.exec();
+}
+
+void frmmain::showServers() {
+    // One server window at a time; it goes away when closed.
+    if (!servers_) {
+        servers_ = new serveradfrm(context_, this);
+        servers_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    servers_->show();
+    servers_->raise();
 }
 
 void frmmain::showCredits() {

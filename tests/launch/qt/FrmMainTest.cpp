@@ -10,7 +10,9 @@
 
 #include "TestLauncher.h"
 #include "launch/qt/frmmain.h"
+#include "controls/qt/TrkenderPlus.h"
 #include "platform/FileList.h"
+#include "servers/qt/serveradfrm.h"
 
 using platform::DialogAnswer;
 using testing_support::TestLauncher;
@@ -41,7 +43,6 @@ struct FrmMainTest : ::testing::Test {
         hooks.checkUpdate = [this] { calls.push_back("checkUpdate"); };
         hooks.checkNative = [this](const std::string& folder) { calls.push_back("checkNative " + folder); };
         hooks.showMarket = [this](bool modal) { calls.push_back(modal ? "market modal" : "market"); };
-        hooks.showServers = [this] { calls.push_back("servers"); };
     }
     std::unique_ptr<frmmain> open() {
         auto window = std::make_unique<frmmain>(launcher.context);
@@ -167,7 +168,9 @@ TEST_F(FrmMainTest, TitleButtonsTurnBoldWhileHeldThenMinimiseOrEnd) {
 
 TEST_F(FrmMainTest, OnlyTheLeftButtonShowsTheStartOverlay) {
     auto window = open();
-    QWidget* overlay = child<QWidget>(window.get(), "clickxger");
+    auto* overlay = child<TrkenderPlus>(window.get(), "clickxger");
+    EXPECT_EQ(overlay->tmd(), 50);
+    EXPECT_EQ(child<TrkenderPlus>(window.get(), "TMDer")->tmd(), 120);
     QLabel* start = child(window.get(), "btnstartgame");
     EXPECT_EQ(start->text(), "开始游戏");
     EXPECT_FALSE(overlay->isVisible());
@@ -183,8 +186,13 @@ TEST_F(FrmMainTest, ButtonsOpenTheOtherWindows) {
     calls.clear();
     EXPECT_EQ(child<QPushButton>(window.get(), "btnmarket")->text(), "Minecraft 应用市场");
     child<QPushButton>(window.get(), "btnmarket")->click();
+    EXPECT_EQ(calls, std::vector<std::string>{"market modal"});
     child<QPushButton>(window.get(), "btnservers")->click();
-    EXPECT_EQ(calls, (std::vector<std::string>{"market modal", "servers"}));
+    child<QPushButton>(window.get(), "btnservers")->click();
+    auto servers = window->findChildren<serveradfrm*>();
+    ASSERT_EQ(servers.size(), 1);
+    EXPECT_TRUE(servers[0]->isVisible());
+    EXPECT_FALSE(servers[0]->isModal());
     sendMouse(child(window.get(), "Label2"), QEvent::MouseButtonRelease);
     auto* credits = window->findChild<QWidget*>("frmcredits");
     ASSERT_NE(credits, nullptr);
