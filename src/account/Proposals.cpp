@@ -16,4 +16,6 @@ std::string proposedJavaPath(platform::Dialogs& dialogs) {
     return javaPathFromOpenCommand(RegistryValueText(dialogs, kJarOpenCommandKey, ""));
 }
 
-std::string proposedMemoryText(int32_t totalMb) { return std::to_string(totalMb / 2); }
+std::string proposedMemoryText(int32_t totalMb) {
+    return std::to_string(totalMb / 2);
+}

@@ -6,8 +6,8 @@ namespace {
 
 // Nearest integer, halves to even, within [0, highest].
 size_t nearestIndex(double value, size_t highest) {
-    double rounded = value - std::floor(value) == 0.5 ? 2.0 * std::round(value / 2.0)
-                                                      : std::round(value);
+    double rounded =
+        value - std::floor(value) == 0.5 ? 2.0 * std::round(value / 2.0) : std::round(value);
     if (rounded < 0) return 0;
     return rounded > double(highest) ? highest : size_t(rounded);
 }

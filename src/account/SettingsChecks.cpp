@@ -11,7 +11,9 @@
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 size_t skipDigits(const std::string& text, size_t at) {
     while (at < text.size() && isDigit(text[at]))

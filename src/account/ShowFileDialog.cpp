@@ -18,7 +18,8 @@ std::string ShowFileDialog(platform::Dialogs& dialogs, platform::Clock& clock,
                            platform::FileDialogRequest request) {
     constexpr size_t kFileNameCapacity = 260;
     if (characterCount(request.initialFileName) > kFileNameCapacity) {
-        dialogs.messageBox("Filename Length Overflow", std::string(kAppTitle) + " - FileDialog Function",
+        dialogs.messageBox("Filename Length Overflow",
+                           std::string(kAppTitle) + " - FileDialog Function",
                            platform::MessageIcon::Warning, platform::MessageButtons::Ok);
         return {};
     }

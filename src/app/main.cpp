@@ -26,7 +26,8 @@ class ShownReporter final : public QObject {
             reported_ = true;
             auto now = std::chrono::system_clock::now().time_since_epoch();
             std::printf("shown %lld\n",
-                        static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
+                        static_cast<long long>(
+                            std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
             std::fflush(stdout);
             QCoreApplication::exit(0);
         }
@@ -55,10 +56,10 @@ int main(int argc, char** argv) {
     platform::CurlHttpClient http;
     platform::SystemRandom random;
     platform::SystemClock clock;
-    LauncherContext context(platform::executableFolder(),
-                            Seams{dialogs, processes, http, random, clock,
-                                  platform::sleepWithoutEvents,
-                                  [] { QCoreApplication::processEvents(); }});
+    LauncherContext context(
+        platform::executableFolder(),
+        Seams{dialogs, processes, http, random, clock, platform::sleepWithoutEvents,
+              [] { QCoreApplication::processEvents(); }});
     context.services = loadServiceHosts(context.path(".Vendrolupa_Data\\services.ini"));
     context.hooks.endProcess = endProcess;
 

@@ -127,9 +127,9 @@ void MigrateOldLayout(LauncherContext& context, const std::string& gameFolder) {
                            MessageIcon::Warning, MessageButtons::Ok);
         return;
     }
-    std::string failure = context.processes().start(migrationCommandLine(script, style),
-                                                    platform::WindowStyle::Hidden,
-                                                    context.launcherFolder());
+    std::string failure =
+        context.processes().start(migrationCommandLine(script, style),
+                                  platform::WindowStyle::Hidden, context.launcherFolder());
     if (!failure.empty()) {
         std::error_code ec;
         std::filesystem::remove(platform::fromUtf8Path(script), ec);

@@ -27,19 +27,17 @@ SettingsFileRead readSettingsFile(const std::string& path) {
 }
 
 bool writeSettingsFile(const std::string& path, const LauncherConfig& config) {
-    return platform::writeTextLines(
-        path, {config.userName, config.memoryMb, config.javaPath, config.password,
-               config.themeName});
+    return platform::writeTextLines(path, {config.userName, config.memoryMb, config.javaPath,
+                                           config.password, config.themeName});
 }
 
 void LoadSettings(LauncherContext& context) {
     std::string path = settingsFilePath(context);
     SettingsFileRead read = readSettingsFile(path);
     if (read.state != SettingsFileState::Read) {
-        context.dialogs().messageBox("无法读取设置文件“" + path +
-                                         "”。本次按空白设置运行，请在“启动器设置”中重新保存设置。",
-                                     kAppTitle, platform::MessageIcon::Warning,
-                                     platform::MessageButtons::Ok);
+        context.dialogs().messageBox(
+            "无法读取设置文件“" + path + "”。本次按空白设置运行，请在“启动器设置”中重新保存设置。",
+            kAppTitle, platform::MessageIcon::Warning, platform::MessageButtons::Ok);
     }
     context.config = read.config;
     // ApplyTheme: exactly one colour per call, the grey default for unknown names.

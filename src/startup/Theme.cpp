@@ -4,8 +4,9 @@
 
 uint32_t themeColour(const std::string& themeName) {
     std::string lower = themeName;
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : char(c); });
+    std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) {
+        return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : char(c);
+    });
     for (const Theme& theme : kThemes) {
         if (lower == theme.name) return theme.colour;
     }

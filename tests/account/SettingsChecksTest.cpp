@@ -8,11 +8,27 @@ namespace {
 
 TEST(SettingsChecksTest, NumbersAsTheLocaleParserReadsThem) {
     const std::pair<const char*, std::optional<double>> cases[] = {
-        {"1024", 1024},   {" 512 ", 512},   {"+3", 3},      {"-3", -3},   {"1.5", 1.5},
-        {".5", 0.5},      {"5.", 5},        {"1e3", 1000},  {"2E-1", 0.2}, {"0", 0},
-        {"", std::nullopt}, {" ", std::nullopt}, {"abc", std::nullopt}, {"12a", std::nullopt},
-        {"1e", std::nullopt}, {".", std::nullopt}, {"inf", std::nullopt}, {"nan", std::nullopt},
-        {"0x10", std::nullopt}, {"1 2", std::nullopt}, {"１０２４", std::nullopt},
+        {"1024", 1024},
+        {" 512 ", 512},
+        {"+3", 3},
+        {"-3", -3},
+        {"1.5", 1.5},
+        {".5", 0.5},
+        {"5.", 5},
+        {"1e3", 1000},
+        {"2E-1", 0.2},
+        {"0", 0},
+        {"", std::nullopt},
+        {" ", std::nullopt},
+        {"abc", std::nullopt},
+        {"12a", std::nullopt},
+        {"1e", std::nullopt},
+        {".", std::nullopt},
+        {"inf", std::nullopt},
+        {"nan", std::nullopt},
+        {"0x10", std::nullopt},
+        {"1 2", std::nullopt},
+        {"１０２４", std::nullopt},
         {"1e999", std::nullopt},
     };
     for (const auto& [text, value] : cases)
@@ -21,8 +37,8 @@ TEST(SettingsChecksTest, NumbersAsTheLocaleParserReadsThem) {
 
 TEST(SettingsChecksTest, MemoryBoxShowsTheNearestWholeNumberOrKeepsItsText) {
     const std::pair<const char*, const char*> cases[] = {
-        {"2048", "2048"}, {"1.5", "2"},       {"2.5", "2"},    {"3.5", "4"},  {"-0.4", "0"},
-        {" 700 ", "700"}, {"", "1024"},       {"lots", "1024"}, {"1e12", "1024"},
+        {"2048", "2048"}, {"1.5", "2"}, {"2.5", "2"},     {"3.5", "4"},     {"-0.4", "0"},
+        {" 700 ", "700"}, {"", "1024"}, {"lots", "1024"}, {"1e12", "1024"},
     };
     for (const auto& [stored, shown] : cases)
         EXPECT_EQ(memoryBoxText(stored, "1024"), shown) << stored;

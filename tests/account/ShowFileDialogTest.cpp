@@ -34,8 +34,9 @@ struct TimedDialogs : platform::Dialogs {
 };
 
 platform::FileDialogRequest request(std::string initial) {
-    return {false, "选择 Java 的路径", "javaw.exe|javaw.exe|java.exe|java.exe", std::move(initial),
-            "", ""};
+    return {
+        false, "选择 Java 的路径", "javaw.exe|javaw.exe|java.exe|java.exe", std::move(initial), "",
+        ""};
 }
 
 TEST(ShowFileDialogTest, TooLongInitialNameIsRefusedWithoutDialog) {
@@ -72,7 +73,8 @@ TEST(ShowFileDialogTest, ADialogBackWithin20msIsShownOnceMoreWithoutInitialName)
         std::string result = ShowFileDialog(dialogs, clock, request("java.exe"));
         ASSERT_EQ(dialogs.script.fileRequests.size(), shownTimes) << duration;
         EXPECT_EQ(result, shownTimes == 2 ? "second" : "first");
-        EXPECT_EQ(dialogs.script.fileRequests.back().initialFileName, shownTimes == 2 ? "" : "java.exe");
+        EXPECT_EQ(dialogs.script.fileRequests.back().initialFileName,
+                  shownTimes == 2 ? "" : "java.exe");
         EXPECT_EQ(dialogs.script.fileRequests.back().title, "选择 Java 的路径");
     }
 }

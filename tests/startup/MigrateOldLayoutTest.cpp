@@ -46,8 +46,8 @@ TEST(MigrationScriptTest, PosixScriptQuotesPathsAndDeletesItself) {
 TEST(MigrationScriptTest, VersionNamesThatWouldLeaveTheVersionsFolderAreRefused) {
     for (const char* good : {"1.5.2", "旧版本", "my version", "a.b-c_d"})
         EXPECT_EQ(versionNameProblem(good), "") << good;
-    for (const char* bad : {"", ".", "..", "../x", "a/b", "a\\b", "x..y", "a:b", "a\"b", "50%",
-                            "a*", "tab\there"})
+    for (const char* bad :
+         {"", ".", "..", "../x", "a/b", "a\\b", "x..y", "a:b", "a\"b", "50%", "a*", "tab\there"})
         EXPECT_NE(versionNameProblem(bad), "") << bad;
 }
 
@@ -118,10 +118,10 @@ TEST_F(MigrateOldLayoutTest, AFailedStartIsReportedAndLeavesNoScript) {
 // Runs the real script with the real process starter and waits, bounded, for it to go.
 bool migrateForReal(TestLauncher& launcher, const std::string& name) {
     platform::SystemProcessStarter real;
-    LauncherContext context(launcher.folder.path(),
-                            Seams{launcher.dialogs, real, launcher.http, launcher.random,
-                                  launcher.clock},
-                            PathStyle::posix());
+    LauncherContext context(
+        launcher.folder.path(),
+        Seams{launcher.dialogs, real, launcher.http, launcher.random, launcher.clock},
+        PathStyle::posix());
     launcher.dialogs.messageAnswers = {DialogAnswer::Yes};
     launcher.dialogs.inputAnswers = {name};
     MigrateOldLayout(context, context.gameFolder());

@@ -30,7 +30,9 @@ namespace {
 constexpr const char* kFirstSetupQuestion =
     "必须完成初始配置。您可以按“否”关闭 Vendrolupa，在以后的时间完成配置，也可以按“是”继续配置。";
 
-QString qs(const std::string& text) { return QString::fromStdString(text); }
+QString qs(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 template <typename T>
 T* named(T* widget, const char* name) {
@@ -141,7 +143,8 @@ void frmsetting::runOpeningSteps() {
 void frmsetting::chooseTheme(const std::string& themeName) {
     QString wanted = "opt" + qs(themeName);
     for (QRadioButton* option : themeOptions) {
-        if (option->objectName().compare(wanted, Qt::CaseInsensitive) == 0) option->setChecked(true);
+        if (option->objectName().compare(wanted, Qt::CaseInsensitive) == 0)
+            option->setChecked(true);
     }
 }
 
@@ -152,9 +155,13 @@ std::string frmsetting::chosenThemeName() const {
     return kThemes[0].name;
 }
 
-bool frmsetting::signInTicked() const { return chkEna_zlg->isChecked(); }
+bool frmsetting::signInTicked() const {
+    return chkEna_zlg->isChecked();
+}
 
-std::string frmsetting::javaPathText() const { return txtjavahome->text().toStdString(); }
+std::string frmsetting::javaPathText() const {
+    return txtjavahome->text().toStdString();
+}
 
 void frmsetting::btnApply_Click() {
     SettingsForm form{txtUserName->text().toStdString(), txtMemory->text().toStdString(),
@@ -190,8 +197,8 @@ bool frmsetting::saveSettings() {
 }
 
 void frmsetting::btntstlogin_Click() {
-    std::string reply = SignIn(context_, txtUserName->text().toStdString(),
-                               txtpassword->text().toStdString());
+    std::string reply =
+        SignIn(context_, txtUserName->text().toStdString(), txtpassword->text().toStdString());
     SignInReport report = describeTestSignIn(reply);
     context_.dialogs().messageBox(report.text, report.title, report.icon, MessageButtons::Ok);
 }
@@ -208,24 +215,30 @@ void frmsetting::chkEna_zlg_Click() {
     }
 }
 
-void frmsetting::btnrandomname_Click() { txtUserName->setText(qs(RandomUserNamer(context_.random()))); }
+void frmsetting::btnrandomname_Click() {
+    txtUserName->setText(qs(RandomUserNamer(context_.random())));
+}
 
-void frmsetting::btnsysmemory_Click() { txtMemory->setText(qs(proposedMemoryText(QueryMemory(0, 1)))); }
+void frmsetting::btnsysmemory_Click() {
+    txtMemory->setText(qs(proposedMemoryText(QueryMemory(0, 1))));
+}
 
 void frmsetting::btnbrowsejava_Click() {
     std::string filter = "javaw.exe|javaw.exe|java.exe|java.exe";
     // Java on POSIX systems is a plain "java".
     if (context_.style() == platform::PathStyle::posix()) filter = "java|java|" + filter;
-    txtjavahome->setText(
-        qs(ShowFileDialog(context_.dialogs(), context_.clock(),
-                          {false, "选择 Java 的路径", filter, "", "", ""})));
+    txtjavahome->setText(qs(ShowFileDialog(context_.dialogs(), context_.clock(),
+                                           {false, "选择 Java 的路径", filter, "", "", ""})));
 }
 
-void frmsetting::btnautojava_Click() { txtjavahome->setText(qs(proposedJavaPath(context_.dialogs()))); }
+void frmsetting::btnautojava_Click() {
+    txtjavahome->setText(qs(proposedJavaPath(context_.dialogs())));
+}
 
 void frmsetting::reject() {
     if (context_.firstRun) {
-        if (context_.dialogs().messageBox(kFirstSetupQuestion, "是否继续配置？", MessageIcon::Warning,
+        if (context_.dialogs().messageBox(kFirstSetupQuestion, "是否继续配置？",
+                                          MessageIcon::Warning,
                                           MessageButtons::YesNo) == platform::DialogAnswer::Yes)
             return;
         context_.setupDone = false;

@@ -21,9 +21,13 @@
 
 namespace {
 
-QString qs(const std::string& text) { return QString::fromStdString(text); }
+QString qs(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
-QColor fromRgb(uint32_t rgb) { return QColor::fromRgb(QRgb(rgb)); }
+QColor fromRgb(uint32_t rgb) {
+    return QColor::fromRgb(QRgb(rgb));
+}
 
 template <typename T>
 T* named(T* widget, const char* name) {
@@ -96,7 +100,7 @@ void frmmain::buildControls() {
     Label4->setGeometry(44, 132, 440, 30);
 
     TMDer = translucentPicture(this, "TMDer", 120);
-    TMDer->setGeometry(505, 105, 210, 176);  // a light panel behind the three buttons
+    TMDer->setGeometry(505, 105, 210, 176);             // a light panel behind the three buttons
     bootitem = named(new QComboBox(this), "bootitem");  // pick only, no typing
     bootitem->setFont(platform::uiFont(11));
     bootitem->setGeometry(40, 362, 240, 34);
@@ -154,7 +158,8 @@ void frmmain::load() {
     ShowFolderList(context_.path(".minecraft\\versions\\"));
     // The Windows layout names the shared native folder "Native"; elsewhere names are exact.
     bool windows = context_.style() == platform::PathStyle::windows();
-    context_.hooks.checkNative(context_.path(windows ? ".minecraft\\Native\\" : ".minecraft\\native\\"));
+    context_.hooks.checkNative(
+        context_.path(windows ? ".minecraft\\Native\\" : ".minecraft\\native\\"));
     showRandomBackground();
 }
 
@@ -191,9 +196,13 @@ void frmmain::paintEvent(QPaintEvent*) {
     if (!background_.isNull()) painter.drawPixmap(0, 0, background_);
 }
 
-void frmmain::mouseMoveEvent(QMouseEvent*) { startBottomAnimation(true); }
+void frmmain::mouseMoveEvent(QMouseEvent*) {
+    startBottomAnimation(true);
+}
 
-void frmmain::mouseDoubleClickEvent(QMouseEvent*) { showRandomBackground(); }
+void frmmain::mouseDoubleClickEvent(QMouseEvent*) {
+    showRandomBackground();
+}
 
 void frmmain::startBottomAnimation(bool collapse) {
     collapsing_ = collapse;
@@ -301,11 +310,17 @@ void frmmain::showMarketHideMain() {
     hide();
 }
 
-void frmmain::hideOverlay() { clickxger->hide(); }
+void frmmain::hideOverlay() {
+    clickxger->hide();
+}
 
-bool frmmain::signInSwitch() { return settingsStore().signInTicked(); }
+bool frmmain::signInSwitch() {
+    return settingsStore().signInTicked();
+}
 
-std::string frmmain::javaPathText() { return settingsStore().javaPathText(); }
+std::string frmmain::javaPathText() {
+    return settingsStore().javaPathText();
+}
 
 void frmmain::restoreMainWindow() {
     settingsStore_.reset();

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <sys/stat.h>
 
 #include "RecordingHttpServer.h"
 #include "TestLauncher.h"
@@ -213,7 +213,8 @@ TEST_F(FrmSettingTest, ClosingTheFirstRunAsksAndOnlyNoLetsGo) {
     ASSERT_EQ(launcher.dialogs.shown.size(), 1u);
     EXPECT_EQ(launcher.dialogs.shown[0].title, "是否继续配置？");
     EXPECT_EQ(launcher.dialogs.shown[0].text,
-              "必须完成初始配置。您可以按“否”关闭 Vendrolupa，在以后的时间完成配置，也可以按“是”继续配置。");
+              "必须完成初始配置。您可以按“否”关闭 "
+              "Vendrolupa，在以后的时间完成配置，也可以按“是”继续配置。");
     EXPECT_EQ(launcher.dialogs.shown[0].buttons, platform::MessageButtons::YesNo);
     window->close();
     EXPECT_FALSE(window->isVisible());
@@ -258,7 +259,8 @@ TEST_F(FrmSettingTest, TestSignInShowsTokenOrWhyItFailed) {
             << launcher.dialogs.shown[0].text;
     }
     ASSERT_EQ(ok.requests().size(), 1u);
-    EXPECT_TRUE(ok.requests()[0].ends_with(R"("username": "steve","password": "pw","requestUser":true})"));
+    EXPECT_TRUE(
+        ok.requests()[0].ends_with(R"("username": "steve","password": "pw","requestUser":true})"));
 }
 
 TEST_F(FrmSettingTest, RandomNameBrowseAndMemoryButtonsFillTheirFields) {

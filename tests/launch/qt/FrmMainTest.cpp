@@ -9,8 +9,8 @@
 #include <QTimer>
 
 #include "TestLauncher.h"
-#include "launch/qt/frmmain.h"
 #include "controls/qt/TrkenderPlus.h"
+#include "launch/qt/frmmain.h"
 #include "platform/FileList.h"
 #include "servers/qt/serveradfrm.h"
 
@@ -24,8 +24,8 @@ void sendMouse(QWidget* widget, QEvent::Type type, Qt::MouseButton button = Qt::
     Qt::MouseButtons held = type == QEvent::MouseButtonRelease || type == QEvent::MouseMove
                                 ? Qt::NoButton
                                 : Qt::MouseButtons(button);
-    QMouseEvent event(type, at, widget->mapToGlobal(at), type == QEvent::MouseMove ? Qt::NoButton : button,
-                      held, Qt::NoModifier);
+    QMouseEvent event(type, at, widget->mapToGlobal(at),
+                      type == QEvent::MouseMove ? Qt::NoButton : button, held, Qt::NoModifier);
     QCoreApplication::sendEvent(widget, &event);
 }
 
@@ -41,8 +41,12 @@ struct FrmMainTest : ::testing::Test {
     FrmMainTest() {
         LauncherHooks& hooks = launcher.context.hooks;
         hooks.checkUpdate = [this] { calls.push_back("checkUpdate"); };
-        hooks.checkNative = [this](const std::string& folder) { calls.push_back("checkNative " + folder); };
-        hooks.showMarket = [this](bool modal) { calls.push_back(modal ? "market modal" : "market"); };
+        hooks.checkNative = [this](const std::string& folder) {
+            calls.push_back("checkNative " + folder);
+        };
+        hooks.showMarket = [this](bool modal) {
+            calls.push_back(modal ? "market modal" : "market");
+        };
     }
     std::unique_ptr<frmmain> open() {
         auto window = std::make_unique<frmmain>(launcher.context);
@@ -71,8 +75,9 @@ TEST_F(FrmMainTest, LoadSequenceRunsInOrderAndSetsTheTitle) {
     EXPECT_EQ(child(window.get(), "lbltitle")->text(),
               "Vendrolupa Pre-Alpha Version 0.7.0 - 启动你的世界");
     EXPECT_EQ(mainWindowTitle(1, 10, 203), "Vendrolupa Pre-Alpha Version 1.10.203 - 启动你的世界");
-    EXPECT_EQ(calls, (std::vector<std::string>{
-                         "checkUpdate", "checkNative " + launcher.folder.path() + "/.minecraft/native/"}));
+    EXPECT_EQ(calls,
+              (std::vector<std::string>{
+                  "checkUpdate", "checkNative " + launcher.folder.path() + "/.minecraft/native/"}));
     EXPECT_EQ(launcher.dialogs.messageTexts(),
               std::vector<std::string>{"Vendrolupa检测到有旧版本的启动文件 是否迁移？"});
 }

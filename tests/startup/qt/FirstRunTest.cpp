@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
-#include <sys/stat.h>
 
 #include "TestLauncher.h"
 #include "launch/qt/frmmain.h"
@@ -60,10 +60,10 @@ TEST_F(FirstRunTest, WelcomeThenSettingsThenTheMainWindowWithTheSavedSettings) {
         settings->findChild<QPushButton*>("btnApply")->click();
     });
     ASSERT_TRUE(StartLauncher(launcher.context, windows));
-    EXPECT_EQ(launcher.dialogs.messageTexts(),
-              (std::vector<std::string>{
-                  "欢迎使用 Vendrolupa！在启动 Minecraft 之前，我们先进行一些配置。",
-                  "设置保存成功!"}));
+    EXPECT_EQ(
+        launcher.dialogs.messageTexts(),
+        (std::vector<std::string>{
+            "欢迎使用 Vendrolupa！在启动 Minecraft 之前，我们先进行一些配置。", "设置保存成功!"}));
     EXPECT_EQ(launcher.dialogs.shown[0].title, "Vendrolupa");
     EXPECT_TRUE(launcher.context.setupDone);
     EXPECT_FALSE(launcher.ended);
