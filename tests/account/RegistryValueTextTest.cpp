@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 
+#include "ScopedEnv.h"
 #include "ScriptedDialogs.h"
 #include "TempFolder.h"
 #include "account/RegistryValueText.h"
@@ -59,16 +60,7 @@ TEST(RegistryValueTextTest, AnUnknownRootGivesEmptyTextWithoutMessage) {
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
-// Sets an environment variable for the life of the object.
-struct ScopedEnv {
-    std::string name;
-    std::optional<std::string> old;
-    ScopedEnv(const char* n, const std::string& value) : name(n) {
-        if (const char* v = std::getenv(n)) old = v;
-        setenv(n, value.c_str(), 1);
-    }
-    ~ScopedEnv() { old ? setenv(name.c_str(), old->c_str(), 1) : unsetenv(name.c_str()); }
-};
+using testing_support::ScopedEnv;
 
 TEST(RegistryValueTextTest, JarCommandComesFromJavaHomeOrReadsError) {
     testing_support::TempFolder home("java home");

@@ -7,6 +7,7 @@
 #include <QRadioButton>
 
 #include "RecordingHttpServer.h"
+#include "ScopedEnv.h"
 #include "TestLauncher.h"
 #include "account/QueryMemory.h"
 #include "account/qt/frmsetting.h"
@@ -20,16 +21,7 @@ using testing_support::TestLauncher;
 
 namespace {
 
-// Sets an environment variable for the life of the object.
-struct ScopedEnv {
-    std::string name;
-    std::optional<std::string> old;
-    ScopedEnv(const char* n, const std::string& value) : name(n) {
-        if (const char* v = std::getenv(n)) old = v;
-        setenv(n, value.c_str(), 1);
-    }
-    ~ScopedEnv() { old ? setenv(name.c_str(), old->c_str(), 1) : unsetenv(name.c_str()); }
-};
+using testing_support::ScopedEnv;
 
 struct FrmSettingTest : ::testing::Test {
     TestLauncher launcher{"设置 window"};
