@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "platform/CodePage.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
 
@@ -35,6 +36,18 @@ bool saveServerList(const std::string& path, const ServerList& list) {
     std::error_code ignored;
     std::filesystem::create_directories(platform::fromUtf8Path(path).parent_path(), ignored);
     return platform::writeTextLines(path, formatServerList(list));
+}
+
+std::string entryProblem(const std::string& name, const std::string& address) {
+    for (const std::string* text : {&name, &address}) {
+        if (text->find_first_of("\r\n") != std::string::npos) return "服务器名字和地址不能换行。";
+    }
+    if (address.find('|') != std::string::npos) return "服务器地址不能包含“|”。";
+    for (const std::string* text : {&name, &address}) {
+        if (platform::fromCodePage(platform::toCodePage(*text)) != *text)
+            return "服务器名字或地址含有无法保存的字符。";
+    }
+    return {};
 }
 
 namespace {

@@ -31,6 +31,11 @@ ServerList loadServerList(const std::string& path);
 // then stays as it was).
 bool saveServerList(const std::string& path, const ServerList& list);
 
+// Why a typed name or address cannot be stored (a Chinese message), or empty when it can.
+// Line breaks would split the line, a "|" in the address would move it, and characters the
+// code page lacks would come back as "?".
+std::string entryProblem(const std::string& name, const std::string& address);
+
 struct Endpoint {
     std::string host;
     int port = 0;
