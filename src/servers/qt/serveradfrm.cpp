@@ -57,24 +57,25 @@ void serveradfrm::buildFace() {
 
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(14);
-    grid->setVerticalSpacing(2);
+    grid->setVerticalSpacing(0);
     for (int place = 0; place < servers::kPlaceCount; ++place) {
         QLabel* number = label(QString::number(place + 1), 26, true, this);
         number->setStyleSheet(QStringLiteral("color: #0274FF;"));
-        grid->addWidget(number, place * 2, 0, 2, 1, Qt::AlignCenter);
+        grid->addWidget(number, place * 3, 0, 2, 1, Qt::AlignCenter);
+        grid->setRowMinimumHeight(place * 3 + 2, 8);
 
         QLabel* name = label(qs(servers::kPlaceholder), 12, false, this);
         name->setObjectName(QStringLiteral("Label3_%1").arg(place));
         name->setCursor(Qt::PointingHandCursor);
         name->installEventFilter(this);
         label3_[size_t(place)] = name;
-        grid->addWidget(name, place * 2, 1);
+        grid->addWidget(name, place * 3, 1);
 
         QLabel* address = label(qs(servers::kPlaceholder), 9, false, this);
         address->setObjectName(QStringLiteral("Label4_%1").arg(place));
         address->setStyleSheet(QStringLiteral("color: #666666;"));
         label4_[size_t(place)] = address;
-        grid->addWidget(address, place * 2 + 1, 1);
+        grid->addWidget(address, place * 3 + 1, 1);
 
         auto* query = new StatusQuery(this);
         query->onFinished = [this, place](const StatusQuery::Result& result) {
@@ -84,6 +85,7 @@ void serveradfrm::buildFace() {
     }
     grid->setColumnStretch(1, 1);
     layout->addLayout(grid);
+    layout->addStretch();
 
     bluebutton1_ = new bluebutton(this);
     bluebutton1_->setObjectName(QStringLiteral("bluebutton1"));
@@ -94,7 +96,7 @@ void serveradfrm::buildFace() {
     bluebutton1_->setFixedSize(120, 32);
     connect(bluebutton1_, &bluebutton::Click, this, &serveradfrm::refresh);
     layout->addWidget(bluebutton1_, 0, Qt::AlignRight);
-    resize(460, 470);
+    resize(460, 380);
 }
 
 bool serveradfrm::eventFilter(QObject* watched, QEvent* event) {
