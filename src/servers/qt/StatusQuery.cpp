@@ -9,6 +9,14 @@ StatusQuery::StatusQuery(QObject* parent) : QObject(parent) {
     connect(&socket_, &QTcpSocket::disconnected, this, &StatusQuery::takeError);
 }
 
+StatusQuery::~StatusQuery() {
+    // The socket is destroyed after this object's own members and would still report its
+    // close here; nothing may be reported any more.
+    running_ = false;
+    socket_.disconnect(this);
+    socket_.abort();
+}
+
 void StatusQuery::start(const servers::Endpoint& endpoint, int timeoutMs) {
     stop();
     framer_ = {};

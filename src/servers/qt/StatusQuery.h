@@ -27,6 +27,7 @@ class StatusQuery : public QObject {
     };
 
     explicit StatusQuery(QObject* parent = nullptr);
+    ~StatusQuery() override;
 
     void start(const servers::Endpoint& endpoint, int timeoutMs);
     // Drops the query under way, if any, without a result.

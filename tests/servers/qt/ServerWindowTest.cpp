@@ -196,3 +196,20 @@ TEST(ServerWindow, RefusedConnectionShowsFailureAndRefreshClickedOnButton) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ServerWindow, ClosingWindowDuringQueriesReportsNothingAfterwards) {
+    StatusServer silent({StatusServer::Behaviour::Silent, {}, {}});
+    TestLauncher launcher;
+    writeList(launcher, {"甲|" + loopback(silent.port()), "乙|" + loopback(silent.port())});
+    {
+        serveradfrm window(launcher.context);
+        window.refresh();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return silent.requests().size() == 2; }, 5000));
+        EXPECT_TRUE(window.queriesRunning());
+    }
+    QTest::qWait(50);  // any late socket event would land on a destroyed window
+}
+
+}  // namespace
