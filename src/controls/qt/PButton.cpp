@@ -111,7 +111,7 @@ void PButton::leaveTest() {
     if (cursorOverButton_()) return;
     hovering_ = false;
     timer1_.stop();
-    timer2_.start();
+    if (!timer2_.isActive()) timer2_.start();
     borderVisible_ = false;
     update();
 }
@@ -145,8 +145,9 @@ void PButton::paintEvent(QPaintEvent*) {
 void PButton::mouseMoveEvent(QMouseEvent* event) {
     if (!enabled_) return;
     hovering_ = true;
-    timer1_.start();
-    timer2_.start();
+    // Restarting a running timer would hold the fade back while the mouse keeps moving.
+    if (!timer1_.isActive()) timer1_.start();
+    if (!timer2_.isActive()) timer2_.start();
     borderVisible_ = true;
     update();
     QPoint at = event->position().toPoint();
