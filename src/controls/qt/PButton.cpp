@@ -150,9 +150,8 @@ void PButton::mouseMoveEvent(QMouseEvent* event) {
     if (!timer2_.isActive()) timer2_.start();
     borderVisible_ = true;
     update();
-    QPoint at = event->position().toPoint();
-    emit MouseMove(controls::buttonCodeOf(event), controls::shiftCode(event->modifiers()), at.x(),
-                   at.y());
+    controls::MouseArgs m = controls::mouseArgs(event);
+    emit MouseMove(m.button, m.shift, m.x, m.y);
 }
 
 void PButton::mousePressEvent(QMouseEvent* event) {
@@ -160,9 +159,8 @@ void PButton::mousePressEvent(QMouseEvent* event) {
     pressed_ = true;
     mouseHeld_ = true;
     update();
-    QPoint at = event->position().toPoint();
-    emit MouseDown(controls::buttonCodeOf(event), controls::shiftCode(event->modifiers()), at.x(),
-                   at.y());
+    controls::MouseArgs m = controls::mouseArgs(event);
+    emit MouseDown(m.button, m.shift, m.x, m.y);
 }
 
 void PButton::mouseReleaseEvent(QMouseEvent* event) {
@@ -171,10 +169,9 @@ void PButton::mouseReleaseEvent(QMouseEvent* event) {
     mouseHeld_ = false;
     update();
     if (!enabled_) return;
-    QPoint at = event->position().toPoint();
-    emit MouseUp(controls::buttonCodeOf(event), controls::shiftCode(event->modifiers()), at.x(),
-                 at.y());
-    if (wasHeld && rect().contains(at)) emit Click();
+    controls::MouseArgs m = controls::mouseArgs(event);
+    emit MouseUp(m.button, m.shift, m.x, m.y);
+    if (wasHeld && rect().contains(m.x, m.y)) emit Click();
 }
 
 void PButton::mouseDoubleClickEvent(QMouseEvent*) {
