@@ -114,11 +114,9 @@ void bluebutton::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void bluebutton::mouseDoubleClickEvent(QMouseEvent* event) {
-    controls::MouseArgs m = controls::mouseArgs(event);
-    emit MouseDown(m.button, m.shift, m.x, m.y);
-    held_ = true;
+    mousePressEvent(event);
+    // The second press of a double click is no click of its own.
     clickPending_ = false;
-    update();
     emit DblClick();
 }
 
