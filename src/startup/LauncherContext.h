@@ -41,8 +41,6 @@ struct LauncherHooks {
     std::function<void(uint32_t colour)> applyTheme = [](uint32_t) {};
     // Shows the market window, modally (its button) or not (the launch).
     std::function<void(bool modal)> showMarket = [](bool) {};
-    // Opens the server window, not modally.
-    std::function<void()> showServers = [] {};
     // Ends the process at once (the real one quits the event loop and exits).
     std::function<void()> endProcess = [] {};
 };

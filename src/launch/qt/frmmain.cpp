@@ -14,6 +14,7 @@
 #include "controls/qt/TrkenderPlus.h"
 #include "platform/FileList.h"
 #include "platform/qt/UiFont.h"
+#include "servers/qt/serveradfrm.h"
 #include "startup/MigrateOldLayout.h"
 #include "startup/Theme.h"
 #include "startup/Version.h"
@@ -144,7 +145,7 @@ void frmmain::buildButtons() {
     btnsetting = gradientButton("启动器设置", this, "btnsetting");
     btnsetting->setGeometry(520, 224, 180, 42);
     connect(btnmarket, &QPushButton::clicked, this, [this] { context_.hooks.showMarket(true); });
-    connect(btnservers, &QPushButton::clicked, this, [this] { context_.hooks.showServers(); });
+    connect(btnservers, &QPushButton::clicked, this, [this] { showServers(); });
     connect(btnsetting, &QPushButton::clicked, this, [this] { showSettings(); });
 }
 
@@ -276,6 +277,16 @@ bool frmmain::startButtonEvent(QEvent* event) {
 void frmmain::showSettings() {
     frmsetting window(context_, this);
     window.exec();
+}
+
+void frmmain::showServers() {
+    // One server window at a time; it goes away when closed.
+    if (!servers_) {
+        servers_ = new serveradfrm(context_, this);
+        servers_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    servers_->show();
+    servers_->raise();
 }
 
 void frmmain::showCredits() {

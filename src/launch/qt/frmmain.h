@@ -1,5 +1,6 @@
 #pragma once
 #include <QPixmap>
+#include <QPointer>
 #include <QStringList>
 #include <QWidget>
 #include <memory>
@@ -12,6 +13,7 @@ class QLabel;
 class QPushButton;
 class QTimer;
 class frmsetting;
+class serveradfrm;
 class TrkenderPlus;
 
 // The main window: the installed versions, the start button, the buttons that open the
@@ -65,6 +67,7 @@ class frmmain : public QWidget, public LaunchUi {
     bool titleRowEvent(QLabel* label, QEvent* event);
     bool startButtonEvent(QEvent* event);
     void showSettings();
+    void showServers();
     void showCredits();
     frmsetting& settingsStore();
 
@@ -74,6 +77,7 @@ class frmmain : public QWidget, public LaunchUi {
     QString backgroundFile_;
     bool collapsing_ = false;
     std::unique_ptr<frmsetting> settingsStore_;
+    QPointer<serveradfrm> servers_;
 
     QLabel* lbltitle = nullptr;
     QLabel* btnmin = nullptr;

@@ -12,6 +12,7 @@
 #include "controls/qt/TrkenderPlus.h"
 #include "launch/qt/frmmain.h"
 #include "platform/FileList.h"
+#include "servers/qt/serveradfrm.h"
 
 using platform::DialogAnswer;
 using testing_support::TestLauncher;
@@ -46,7 +47,6 @@ struct FrmMainTest : ::testing::Test {
         hooks.showMarket = [this](bool modal) {
             calls.push_back(modal ? "market modal" : "market");
         };
-        hooks.showServers = [this] { calls.push_back("servers"); };
     }
     std::unique_ptr<frmmain> open() {
         auto window = std::make_unique<frmmain>(launcher.context);
@@ -191,8 +191,13 @@ TEST_F(FrmMainTest, ButtonsOpenTheOtherWindows) {
     calls.clear();
     EXPECT_EQ(child<QPushButton>(window.get(), "btnmarket")->text(), "Minecraft 应用市场");
     child<QPushButton>(window.get(), "btnmarket")->click();
+    EXPECT_EQ(calls, std::vector<std::string>{"market modal"});
     child<QPushButton>(window.get(), "btnservers")->click();
-    EXPECT_EQ(calls, (std::vector<std::string>{"market modal", "servers"}));
+    child<QPushButton>(window.get(), "btnservers")->click();
+    auto servers = window->findChildren<serveradfrm*>();
+    ASSERT_EQ(servers.size(), 1);
+    EXPECT_TRUE(servers[0]->isVisible());
+    EXPECT_FALSE(servers[0]->isModal());
     sendMouse(child(window.get(), "Label2"), QEvent::MouseButtonRelease);
     auto* credits = window->findChild<QWidget*>("frmcredits");
     ASSERT_NE(credits, nullptr);

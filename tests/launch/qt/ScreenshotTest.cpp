@@ -25,9 +25,9 @@ int pixelsOf(const QImage& image, QColor colour) {
     return count;
 }
 
-// Saves the grab when VENDROLUPA_SCREENSHOT_DIR names a folder (docs/screenshots).
+// Saves the grab when VENDROLUPA_SCREENSHOTS names a folder (scripts/screenshots sets it).
 void keep(const QPixmap& grab, const char* name) {
-    QString folder = qEnvironmentVariable("VENDROLUPA_SCREENSHOT_DIR");
+    QString folder = qEnvironmentVariable("VENDROLUPA_SCREENSHOTS");
     if (folder.isEmpty()) return;
     QDir().mkpath(folder);
     EXPECT_TRUE(grab.save(folder + "/" + name, "PNG"));
