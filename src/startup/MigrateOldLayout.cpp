@@ -102,7 +102,8 @@ std::vector<std::string> migrationScriptLines(const std::string& launcherFolder,
 }
 
 std::string migrationCommandLine(const std::string& scriptPath, platform::PathStyle style) {
-    if (style == platform::PathStyle::windows()) return "\"" + scriptPath + "\"";
+    // CreateProcess runs batch files only through the command interpreter.
+    if (style == platform::PathStyle::windows()) return "cmd.exe /c \"" + scriptPath + "\"";
     return "/bin/sh " + commandLineQuoted(scriptPath);
 }
 

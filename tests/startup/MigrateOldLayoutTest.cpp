@@ -25,7 +25,7 @@ TEST(MigrationScriptTest, WindowsBatchCopiesThenRemovesOnlyAfterASuccessfulCopy)
               }));
     EXPECT_EQ(migrationScriptName(PathStyle::windows()), "MoveOldVersion.bat");
     EXPECT_EQ(migrationCommandLine("C:\\L\\MoveOldVersion.bat", PathStyle::windows()),
-              "\"C:\\L\\MoveOldVersion.bat\"");
+              "cmd.exe /c \"C:\\L\\MoveOldVersion.bat\"");
 }
 
 TEST(MigrationScriptTest, PosixScriptQuotesPathsAndDeletesItself) {
