@@ -1,6 +1,7 @@
 #include "download/DownloadUrl.h"
 
 #include <cctype>
+#include <vector>
 
 namespace download {
 namespace {
@@ -46,6 +47,31 @@ std::string escapeTarget(const std::string& path) {
         }
     }
     return out;
+}
+
+// "/a/b/../c/./d" becomes "/a/c/d", as browsers resolve a relative reference.
+std::string withoutDotSegments(const std::string& path) {
+    std::vector<std::string> kept;
+    size_t at = 1;
+    while (at <= path.size()) {
+        size_t end = path.find('/', at);
+        if (end == std::string::npos) end = path.size();
+        std::string segment = path.substr(at, end - at);
+        bool last = end == path.size();
+        if (segment == "..") {
+            if (!kept.empty()) kept.pop_back();
+            if (last) kept.emplace_back();
+        } else if (segment == ".") {
+            if (last) kept.emplace_back();
+        } else {
+            kept.push_back(segment);
+        }
+        at = end + 1;
+    }
+    std::string out;
+    for (const auto& segment : kept)
+        out += "/" + segment;
+    return out.empty() ? "/" : out;
 }
 
 }  // namespace
@@ -97,7 +123,9 @@ std::string resolveLocation(const std::string& currentUrl, const std::string& lo
     if (!location.empty() && location[0] == '/') return origin + location;
     std::string path = pathStart == std::string::npos ? "/" : currentUrl.substr(pathStart);
     path = path.substr(0, path.find_first_of("?#"));
-    return origin + path.substr(0, path.rfind('/') + 1) + location;
+    std::string relative = location.substr(0, location.find_first_of("?#"));
+    std::string query = location.substr(relative.size());
+    return origin + withoutDotSegments(path.substr(0, path.rfind('/') + 1) + relative) + query;
 }
 
 std::string lastUrlElement(const std::string& url) {
