@@ -181,7 +181,7 @@ void DownloadEngine::finish() {
     timers_.stop(DownloadTimer::Speed);
     if (!SplitDownload()) return;
     active_ = false;
-    transport_.close();
+    transport_.closeConnection();
     const uint64_t generation = ++generation_;
     raiseProgress(totalSize_);
     if (generation == generation_) listener_.done();
@@ -278,7 +278,7 @@ void DownloadEngine::haltTransfer() {
     timers_.stop(DownloadTimer::ClosePoll);
     timers_.stop(DownloadTimer::Idle);
     timers_.stop(DownloadTimer::Speed);
-    transport_.close();
+    transport_.closeConnection();
     tempFile_.close();
 }
 

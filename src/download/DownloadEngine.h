@@ -16,7 +16,7 @@ class DownloadTransport {
     virtual ~DownloadTransport() = default;
     virtual void connectTo(const std::string& host, uint16_t port) = 0;
     virtual void send(const std::string& bytes) = 0;
-    virtual void close() = 0;
+    virtual void closeConnection() = 0;
     // The peer has closed its side after sending what it had.
     virtual bool isClosing() const = 0;
     // A connection is being made or is established.

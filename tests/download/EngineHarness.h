@@ -23,7 +23,7 @@ struct FakeTransport final : download::DownloadTransport {
         closing = false;
     }
     void send(const std::string& bytes) override { sent += bytes; }
-    void close() override { open = false; }
+    void closeConnection() override { open = false; }
     bool isClosing() const override { return closing; }
     bool isOpen() const override { return open; }
 };
