@@ -197,7 +197,11 @@ bool DownloadEngine::SplitDownload() {
         return false;
     }
     std::string headerFile = folderPath(tempName_ + "-2");
-    platform::writeTextLines(headerFile, {head_.text()});
+    // The header as one text line in the system code page; it only lives for this step.
+    TempFile header;
+    std::string headerText = platform::toCodePage(head_.text()) + "\r\n";
+    if (header.open(headerFile)) header.append(headerText.data(), headerText.size());
+    header.close();
     std::string name = fileName_;
     if (name.empty()) {
         auto text = platform::readFileBytes(headerFile);

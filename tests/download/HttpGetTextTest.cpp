@@ -74,3 +74,13 @@ TEST(HttpGetText, EachCallIsAFreshRequest) {
     EXPECT_EQ(server.requests().size(), 2u);
     EXPECT_EQ(server.connections(), 2);
 }
+
+TEST(HttpGetText, FollowsRedirectsLikeThePlatformRequest) {
+    LoopbackHttpServer server([](const std::string& request) {
+        if (LoopbackHttpServer::pathOf(request) == "/old")
+            return answer("302 Found\r\nLocation: /new", "");
+        return answer("200 OK", "moved here");
+    });
+    platform::CurlHttpClient http;
+    EXPECT_EQ(download::HttpGetText(http, server.baseUrl() + "/old").text, "moved here");
+}
