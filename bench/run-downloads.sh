@@ -4,7 +4,7 @@
 #   bench/run-downloads.sh [build-folder] [runs]
 # (a) one 256 MiB file: XGTDL, curl -o, wget -O: throughput and peak RSS
 # (b) 2,000 files of 2 to 20 KiB one after another: XGTDL as a queue (a new connection each),
-#     curl --config (one connection), one curl process per file
+#     curl --config (one connection), one curl process per file (one run: it is slow)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build/bench}
@@ -98,7 +98,7 @@ row a "curl -o" "$big" curl -s -o "$work/out/big.bin" "$base/big.bin"
 row a "wget -O" "$big" wget -q -O "$work/out/big.bin" "$base/big.bin"
 row b "XGTDL queue" "$small" "$bench" queue "$work/small.list" "$work/out"
 row b "curl --config" "$small" curl -s --config "$work/small.curl"
-row b "curl per file" "$small" bash -c "while read -r u; do curl -s -o \"$work/out/\${u##*/}\" \"\$u\"; done < '$work/small.list'"
+runs=1 row b "curl per file (1 run)" "$small" bash -c "while read -r u; do curl -s -o \"$work/out/\${u##*/}\" \"\$u\"; done < '$work/small.list'"
 awk -v a="${seconds[a/curl -o]}" -v x="${seconds[a/XGTDL]}" \
   -v q="${seconds[b/XGTDL queue]}" -v c="${seconds[b/curl --config]}" \
   'BEGIN {printf "\n(a) XGTDL throughput / curl: %.2f   (b) XGTDL time / curl --config: %.2f\n", a / x, q / c}'

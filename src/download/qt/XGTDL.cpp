@@ -2,10 +2,16 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 
 namespace {
 
 constexpr int kPictureSize = 32;
+// The socket is unbuffered: each read goes straight from the system into our buffer. A
+// batch is at most this large, so memory stays bounded whatever the system buffers.
+constexpr qint64 kReadBatchBytes = 1024 * 1024;
+// Batches handled per notification before the event loop gets its turn (timers, stop).
+constexpr int kBatchesPerNotification = 8;
 
 int indexOf(download::DownloadTimer timer) {
     return static_cast<int>(timer);
@@ -67,12 +73,14 @@ void XGTDL::paintEvent(QPaintEvent*) {
 void XGTDL::connectTo(const std::string& host, uint16_t port) {
     closeConnection();
     peerClosed_ = false;
+    deferredError_.reset();
     socket_ = new QTcpSocket(this);
     QObject::connect(socket_, &QTcpSocket::connected, this, [this] { engine_.onConnected(); });
     QObject::connect(socket_, &QTcpSocket::readyRead, this, [this] { readPending(); });
     QObject::connect(socket_, &QTcpSocket::errorOccurred, this,
                      [this](QAbstractSocket::SocketError e) { onSocketError(e); });
-    socket_->connectToHost(QString::fromStdString(host), port);
+    socket_->connectToHost(QString::fromStdString(host), port,
+                           QIODevice::ReadWrite | QIODevice::Unbuffered);
 }
 
 void XGTDL::send(const std::string& bytes) {
@@ -93,24 +101,38 @@ bool XGTDL::isOpen() const {
 }
 
 void XGTDL::readPending() {
-    // One batch per notification: everything the socket holds, read in one piece.
+    // Reading is also how an unbuffered socket learns that the peer has closed: the socket
+    // then reports it from inside read(), and it is handled once read() has returned.
     QTcpSocket* socket = socket_;
-    while (socket && socket == socket_) {
-        qint64 available = socket->bytesAvailable();
-        if (available <= 0) return;
-        if (buffer_.size() < static_cast<size_t>(available))
-            buffer_.resize(static_cast<size_t>(available));
-        qint64 got = socket->read(buffer_.data(), available);
-        if (got <= 0) return;
+    if (buffer_.size() < static_cast<size_t>(kReadBatchBytes))
+        buffer_.resize(static_cast<size_t>(kReadBatchBytes));
+    for (int batch = 0; batch < kBatchesPerNotification && socket && socket == socket_; ++batch) {
+        reading_ = true;
+        qint64 got = socket->read(buffer_.data(), kReadBatchBytes);
+        reading_ = false;
+        if (got < 0 && !deferredError_) {
+            // An unbuffered read that meets the end may drop the socket without a signal.
+            QAbstractSocket::SocketError error = socket->error();
+            deferredError_ = error == QAbstractSocket::UnknownSocketError
+                                 ? QAbstractSocket::RemoteHostClosedError
+                                 : error;
+        }
+        if (got <= 0) break;
         engine_.onData(buffer_.data(), static_cast<size_t>(got));
+    }
+    if (deferredError_ && socket == socket_) {
+        auto error = *deferredError_;
+        deferredError_.reset();
+        onSocketError(error);
     }
 }
 
 void XGTDL::onSocketError(QAbstractSocket::SocketError error) {
-    QTcpSocket* socket = socket_;
+    if (reading_) {
+        deferredError_ = error;
+        return;
+    }
     if (error == QAbstractSocket::RemoteHostClosedError) {
-        readPending();
-        if (socket != socket_) return;
         peerClosed_ = true;
         engine_.onPeerClosed();
         return;

@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -58,6 +59,8 @@ class XGTDL : public QWidget,
 
     QTcpSocket* socket_ = nullptr;
     bool peerClosed_ = false;
+    bool reading_ = false;
+    std::optional<QAbstractSocket::SocketError> deferredError_;
     std::vector<char> buffer_;
     std::array<QTimer, 3> timers_;
     download::DownloadEngine engine_;
