@@ -15,8 +15,6 @@ bool TempFile::open(const std::string& path) {
 #else
     file_ = std::fopen(path.c_str(), "wb");
 #endif
-    // Batches are large already; a bigger buffer only saves calls for small ones.
-    if (file_) std::setvbuf(file_, nullptr, _IOFBF, 256 * 1024);
     return file_ != nullptr;
 }
 
