@@ -34,9 +34,8 @@ int main(int argc, char** argv) {
     platform::SystemClock clock;
     platform::SystemRandom random;
     XGTDL control(clock, random);
-    download::DownloadQueue queue([&](const download::DownloadTask& task) {
-        control.下载文件(task.url, task.destination);
-    });
+    download::DownloadQueue queue(
+        [&](const download::DownloadTask& task) { control.下载文件(task.url, task.destination); });
     int finished = 0, failures = 0;
     auto next = [&](bool ok) {
         ++finished;
@@ -58,7 +57,7 @@ int main(int argc, char** argv) {
         std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    std::printf("seconds=%.4f files=%d failures=%d peak_rss_kib=%ld\n", seconds, finished,
-                failures, usage.ru_maxrss);
+    std::printf("seconds=%.4f files=%d failures=%d peak_rss_kib=%ld\n", seconds, finished, failures,
+                usage.ru_maxrss);
     return failures == 0 ? 0 : 1;
 }

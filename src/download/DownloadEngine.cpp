@@ -144,8 +144,12 @@ void DownloadEngine::onHeadComplete() {
         return endWithError("服务器回应状态 " + std::to_string(*status) + "，文件未下载：" + url_);
     if (head_.chunked()) return endWithError("服务器使用分块传输（chunked），无法下载：" + url_);
     switch (head_.contentLength(totalSize_)) {
-        case ResponseHead::Length::Valid: lengthKnown_ = true; break;
-        case ResponseHead::Length::Missing: totalSize_ = 0; break;
+        case ResponseHead::Length::Valid:
+            lengthKnown_ = true;
+            break;
+        case ResponseHead::Length::Missing:
+            totalSize_ = 0;
+            break;
         case ResponseHead::Length::TooLarge:
             return endWithError("文件超过 2 GB，无法下载：" + url_);
         case ResponseHead::Length::Invalid:

@@ -53,11 +53,11 @@ class DownloadEngine {
   public:
     static constexpr int kMaxRedirects = 20;
 
-    DownloadEngine(DownloadTransport& transport, DownloadTimers& timers,
-                   DownloadListener& listener, platform::Clock& clock, platform::Random& random);
+    DownloadEngine(DownloadTransport& transport, DownloadTimers& timers, DownloadListener& listener,
+                   platform::Clock& clock, platform::Random& random);
 
-    void startDownload(const std::string& url, const std::string& saveFolder,
-                       bool useProxy = false, const std::string& proxyAddress = {},
+    void startDownload(const std::string& url, const std::string& saveFolder, bool useProxy = false,
+                       const std::string& proxyAddress = {},
                        const std::string& customFileName = {});
     void restart();
     void stop();

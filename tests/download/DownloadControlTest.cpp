@@ -97,7 +97,8 @@ TEST(DownloadTask, SplitsAtTheMarkerAndTurnsBackslashes) {
 
 TEST(DownloadTask, QueueStartsOnFirstAddAndAdvancesOnEachEnd) {
     std::vector<std::string> started;
-    download::DownloadQueue queue([&](const download::DownloadTask& t) { started.push_back(t.url); });
+    download::DownloadQueue queue(
+        [&](const download::DownloadTask& t) { started.push_back(t.url); });
     queue.add("http://h/1[下载到]/d");
     queue.add("no marker");
     queue.add("http://h/3[下载到]/d");

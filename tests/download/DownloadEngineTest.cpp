@@ -60,8 +60,7 @@ TEST(DownloadEngine, ReportsProgressWithTheHistoricCounts) {
          {"progress(0,100,0)", "progress(49,100,0)", "progress(93,100,0)", "progress(100,100,0)",
           "done"}},
         // The header alone first: nothing is reported until it is complete.
-        {{20, 20, 100},
-         {"progress(0,100,0)", "progress(38,100,0)", "progress(100,100,0)", "done"}},
+        {{20, 20, 100}, {"progress(0,100,0)", "progress(38,100,0)", "progress(100,100,0)", "done"}},
     };
     for (const Case& c : cases) {
         EngineHarness h;
@@ -88,9 +87,9 @@ TEST(DownloadEngine, SpeedIsKilobytesSinceTheLastSample) {
     h.tick(DownloadTimer::Speed);  // 2048 more: 2 KiB
     h.tick(DownloadTimer::Speed);  // nothing: 0
     h.feed({response.substr(5049)});
-    EXPECT_EQ(h.listener.events, (Events{"progress(0,8192,0)", "progress(2999,8192,0)",
-                                         "progress(5047,8192,2)", "progress(8192,8192,0)",
-                                         "done"}));
+    EXPECT_EQ(h.listener.events,
+              (Events{"progress(0,8192,0)", "progress(2999,8192,0)", "progress(5047,8192,2)",
+                      "progress(8192,8192,0)", "done"}));
 }
 
 TEST(DownloadEngine, KeepAliveServerFinishesOnTheCountAndTheEngineCloses) {
@@ -143,7 +142,7 @@ TEST(DownloadEngine, SilentServerEndsAfterFiveIdleTicks) {
 TEST(DownloadEngine, FollowsRedirectsAbsoluteAndRelativeKeepingTheFirstName) {
     EngineHarness h;
     h.run("http://first.test/dl/game.jar", {"HTTP/1.1 302 Found\r\nLocation: "
-                                             "http://second.test:8081/a/b/c?x=1\r\n\r\n"});
+                                            "http://second.test:8081/a/b/c?x=1\r\n\r\n"});
     h.engine.onConnected();
     h.feed({"HTTP/1.1 301 Moved\r\nlocation: ../d.bin\r\nContent-Length: 0\r\n\r\n"});
     h.engine.onConnected();
@@ -151,11 +150,10 @@ TEST(DownloadEngine, FollowsRedirectsAbsoluteAndRelativeKeepingTheFirstName) {
     h.engine.onConnected();
     h.feed({okResponse("payload")});
     using Connect = std::pair<std::string, uint16_t>;
-    EXPECT_EQ(h.transport.connects,
-              (std::vector<Connect>{{"first.test", 80},
-                                    {"second.test", 8081},
-                                    {"second.test", 8081},
-                                    {"second.test", 8081}}));
+    EXPECT_EQ(h.transport.connects, (std::vector<Connect>{{"first.test", 80},
+                                                          {"second.test", 8081},
+                                                          {"second.test", 8081},
+                                                          {"second.test", 8081}}));
     EXPECT_NE(h.transport.sent.find("GET /a/b/c?x=1 HTTP/1.1\r\n"), std::string::npos);
     EXPECT_NE(h.transport.sent.find("GET /a/d.bin HTTP/1.1\r\n"), std::string::npos);
     EXPECT_NE(h.transport.sent.find("GET /root.bin HTTP/1.1\r\n"), std::string::npos);

@@ -23,15 +23,16 @@ std::string firstLine(const std::string& text) {
 TEST(DownloadRequest, ExactTextDirect) {
     EngineHarness h;
     h.start("http://mirror.test/libraries/a/b.jar");
-    EXPECT_EQ(h.engine.requestText(),
-              "GET /libraries/a/b.jar HTTP/1.1\r\n"
-              "Host: mirror.test\r\n"
-              "Connection: keep-alive\r\n"
-              "Accept: text/html,application/xhtml+xml,application/xml;q=0.9,image/webp,*/*;q=0.8\r\n"
-              "User-Agent: Mozilla/5.0 (Windows NT 6.1; WOW64) AppleWebKit/537.36 (KHTML, like "
-              "Gecko) Chrome/37.0.2041.4 Safari/537.36\r\n"
-              "Accept-Language: zh-CN,zh;q=0.8\r\n"
-              "\r\n");
+    EXPECT_EQ(
+        h.engine.requestText(),
+        "GET /libraries/a/b.jar HTTP/1.1\r\n"
+        "Host: mirror.test\r\n"
+        "Connection: keep-alive\r\n"
+        "Accept: text/html,application/xhtml+xml,application/xml;q=0.9,image/webp,*/*;q=0.8\r\n"
+        "User-Agent: Mozilla/5.0 (Windows NT 6.1; WOW64) AppleWebKit/537.36 (KHTML, like "
+        "Gecko) Chrome/37.0.2041.4 Safari/537.36\r\n"
+        "Accept-Language: zh-CN,zh;q=0.8\r\n"
+        "\r\n");
     EXPECT_TRUE(h.transport.sent.empty());
     h.engine.onConnected();
     EXPECT_EQ(h.transport.sent, h.engine.requestText());
@@ -71,8 +72,8 @@ TEST(DownloadRequest, AddressesPortsAndProxy) {
 
 TEST(DownloadRequest, UnusableAddressesEndAtOnceWithoutConnecting) {
     const std::pair<std::string, std::string> cases[] = {
-        {"https://h.test/a.jar", ""}, {"ftp://h.test/a.jar", ""}, {"http:///a.jar", ""},
-        {"http://h.test:99999/a", ""}, {"http://h.test:x/a", ""},  {"", ""},
+        {"https://h.test/a.jar", ""},  {"ftp://h.test/a.jar", ""},      {"http:///a.jar", ""},
+        {"http://h.test:99999/a", ""}, {"http://h.test:x/a", ""},       {"", ""},
         {"http://h.test/a", "noport"}, {"http://h.test/a", "1.2.3.4:"},
     };
     for (const auto& [url, proxy] : cases) {
@@ -109,8 +110,7 @@ TEST(DownloadNames, TargetNameFromUrlCustomOrContentDisposition) {
         {"http://h/d/", "content-disposition: attachment;filename=\"low.jar\"\r\n", "low.jar"},
         {"http://h/d/", "Content-Disposition: attachment;filename=\"中文.jar\"\r\n", "中文.jar"},
         {"http://h/d/a.jar", "Content-Disposition: attachment;filename=\"cd.jar\"\r\n", "a.jar"},
-        {"http://h/d/a.jar?v=1", "Content-Disposition: attachment;filename=\"s.jar\"\r\n",
-         "s.jar"},
+        {"http://h/d/a.jar?v=1", "Content-Disposition: attachment;filename=\"s.jar\"\r\n", "s.jar"},
         {"http://h/d/a.jar?v=1", "", ""},
         {"http://h/d/", "", ""},
         {"http://h/d/", "Content-Disposition: attachment;filename=\"../evil.jar\"\r\n", ""},
@@ -157,8 +157,7 @@ TEST(DownloadNames, RandomStringAndTempNameDrawFromTheOneGenerator) {
     tzset();
     sequence.draws.clear();
     auto at = std::chrono::system_clock::time_point(std::chrono::milliseconds(1'700'000'000'042));
-    EXPECT_EQ(download::makeTempName(at, sequence),
-              "20231114221320042-" + std::string(32, 'A'));
+    EXPECT_EQ(download::makeTempName(at, sequence), "20231114221320042-" + std::string(32, 'A'));
 
     // Two downloads in the same millisecond on one generator.
     EngineHarness h;

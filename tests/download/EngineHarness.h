@@ -41,8 +41,8 @@ struct RecordingListener final : download::DownloadListener {
     std::vector<std::string> events;
     std::function<void(const std::string&)> after = [](const std::string&) {};
     void progress(int32_t d, int32_t t, int32_t s) override {
-        record("progress(" + std::to_string(d) + "," + std::to_string(t) + "," +
-               std::to_string(s) + ")");
+        record("progress(" + std::to_string(d) + "," + std::to_string(t) + "," + std::to_string(s) +
+               ")");
     }
     void done() override { record("done"); }
     void failed() override { record("failed"); }

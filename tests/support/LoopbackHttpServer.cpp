@@ -103,7 +103,8 @@ void LoopbackHttpServer::serve(int socket) {
         }
         ScriptedResponse response = handler_(request);
         if (response.silent) {
-            while (!stopping_ && !(readable(socket, kPollMs) && ::recv(socket, buffer, 1, 0) <= 0)) {
+            while (!stopping_ &&
+                   !(readable(socket, kPollMs) && ::recv(socket, buffer, 1, 0) <= 0)) {
             }
             break;
         }

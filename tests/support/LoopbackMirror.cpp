@@ -17,8 +17,9 @@ std::vector<std::string> LoopbackMirror::requestedPaths() const {
 }
 
 void LoopbackMirror::writeServicesIni(const std::string& dataFolder) const {
-    platform::writeTextLines(dataFolder + "/services.ini",
-                             {"mirror=" + baseUrl(), "official=" + baseUrl(), "files=" + baseUrl()});
+    platform::writeTextLines(
+        dataFolder + "/services.ini",
+        {"mirror=" + baseUrl(), "official=" + baseUrl(), "files=" + baseUrl()});
 }
 
 ScriptedResponse LoopbackMirror::answer(const std::string& request) const {
@@ -28,17 +29,19 @@ ScriptedResponse LoopbackMirror::answer(const std::string& request) const {
     if (!path.empty() && path[0] == '/' && path.find("..") == std::string::npos)
         body = platform::readFileBytes(folder_ + path);
     ScriptedResponse response;
-    response.after = keepAlive_ ? ScriptedResponse::After::KeepOpen : ScriptedResponse::After::Close;
+    response.after =
+        keepAlive_ ? ScriptedResponse::After::KeepOpen : ScriptedResponse::After::Close;
     if (!body) {
         std::string text = "not found";
         response.batches = {"HTTP/1.1 404 Not Found\r\nContent-Length: " +
                             std::to_string(text.size()) + "\r\n\r\n" + text};
         return response;
     }
-    response.batches = {"HTTP/1.1 200 OK\r\nContent-Type: application/octet-stream\r\n"
-                        "Content-Length: " +
-                            std::to_string(body->size()) + "\r\n\r\n",
-                        *body};
+    response.batches = {
+        "HTTP/1.1 200 OK\r\nContent-Type: application/octet-stream\r\n"
+        "Content-Length: " +
+            std::to_string(body->size()) + "\r\n\r\n",
+        *body};
     return response;
 }
 

@@ -39,22 +39,36 @@ std::string nginxConfig(const std::string& prefix, uint16_t port,
     for (const auto& [location, target] : options.redirects)
         redirects += "        location = " + location + " { return 302 " + target + "; }\n";
     return "daemon off;\nmaster_process off;\nworker_processes 1;\n"
-           "pid " + prefix + "/nginx.pid;\nerror_log " + prefix + "/error.log warn;\n"
+           "pid " +
+           prefix + "/nginx.pid;\nerror_log " + prefix +
+           "/error.log warn;\n"
            "events { worker_connections 256; }\n"
            "http {\n"
            "    access_log off;\n"
            "    default_type application/octet-stream;\n"
            "    sendfile on;\n    tcp_nopush on;\n"
            "    keepalive_timeout 65;\n    keepalive_requests 100000;\n"
-           "    client_body_temp_path " + prefix + "/body;\n"
-           "    proxy_temp_path " + prefix + "/proxy;\n"
-           "    fastcgi_temp_path " + prefix + "/fastcgi;\n"
-           "    uwsgi_temp_path " + prefix + "/uwsgi;\n"
-           "    scgi_temp_path " + prefix + "/scgi;\n"
+           "    client_body_temp_path " +
+           prefix +
+           "/body;\n"
+           "    proxy_temp_path " +
+           prefix +
+           "/proxy;\n"
+           "    fastcgi_temp_path " +
+           prefix +
+           "/fastcgi;\n"
+           "    uwsgi_temp_path " +
+           prefix +
+           "/uwsgi;\n"
+           "    scgi_temp_path " +
+           prefix +
+           "/scgi;\n"
            "    server {\n"
-           "        listen 127.0.0.1:" + std::to_string(port) + ";\n"
-           "        root " + options.root + ";\n" + redirects + options.extraServerLines +
-           "    }\n}\n";
+           "        listen 127.0.0.1:" +
+           std::to_string(port) +
+           ";\n"
+           "        root " +
+           options.root + ";\n" + redirects + options.extraServerLines + "    }\n}\n";
 }
 
 bool NginxServer::available() {
@@ -63,15 +77,16 @@ bool NginxServer::available() {
 
 NginxServer::NginxServer(Options options) {
     // A port found free may be taken before nginx binds it; try a few.
-    for (int attempt = 0; attempt < 5 && pid_ <= 0; ++attempt) start(options);
+    for (int attempt = 0; attempt < 5 && pid_ <= 0; ++attempt)
+        start(options);
 }
 
 bool NginxServer::start(const Options& options) {
     port_ = unusedLoopbackPort();
     std::string conf = prefix_.write("nginx.conf", nginxConfig(prefix_.path(), port_, options));
     std::string errorLog = prefix_.path() + "/error.log";
-    const char* argv[] = {kNginx, "-p", prefix_.path().c_str(), "-c", conf.c_str(),
-                          "-e", errorLog.c_str(), nullptr};
+    const char* argv[] = {kNginx,       "-p", prefix_.path().c_str(), "-c",
+                          conf.c_str(), "-e", errorLog.c_str(),       nullptr};
     pid_t pid = 0;
     if (posix_spawn(&pid, kNginx, nullptr, nullptr, const_cast<char**>(argv), environ) != 0)
         return false;

@@ -43,7 +43,7 @@ void XGTDL::重新下载() {
 }
 
 void XGTDL::下载文件(const std::string& 地址, const std::string& 保存地址, bool 是否开启代理,
-                 const std::string& 代理IP端口, const std::string& 自定义文件名字) {
+                     const std::string& 代理IP端口, const std::string& 自定义文件名字) {
     engine_.startDownload(地址, 保存地址, 是否开启代理, 代理IP端口, 自定义文件名字);
 }
 

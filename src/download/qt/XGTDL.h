@@ -24,7 +24,7 @@ class XGTDL : public QWidget,
 
     void 重新下载();
     void 下载文件(const std::string& 地址, const std::string& 保存地址, bool 是否开启代理 = false,
-              const std::string& 代理IP端口 = {}, const std::string& 自定义文件名字 = {});
+                  const std::string& 代理IP端口 = {}, const std::string& 自定义文件名字 = {});
     void 停止下载();
 
     std::function<void(int32_t 已下载大小, int32_t 总大小, int32_t 下载速度)> 下载进度;

@@ -59,12 +59,15 @@ TEST(XGTDLNginx, QueueStartsEachNextDownloadFromInsideTheEndEvent) {
 
 TEST(XGTDLMirror, ServesEveryPathOfTheDownloadServers) {
     TempFolder root("mirror");
-    const std::vector<std::string> paths = {
-        "/versions/versions.json",          "/versions/1.8/1.8.jar",
-        "/libraries/org/lwjgl/lwjgl/2.9/lwjgl-2.9.jar", "/assets/ab/ab12",
-        "/indexes/1.8.json",                "/resources/sounds/x.ogg",
-        "/Minecraft.Download/versions/1.8/1.8.json",
-        "/Minecraft.Download/indexes/legacy.json", "/lwjgl64.dll"};
+    const std::vector<std::string> paths = {"/versions/versions.json",
+                                            "/versions/1.8/1.8.jar",
+                                            "/libraries/org/lwjgl/lwjgl/2.9/lwjgl-2.9.jar",
+                                            "/assets/ab/ab12",
+                                            "/indexes/1.8.json",
+                                            "/resources/sounds/x.ogg",
+                                            "/Minecraft.Download/versions/1.8/1.8.json",
+                                            "/Minecraft.Download/indexes/legacy.json",
+                                            "/lwjgl64.dll"};
     for (size_t i = 0; i < paths.size(); ++i)
         root.write(paths[i].substr(1), testing_support::patternBytes(1000 + i, unsigned(i)));
     testing_support::LoopbackMirror mirror(root.path());

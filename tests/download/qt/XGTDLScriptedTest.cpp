@@ -34,8 +34,7 @@ TEST(XGTDLScripted, HeaderSplitAcrossDelayedBatchesOnAKeptConnection) {
     EXPECT_EQ(h.files(), std::vector<std::string>{"data.bin"});
     ASSERT_FALSE(h.progress.empty());
     EXPECT_EQ(h.progress.front(), std::make_tuple(0, int32_t(body.size()), 0));
-    EXPECT_EQ(h.progress.back(),
-              std::make_tuple(int32_t(body.size()), int32_t(body.size()), 0));
+    EXPECT_EQ(h.progress.back(), std::make_tuple(int32_t(body.size()), int32_t(body.size()), 0));
     ASSERT_EQ(server.requests().size(), 1u);
     EXPECT_EQ(server.requests()[0].substr(0, 33), "GET /dir/data.bin HTTP/1.1\r\nHost:");
 }
