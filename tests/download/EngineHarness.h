@@ -1,4 +1,5 @@
 #pragma once
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <set>
@@ -10,6 +11,15 @@
 #include "download/DownloadEngine.h"
 
 namespace testing_support {
+
+// Names of every file in `folder`, sorted.
+inline std::vector<std::string> fileNamesIn(const std::string& folder) {
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(folder))
+        names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
 
 // A transport that records what the engine asks of it.
 struct FakeTransport final : download::DownloadTransport {
@@ -90,14 +100,7 @@ struct EngineHarness {
             engine.onTimer(t);
     }
     std::string file(const std::string& name) const { return readAll(folder.path() + "/" + name); }
-    // Names of every file left in the folder, sorted.
-    std::vector<std::string> files() const {
-        std::vector<std::string> names;
-        for (const auto& e : std::filesystem::directory_iterator(folder.path()))
-            names.push_back(e.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
+    std::vector<std::string> files() const { return fileNamesIn(folder.path()); }
 };
 
 inline std::string okResponse(const std::string& body, const std::string& extraHeaders = "") {

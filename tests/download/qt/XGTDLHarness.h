@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "../EngineHarness.h"
 #include "TempFolder.h"
 #include "download/qt/XGTDL.h"
 #include "platform/Clock.h"
@@ -47,13 +48,7 @@ struct ControlHarness {
         return events.size() > before ? events.back() : "none";
     }
     std::string file(const std::string& name) const { return readAll(folder.path() + "/" + name); }
-    std::vector<std::string> files() const {
-        std::vector<std::string> names;
-        for (const auto& e : std::filesystem::directory_iterator(folder.path()))
-            names.push_back(e.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
+    std::vector<std::string> files() const { return fileNamesIn(folder.path()); }
 };
 
 // Bytes that are not text and differ from file to file.
