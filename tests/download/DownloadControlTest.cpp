@@ -1,4 +1,7 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
 
 #include "EngineHarness.h"
 #include "download/DownloadTask.h"
@@ -110,4 +113,22 @@ TEST(DownloadTask, QueueStartsOnFirstAddAndAdvancesOnEachEnd) {
     EXPECT_TRUE(queue.empty());
     queue.advance();
     EXPECT_EQ(started.size(), 2u);
+}
+
+TEST(DownloadControl, DiskThatRefusesToGrowEndsWithErrorAndNoFile) {
+    EngineHarness h;
+    h.folder.write("a.jar", "old");
+    // Writes past 4 KiB fail as on a full disk (the signal would end the process).
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit small = saved;
+    small.rlim_cur = 4096;
+    setrlimit(RLIMIT_FSIZE, &small);
+    std::string response = okResponse(std::string(20000, 'z'));
+    h.run("http://h/a.jar", {response.substr(0, 3000), response.substr(3000)});
+    setrlimit(RLIMIT_FSIZE, &saved);
+    EXPECT_EQ(h.listener.ends(), Events{"error"});
+    EXPECT_EQ(h.files(), std::vector<std::string>{"a.jar"});
+    EXPECT_EQ(h.file("a.jar"), "old");
 }
