@@ -4,9 +4,7 @@
 
 #include "download/DownloadNames.h"
 #include "download/DownloadUrl.h"
-#include "platform/CodePage.h"
 #include "platform/Paths.h"
-#include "platform/TextFile.h"
 
 namespace download {
 namespace {
@@ -200,17 +198,9 @@ bool DownloadEngine::SplitDownload() {
         endWithError("服务器的回应不完整：" + url_);
         return false;
     }
-    std::string headerFile = folderPath(tempName_ + "-2");
-    // The header as one text line in the system code page; it only lives for this step.
-    TempFile header;
-    std::string headerText = platform::toCodePage(head_.text()) + "\r\n";
-    if (header.open(headerFile)) header.append(headerText.data(), headerText.size());
-    header.close();
-    std::string name = fileName_;
-    if (name.empty()) {
-        auto text = platform::readFileBytes(headerFile);
-        name = plainFileName(FileNameFromChunk(text ? platform::fromCodePage(*text) : "", ""));
-    }
+    // The header stays in memory and its name search ran when it was complete, so no
+    // header text file is written only to be read back and deleted.
+    const std::string& name = fileName_;
     if (lengthKnown_ && !bodyComplete()) {
         endWithError("文件不完整：收到 " + std::to_string(bodyBytes_) + " 字节，应为 " +
                      std::to_string(totalSize_) + " 字节：" + url_);
@@ -224,7 +214,6 @@ bool DownloadEngine::SplitDownload() {
         endWithError("无法写入文件：" + folderPath(name));
         return false;
     }
-    removeIfExists(headerFile);
     return true;
 }
 
@@ -293,7 +282,6 @@ void DownloadEngine::haltTransfer() {
 void DownloadEngine::removeTempFiles() {
     if (tempName_.empty()) return;
     removeIfExists(folderPath(tempName_));
-    removeIfExists(folderPath(tempName_ + "-2"));
 }
 
 std::string DownloadEngine::folderPath(const std::string& name) const {

@@ -15,6 +15,8 @@ bool TempFile::open(const std::string& path) {
 #else
     file_ = std::fopen(path.c_str(), "wb");
 #endif
+    // Each batch goes out in one write; batches are large, a buffer would only split them.
+    if (file_) std::setvbuf(file_, nullptr, _IONBF, 0);
     return file_ != nullptr;
 }
 
