@@ -73,32 +73,44 @@ measure() {
 
 median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 
-# row <case> <tool> <bytes> <command...>
-declare -A seconds
-row() {
-  local case=$1 tool=$2 bytes=$3; shift 3
-  local times=() rss=()
-  for _ in $(seq "$runs"); do
-    read -r t r < <(measure "$@")
-    times+=("$t"); rss+=("$r")
+# The tools of one case take turns run by run, so a change of load on the machine falls on
+# all of them alike. Commands are kept as strings for eval.
+declare -A seconds times rss
+names=()
+commands=()
+# tool <name> <command>
+tool() { names+=("$1"); commands+=("$2"); }
+# runcase <case> <bytes> <runs>: runs every tool given since the last case and prints a row each.
+runcase() {
+  local case=$1 bytes=$2 n=$3 i t r
+  for _ in $(seq "$n"); do
+    for i in "${!names[@]}"; do
+      read -r t r < <(measure bash -c "${commands[$i]}")
+      times[${names[$i]}]+="$t "; rss[${names[$i]}]+="$r "
+    done
   done
-  local t r
-  t=$(printf '%s\n' "${times[@]}" | median)
-  r=$(printf '%s\n' "${rss[@]}" | median)
-  seconds[$case/$tool]=$t
-  awk -v c="$case" -v n="$tool" -v t="$t" -v b="$bytes" -v r="$r" \
-    'BEGIN {printf "%-6s %-28s %9.3f %10.1f %10.1f\n", c, n, t, b / 1048576 / t, r / 1024}'
+  for i in "${!names[@]}"; do
+    t=$(printf '%s\n' ${times[${names[$i]}]} | median)
+    r=$(printf '%s\n' ${rss[${names[$i]}]} | median)
+    seconds[$case/${names[$i]}]=$t
+    awk -v c="$case" -v n="${names[$i]}" -v t="$t" -v b="$bytes" -v r="$r" \
+      'BEGIN {printf "%-6s %-28s %9.3f %10.1f %10.1f\n", c, n, t, b / 1048576 / t, r / 1024}'
+  done
+  names=(); commands=()
 }
 
 big=$(stat -c %s "$work/www/big.bin")
 small=$(cat "$work"/www/small/*.bin | wc -c)
 printf '%-6s %-28s %9s %10s %10s\n' case tool seconds MiB/s "RSS MiB"
-row a "XGTDL" "$big" "$bench" one "$base/big.bin" "$work/out"
-row a "curl -o" "$big" curl -s -o "$work/out/big.bin" "$base/big.bin"
-row a "wget -O" "$big" wget -q -O "$work/out/big.bin" "$base/big.bin"
-row b "XGTDL queue" "$small" "$bench" queue "$work/small.list" "$work/out"
-row b "curl --config" "$small" curl -s --config "$work/small.curl"
-runs=1 row b "curl per file (1 run)" "$small" bash -c "while read -r u; do curl -s -o \"$work/out/\${u##*/}\" \"\$u\"; done < '$work/small.list'"
+tool "XGTDL" "'$bench' one '$base/big.bin' '$work/out'"
+tool "curl -o" "curl -s -o '$work/out/big.bin' '$base/big.bin'"
+tool "wget -O" "wget -q -O '$work/out/big.bin' '$base/big.bin'"
+runcase a "$big" "$runs"
+tool "XGTDL queue" "'$bench' queue '$work/small.list' '$work/out'"
+tool "curl --config" "curl -s --config '$work/small.curl'"
+runcase b "$small" "$runs"
+tool "curl per file (1 run)" "while read -r u; do curl -s -o '$work/out/'\${u##*/} \$u; done < '$work/small.list'"
+runcase b "$small" 1
 awk -v a="${seconds[a/curl -o]}" -v x="${seconds[a/XGTDL]}" \
   -v q="${seconds[b/XGTDL queue]}" -v c="${seconds[b/curl --config]}" \
   'BEGIN {printf "\n(a) XGTDL throughput / curl: %.2f   (b) XGTDL time / curl --config: %.2f\n", a / x, q / c}'
