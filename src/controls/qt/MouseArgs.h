@@ -20,4 +20,17 @@ inline int buttonCodeOf(const QMouseEvent* event) {
     return buttonCode(event->type() == QEvent::MouseMove ? event->buttons() : event->button());
 }
 
+// What a control's mouse event carries: button, shift state and position in pixels.
+struct MouseArgs {
+    int button;
+    int shift;
+    int x;
+    int y;
+};
+
+inline MouseArgs mouseArgs(const QMouseEvent* event) {
+    QPoint at = event->position().toPoint();
+    return {buttonCodeOf(event), shiftCode(event->modifiers()), at.x(), at.y()};
+}
+
 }  // namespace controls

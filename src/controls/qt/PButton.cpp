@@ -111,7 +111,7 @@ void PButton::leaveTest() {
     if (cursorOverButton_()) return;
     hovering_ = false;
     timer1_.stop();
-    timer2_.start();
+    if (!timer2_.isActive()) timer2_.start();
     borderVisible_ = false;
     update();
 }
@@ -145,13 +145,13 @@ void PButton::paintEvent(QPaintEvent*) {
 void PButton::mouseMoveEvent(QMouseEvent* event) {
     if (!enabled_) return;
     hovering_ = true;
-    timer1_.start();
-    timer2_.start();
+    // Restarting a running timer would hold the fade back while the mouse keeps moving.
+    if (!timer1_.isActive()) timer1_.start();
+    if (!timer2_.isActive()) timer2_.start();
     borderVisible_ = true;
     update();
-    QPoint at = event->position().toPoint();
-    emit MouseMove(controls::buttonCodeOf(event), controls::shiftCode(event->modifiers()), at.x(),
-                   at.y());
+    controls::MouseArgs m = controls::mouseArgs(event);
+    emit MouseMove(m.button, m.shift, m.x, m.y);
 }
 
 void PButton::mousePressEvent(QMouseEvent* event) {
@@ -159,9 +159,8 @@ void PButton::mousePressEvent(QMouseEvent* event) {
     pressed_ = true;
     mouseHeld_ = true;
     update();
-    QPoint at = event->position().toPoint();
-    emit MouseDown(controls::buttonCodeOf(event), controls::shiftCode(event->modifiers()), at.x(),
-                   at.y());
+    controls::MouseArgs m = controls::mouseArgs(event);
+    emit MouseDown(m.button, m.shift, m.x, m.y);
 }
 
 void PButton::mouseReleaseEvent(QMouseEvent* event) {
@@ -170,10 +169,9 @@ void PButton::mouseReleaseEvent(QMouseEvent* event) {
     mouseHeld_ = false;
     update();
     if (!enabled_) return;
-    QPoint at = event->position().toPoint();
-    emit MouseUp(controls::buttonCodeOf(event), controls::shiftCode(event->modifiers()), at.x(),
-                 at.y());
-    if (wasHeld && rect().contains(at)) emit Click();
+    controls::MouseArgs m = controls::mouseArgs(event);
+    emit MouseUp(m.button, m.shift, m.x, m.y);
+    if (wasHeld && rect().contains(m.x, m.y)) emit Click();
 }
 
 void PButton::mouseDoubleClickEvent(QMouseEvent*) {

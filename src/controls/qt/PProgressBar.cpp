@@ -43,26 +43,23 @@ void PProgressBar::paintEvent(QPaintEvent*) {
 void PProgressBar::mousePressEvent(QMouseEvent* event) {
     if (!enabled_) return;
     mouseHeld_ = true;
-    QPoint at = event->position().toPoint();
-    emit MouseDown(controls::buttonCodeOf(event), controls::shiftCode(event->modifiers()), at.x(),
-                   at.y(), relativeX(at.x()));
+    controls::MouseArgs m = controls::mouseArgs(event);
+    emit MouseDown(m.button, m.shift, m.x, m.y, relativeX(m.x));
 }
 
 void PProgressBar::mouseMoveEvent(QMouseEvent* event) {
     if (!enabled_) return;
-    QPoint at = event->position().toPoint();
-    emit MouseMove(controls::buttonCodeOf(event), controls::shiftCode(event->modifiers()), at.x(),
-                   at.y(), relativeX(at.x()));
+    controls::MouseArgs m = controls::mouseArgs(event);
+    emit MouseMove(m.button, m.shift, m.x, m.y, relativeX(m.x));
 }
 
 void PProgressBar::mouseReleaseEvent(QMouseEvent* event) {
     bool wasHeld = mouseHeld_;
     mouseHeld_ = false;
     if (!enabled_) return;
-    QPoint at = event->position().toPoint();
-    emit MouseUp(controls::buttonCodeOf(event), controls::shiftCode(event->modifiers()), at.x(),
-                 at.y(), relativeX(at.x()));
-    if (wasHeld && rect().contains(at)) emit Click();
+    controls::MouseArgs m = controls::mouseArgs(event);
+    emit MouseUp(m.button, m.shift, m.x, m.y, relativeX(m.x));
+    if (wasHeld && rect().contains(m.x, m.y)) emit Click();
 }
 
 void PProgressBar::mouseDoubleClickEvent(QMouseEvent*) {

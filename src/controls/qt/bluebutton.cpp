@@ -90,9 +90,8 @@ void bluebutton::resizeEvent(QResizeEvent*) {
 }
 
 void bluebutton::mousePressEvent(QMouseEvent* event) {
-    QPoint at = event->position().toPoint();
-    emit MouseDown(controls::buttonCodeOf(event), controls::shiftCode(event->modifiers()), at.x(),
-                   at.y());
+    controls::MouseArgs m = controls::mouseArgs(event);
+    emit MouseDown(m.button, m.shift, m.x, m.y);
     // A second button pressed while one is held keeps the resting colour to restore.
     held_ = true;
     clickPending_ = true;
@@ -100,29 +99,24 @@ void bluebutton::mousePressEvent(QMouseEvent* event) {
 }
 
 void bluebutton::mouseMoveEvent(QMouseEvent* event) {
-    QPoint at = event->position().toPoint();
-    emit MouseMove(controls::buttonCodeOf(event), controls::shiftCode(event->modifiers()), at.x(),
-                   at.y());
+    controls::MouseArgs m = controls::mouseArgs(event);
+    emit MouseMove(m.button, m.shift, m.x, m.y);
 }
 
 void bluebutton::mouseReleaseEvent(QMouseEvent* event) {
-    QPoint at = event->position().toPoint();
-    emit MouseUp(controls::buttonCodeOf(event), controls::shiftCode(event->modifiers()), at.x(),
-                 at.y());
+    controls::MouseArgs m = controls::mouseArgs(event);
+    emit MouseUp(m.button, m.shift, m.x, m.y);
     held_ = false;
     update();
-    bool click = clickPending_ && rect().contains(at);
+    bool click = clickPending_ && rect().contains(m.x, m.y);
     clickPending_ = false;
     if (click) emit Click();
 }
 
 void bluebutton::mouseDoubleClickEvent(QMouseEvent* event) {
-    QPoint at = event->position().toPoint();
-    emit MouseDown(controls::buttonCodeOf(event), controls::shiftCode(event->modifiers()), at.x(),
-                   at.y());
-    held_ = true;
+    mousePressEvent(event);
+    // The second press of a double click is no click of its own.
     clickPending_ = false;
-    update();
     emit DblClick();
 }
 
