@@ -40,6 +40,11 @@ HttpResponse perform(const std::string& url, const HttpTimeouts& timeouts,
     curl_easy_setopt(h, CURLOPT_LOW_SPEED_TIME,
                      static_cast<long>(std::max<long long>(1, timeouts.receive.count() / 1000)));
     curl_slist* headers = nullptr;
+    if (!postBody) {
+        // The platform request object follows redirects of a GET on its own.
+        curl_easy_setopt(h, CURLOPT_FOLLOWLOCATION, 1L);
+        curl_easy_setopt(h, CURLOPT_MAXREDIRS, 20L);
+    }
     if (postBody) {
         headers = curl_slist_append(headers, "CONTENT-TYPE: application/json");
         headers = curl_slist_append(headers, "Expect:");

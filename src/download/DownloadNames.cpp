@@ -1,0 +1,84 @@
+#include "download/DownloadNames.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <ctime>
+
+namespace download {
+
+bool HasIllegalFileChar(const std::string& name) {
+    return name.find_first_of("\\/:*?\"<>|") != std::string::npos;
+}
+
+std::string plainFileName(const std::string& name) {
+    if (name.empty() || name == "." || name == ".." || HasIllegalFileChar(name)) return {};
+    for (unsigned char c : name) {
+        if (c < 0x20 || c == 0x7f) return {};
+    }
+    return name;
+}
+
+std::string RandomString(int count, platform::Random& random) {
+    static constexpr std::string_view alphabet =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    std::string text;
+    for (int i = 0; i < count; ++i) {
+        auto index = static_cast<size_t>(random.next() * alphabet.size());
+        text += alphabet[std::min(index, alphabet.size() - 1)];
+    }
+    return text;
+}
+
+std::string makeTempName(std::chrono::system_clock::time_point now, platform::Random& random) {
+    using namespace std::chrono;
+    std::time_t seconds = system_clock::to_time_t(now);
+    std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &seconds);
+#else
+    localtime_r(&seconds, &local);
+#endif
+    auto millis = duration_cast<milliseconds>(now.time_since_epoch()).count() % 1000;
+    char text[64];
+    std::snprintf(text, sizeof text, "%d%d%d%d%02d%02d%03d-", local.tm_year + 1900,
+                  local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec,
+                  static_cast<int>(millis));
+    return text + RandomString(32, random);
+}
+
+namespace {
+
+// The text between `start` and the next quote followed by a line end, searched in the
+// header lines with the header name in any letter case.
+bool quotedAfter(const std::string& header, const std::string& start, std::string& name) {
+    size_t at = header.find(start);
+    if (at == std::string::npos) return false;
+    size_t from = at + start.size();
+    size_t end = header.find("\"\r\n", from);
+    if (end == std::string::npos) end = header.find("\"\n", from);
+    if (end == std::string::npos) return false;
+    name = header.substr(from, end - from);
+    return true;
+}
+
+}  // namespace
+
+std::string FileNameFromChunk(const std::string& headerText, const std::string& defaultName) {
+    // Header names may come in any letter case; the value keeps the two written forms.
+    std::string text = headerText;
+    for (size_t at = 0; (at = text.find('\n', at)) != std::string::npos; ++at) {
+        static constexpr std::string_view field = "content-disposition:";
+        if (text.size() - at - 1 < field.size()) break;
+        bool match = true;
+        for (size_t i = 0; i < field.size() && match; ++i)
+            match = std::tolower(static_cast<unsigned char>(text[at + 1 + i])) == field[i];
+        if (match) text.replace(at + 1, field.size(), "Content-Disposition:");
+    }
+    std::string name;
+    if (quotedAfter(text, "Content-Disposition: attachment;filename=\"", name)) return name;
+    if (quotedAfter(text, "Content-Disposition: attachment; filename*=\"", name)) return name;
+    return defaultName;
+}
+
+}  // namespace download

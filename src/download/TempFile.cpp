@@ -1,0 +1,51 @@
+#include "download/TempFile.h"
+
+#include <filesystem>
+
+#include "platform/Paths.h"
+
+namespace download {
+
+bool TempFile::open(const std::string& path) {
+    close();
+    size_ = 0;
+    failed_ = false;
+#ifdef _WIN32
+    file_ = _wfopen(platform::fromUtf8Path(path).c_str(), L"wb");
+#else
+    file_ = std::fopen(path.c_str(), "wb");
+#endif
+    // Each batch goes out in one write; batches are large, a buffer would only split them.
+    if (file_) std::setvbuf(file_, nullptr, _IONBF, 0);
+    return file_ != nullptr;
+}
+
+bool TempFile::append(const char* data, size_t size) {
+    if (!file_ || failed_) return false;
+    if (std::fwrite(data, 1, size, file_) != size) {
+        failed_ = true;
+        return false;
+    }
+    size_ += static_cast<int64_t>(size);
+    return true;
+}
+
+bool TempFile::close() {
+    if (!file_) return !failed_;
+    if (std::fclose(file_) != 0) failed_ = true;
+    file_ = nullptr;
+    return !failed_;
+}
+
+void removeIfExists(const std::string& path) {
+    std::error_code ec;
+    std::filesystem::remove(platform::fromUtf8Path(path), ec);
+}
+
+bool replaceFile(const std::string& from, const std::string& to) {
+    std::error_code ec;
+    std::filesystem::rename(platform::fromUtf8Path(from), platform::fromUtf8Path(to), ec);
+    return !ec;
+}
+
+}  // namespace download
