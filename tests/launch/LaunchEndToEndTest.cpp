@@ -24,33 +24,31 @@ const char* kGameClass = "probe.game.Main";
 
 class LaunchEndToEnd : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() {
-        if (!javaToolsAvailable()) return;
-        jars_ = new TempFolder("probe-jars");
-        library_ = jars_->file("greeting.jar");
-        std::string built =
-            JarBuilder().source("probe.lib.Greeting", probeLibrarySource()).build(library_);
-        if (built.empty()) {
-            built = JarBuilder()
-                        .source(kGameClass, probeGameSource(kGameClass))
-                        .build(jars_->file("game.jar"));
-        }
-        if (built.empty()) {
-            built = JarBuilder()
-                        .source("net.minecraft.client.Minecraft",
-                                probeGameSource("net.minecraft.client.Minecraft"))
-                        .build(jars_->file("minecraft.jar"));
-        }
-        buildError_ = built;
-    }
     static void TearDownTestSuite() {
         delete jars_;
         jars_ = nullptr;
     }
 
+    // The jar `name` ("greeting", "game" or "minecraft"), compiled on first use and shared by
+    // the tests of one run; each ctest process builds only what its test needs.
+    static std::string jar(const std::string& name) {
+        if (!jars_) jars_ = new TempFolder("probe-jars");
+        std::string path = jars_->file(name + ".jar");
+        if (exists(path)) return path;
+        JarBuilder builder;
+        if (name == "greeting") builder.source("probe.lib.Greeting", probeLibrarySource());
+        if (name == "game") builder.source(kGameClass, probeGameSource(kGameClass));
+        if (name == "minecraft") {
+            builder.source("net.minecraft.client.Minecraft",
+                           probeGameSource("net.minecraft.client.Minecraft"));
+        }
+        std::string error = builder.build(path);
+        EXPECT_EQ(error, "") << name;
+        return path;
+    }
+
     void SetUp() override {
         if (!javaToolsAvailable()) GTEST_SKIP() << "java, javac or jar is not installed";
-        ASSERT_EQ(buildError_, "");
     }
 
     // A launcher in a folder named by `nameHint` with the real process start.
@@ -86,15 +84,14 @@ class LaunchEndToEnd : public ::testing::Test {
     static void installModern(const Launcher& launcher, const std::string& id) {
         std::string versionFolder = launcher.path("/.minecraft/versions/" + id);
         fs::create_directories(platform::fromUtf8Path(versionFolder));
-        fs::copy_file(jars_->file("game.jar"),
-                      platform::fromUtf8Path(versionFolder + "/" + id + ".jar"));
+        fs::copy_file(jar("game"), platform::fromUtf8Path(versionFolder + "/" + id + ".jar"));
         launch_fixtures::writeVersion(
             launcher.folder, id,
             launch_fixtures::versionJson(id, kGameClass,
                                          {{"probe.lib:greeting:1.0", "natives-windows"}}));
         std::string libraryFolder = launcher.path("/.minecraft/libraries/probe/lib/greeting/1.0");
         fs::create_directories(platform::fromUtf8Path(libraryFolder));
-        fs::copy_file(library_, platform::fromUtf8Path(libraryFolder + "/greeting-1.0.jar"));
+        fs::copy_file(jar("greeting"), platform::fromUtf8Path(libraryFolder + "/greeting-1.0.jar"));
     }
 
     static std::string modernClassPath(const Launcher& launcher, const std::string& id) {
@@ -108,8 +105,6 @@ class LaunchEndToEnd : public ::testing::Test {
     }
 
     static inline TempFolder* jars_ = nullptr;
-    static inline std::string library_;
-    static inline std::string buildError_;
 };
 
 std::vector<std::string> offlineTail(const std::string& id) {
@@ -155,8 +150,8 @@ TEST_F(LaunchEndToEnd, OldLayoutTakesEveryJarOfTheVersionFolder) {
     launcher.context.config.userName = "Steve";
     std::string version = launcher.path("/.minecraft/versions/b1.7.3/");
     fs::create_directories(platform::fromUtf8Path(version + "bin"));
-    fs::copy_file(jars_->file("minecraft.jar"), platform::fromUtf8Path(version + "minecraft.jar"));
-    fs::copy_file(library_, platform::fromUtf8Path(version + "bin/greeting.jar"));
+    fs::copy_file(jar("minecraft"), platform::fromUtf8Path(version + "minecraft.jar"));
+    fs::copy_file(jar("greeting"), platform::fromUtf8Path(version + "bin/greeting.jar"));
     // The old layout's fixed options are for the runtimes of its time; this stand-in drops
     // the one option today's runtime refuses and lets it ignore the retired -XX options.
     launcher.ui.javaPath = launcher.folder.write(
@@ -202,4 +197,26 @@ TEST_F(LaunchEndToEnd, SignedInValuesReachTheGame) {
         << output;
     ASSERT_EQ(auth.requests().size(), 1u);
     EXPECT_NE(auth.requests()[0].find("\"password\": \"p@ss word\""), std::string::npos);
+}
+
+TEST_F(LaunchEndToEnd, DemoVersionOfTheRunScriptStarts) {
+    const char* source = std::getenv("VENDROLUPA_TEST_SOURCE");
+    if (!source) GTEST_SKIP() << "VENDROLUPA_TEST_SOURCE is not set (run through ctest)";
+    Launcher launcher("演示 启动器");
+    std::string script = std::string(source) + "/../scripts/make-demo-version";
+    ProgramResult made = runProgram({script, launcher.folder.path()});
+    ASSERT_EQ(made.exitCode, 0) << made.output;
+    // A second run keeps what is there.
+    ASSERT_EQ(runProgram({script, launcher.folder.path()}).exitCode, 0);
+
+    // No window: the demo game prints and writes what it received.
+    unsetenv("DISPLAY");
+    unsetenv("WAYLAND_DISPLAY");
+    launcher.context.config.userName = "Steve";
+    ASSERT_TRUE(runLaunchSequence(launcher.context, "1.8-demo", launcher.ui))
+        << (launcher.dialogs.shown.empty() ? "" : launcher.dialogs.shown[0].text);
+    std::string written = waitForFile(launcher.path("/demo-game.txt"), std::chrono::seconds(60))
+                              .value_or("<nothing>");
+    EXPECT_NE(written.find("参数 1: Steve"), std::string::npos) << written;
+    EXPECT_NE(written.find("演示库已从类路径载入"), std::string::npos) << written;
 }
