@@ -1,0 +1,81 @@
+#include "controls/qt/PProgressBar.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "controls/qt/MouseArgs.h"
+#include "controls/qt/PlatformColor.h"
+
+PProgressBar::PProgressBar(QWidget* parent) : QWidget(parent) {
+    resize(controls::twipsToPixels(3000), controls::twipsToPixels(255));
+}
+
+void PProgressBar::setColorTop(quint32 color) {
+    colorTop_ = color;
+    update();
+}
+
+void PProgressBar::setColorBack(quint32 color) {
+    colorBack_ = color;
+    update();
+}
+
+void PProgressBar::setValue(float value) {
+    if (!(value >= 0.0f))
+        value = 0.0f;
+    else if (value > 1.0f)
+        value = 1.0f;
+    value_ = value;
+    update();
+}
+
+QRect PProgressBar::progressRect() const {
+    return QRect(0, 0, int(width() * double(value_)), height());
+}
+
+void PProgressBar::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), controls::toQColor(colorBack_));
+    QRect filled = progressRect();
+    if (filled.width() > 0) painter.fillRect(filled, controls::toQColor(colorTop_));
+}
+
+void PProgressBar::mousePressEvent(QMouseEvent* event) {
+    if (!enabled_) return;
+    mouseHeld_ = true;
+    controls::MouseArgs m = controls::mouseArgs(event);
+    emit MouseDown(m.button, m.shift, m.x, m.y, relativeX(m.x));
+}
+
+void PProgressBar::mouseMoveEvent(QMouseEvent* event) {
+    if (!enabled_) return;
+    controls::MouseArgs m = controls::mouseArgs(event);
+    emit MouseMove(m.button, m.shift, m.x, m.y, relativeX(m.x));
+}
+
+void PProgressBar::mouseReleaseEvent(QMouseEvent* event) {
+    bool wasHeld = mouseHeld_;
+    mouseHeld_ = false;
+    if (!enabled_) return;
+    controls::MouseArgs m = controls::mouseArgs(event);
+    emit MouseUp(m.button, m.shift, m.x, m.y, relativeX(m.x));
+    if (wasHeld && rect().contains(m.x, m.y)) emit Click();
+}
+
+void PProgressBar::mouseDoubleClickEvent(QMouseEvent*) {
+    if (enabled_) emit DblClick();
+}
+
+void PProgressBar::writeProperties(PropertyBag& bag) const {
+    bag.write("Color_Top", colorTop_, kDefaultTop);
+    bag.write("Color_Back", colorBack_, kDefaultBack);
+    bag.write("Enabled", enabled_, true);
+    bag.write("Value", value_, 1.0f);
+}
+
+void PProgressBar::readProperties(const PropertyBag& bag) {
+    setColorTop(bag.read("Color_Top", kDefaultTop).toUInt());
+    setColorBack(bag.read("Color_Back", kDefaultBack).toUInt());
+    setBarEnabled(bag.read("Enabled", true).toBool());
+    setValue(bag.read("Value", 1.0f).toFloat());
+}

@@ -1,0 +1,25 @@
+#pragma once
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+class QObject;
+
+// Runs one script snippet with named controls registered as global objects. The snippets
+// were written for a case-insensitive language in which a label's text is its "caption", so
+// property names are matched without regard to case and "caption" falls back to "text".
+namespace scripthost {
+
+struct NamedControl {
+    QString name;
+    QObject* control;
+};
+
+// The failure's description, or nullopt when the snippet ran.
+std::optional<QString> runSnippet(const QString& code, const QList<NamedControl>& controls);
+
+// `text` cut at every occurrence of `separator`; empty pieces stay, empty text gives none.
+QStringList splitPieces(const QString& text, const QString& separator);
+
+}  // namespace scripthost

@@ -1,0 +1,78 @@
+#include "servers/ServerList.h"
+
+#include <filesystem>
+
+#include "platform/CodePage.h"
+#include "platform/Paths.h"
+#include "platform/TextFile.h"
+
+namespace servers {
+
+ServerList parseServerList(const std::vector<std::string>& lines) {
+    ServerList list;
+    for (size_t i = 0; i < list.size() && i < lines.size(); ++i) {
+        size_t bar = lines[i].rfind('|');
+        if (bar == std::string::npos) continue;
+        list[i].name = lines[i].substr(0, bar);
+        list[i].address = lines[i].substr(bar + 1);
+    }
+    return list;
+}
+
+std::vector<std::string> formatServerList(const ServerList& list) {
+    std::vector<std::string> lines;
+    for (const ServerEntry& entry : list)
+        lines.push_back(entry.name + "|" + entry.address);
+    return lines;
+}
+
+ServerList loadServerList(const std::string& path) {
+    std::optional<std::vector<std::string>> lines = platform::readTextLines(path);
+    if (!lines) return ServerList{};
+    return parseServerList(*lines);
+}
+
+bool saveServerList(const std::string& path, const ServerList& list) {
+    std::error_code ignored;
+    std::filesystem::create_directories(platform::fromUtf8Path(path).parent_path(), ignored);
+    return platform::writeTextLines(path, formatServerList(list));
+}
+
+std::string entryProblem(const std::string& name, const std::string& address) {
+    for (const std::string* text : {&name, &address}) {
+        if (text->find_first_of("\r\n") != std::string::npos) return "服务器名字和地址不能换行。";
+    }
+    if (address.find('|') != std::string::npos) return "服务器地址不能包含“|”。";
+    for (const std::string* text : {&name, &address}) {
+        if (platform::fromCodePage(platform::toCodePage(*text)) != *text)
+            return "服务器名字或地址含有无法保存的字符。";
+    }
+    return {};
+}
+
+namespace {
+
+std::string trimmed(const std::string& text) {
+    size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+}  // namespace
+
+std::optional<Endpoint> parseAddress(const std::string& address) {
+    size_t colon = address.find(':');
+    if (colon == std::string::npos) return std::nullopt;
+    std::string host = trimmed(address.substr(0, colon));
+    std::string port = trimmed(address.substr(colon + 1));
+    if (host.empty() || port.empty() || port.size() > 5) return std::nullopt;
+    int number = 0;
+    for (char c : port) {
+        if (c < '0' || c > '9') return std::nullopt;
+        number = number * 10 + (c - '0');
+    }
+    if (number < 1 || number > 65535) return std::nullopt;
+    return Endpoint{host, number};
+}
+
+}  // namespace servers
