@@ -9,7 +9,9 @@ import java.awt.event.WindowAdapter;
 import java.awt.event.WindowEvent;
 import java.nio.charset.StandardCharsets;
 import java.nio.file.Files;
+import java.nio.file.Path;
 import java.nio.file.Paths;
+import java.nio.file.StandardCopyOption;
 import java.util.ArrayList;
 import java.util.List;
 
@@ -30,7 +32,11 @@ public final class DemoGame {
         lines.add("库路径: " + System.getProperty("java.library.path"));
         lines.add("工作目录: " + System.getProperty("user.dir"));
         lines.add(DemoGreeting.text());
-        Files.write(Paths.get("demo-game.txt"), lines, StandardCharsets.UTF_8);
+        // Written aside and moved into place, so a reader never sees half of it.
+        Path part = Paths.get("demo-game.part").toAbsolutePath();
+        Files.write(part, lines, StandardCharsets.UTF_8);
+        Files.move(part, Paths.get("demo-game.txt").toAbsolutePath(),
+                StandardCopyOption.REPLACE_EXISTING, StandardCopyOption.ATOMIC_MOVE);
 
         if (!GraphicsEnvironment.isHeadless()) {
             try {
