@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "LaunchFixtures.h"
 #include "launch/LaunchArgs.h"
 #include "launch/LegacyArgs.h"
 #include "launch/MakeArgs.h"
@@ -9,13 +10,7 @@ namespace {
 
 LaunchValues steve(const std::string& versionId, const std::string& token = "",
                    const std::string& uuid = "") {
-    LaunchValues values;
-    values.memoryMb = 2048;
-    values.userName = "Steve";
-    values.versionId = versionId;
-    values.nativesDir = ".minecraft\\native";
-    values.assetsDir = ".minecraft\\assets";
-    values.gameDir = ".minecraft";
+    LaunchValues values = launch_fixtures::steve(versionId, 2048, '\\');
     values.accessToken = token;
     values.uuid = uuid;
     return values;

@@ -2,8 +2,8 @@
 
 #include <set>
 
+#include "LaunchFixtures.h"
 #include "TempFolder.h"
-#include "VersionJson.h"
 #include "launch/ClassPath.h"
 #include "launch/LibraryPath.h"
 #include "launch/VersionText.h"

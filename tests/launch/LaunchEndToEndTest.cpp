@@ -4,12 +4,12 @@
 #include <memory>
 
 #include "GameJar.h"
+#include "LaunchFixtures.h"
 #include "RecordingHttpServer.h"
 #include "RecordingLaunchUi.h"
 #include "ScriptedDialogs.h"
 #include "TempFolder.h"
 #include "TestSeams.h"
-#include "VersionJson.h"
 #include "platform/curl/CurlHttpClient.h"
 
 // Launches through the real process start and a real Java runtime: the probe game writes

@@ -2,10 +2,10 @@
 
 #include <functional>
 
+#include "LaunchFixtures.h"
 #include "RecordingHttpServer.h"
 #include "RecordingLaunchUi.h"
 #include "TestLauncher.h"
-#include "VersionJson.h"
 #include "launch/MemorySetting.h"
 #include "launch/SignInReply.h"
 #include "platform/CommandLine.h"

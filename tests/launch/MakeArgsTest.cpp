@@ -2,8 +2,8 @@
 
 #include <filesystem>
 
+#include "LaunchFixtures.h"
 #include "TempFolder.h"
-#include "VersionJson.h"
 #include "launch/FindFiles.h"
 #include "launch/MakeArgs.h"
 
@@ -14,14 +14,7 @@ namespace {
 const auto kPosix = platform::PathStyle::posix();
 
 LaunchValues values(const std::string& versionId) {
-    LaunchValues v;
-    v.memoryMb = 1024;
-    v.userName = "Steve";
-    v.versionId = versionId;
-    v.nativesDir = ".minecraft/native";
-    v.assetsDir = ".minecraft/assets";
-    v.gameDir = ".minecraft";
-    return v;
+    return launch_fixtures::steve(versionId, 1024, '/');
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "LaunchFixtures.h"
 #include "TempFolder.h"
-#include "VersionJson.h"
 #include "launch/LibraryPath.h"
 #include "launch/VersionText.h"
 

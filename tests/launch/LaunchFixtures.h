@@ -3,10 +3,25 @@
 #include <vector>
 
 #include "TempFolder.h"
+#include "launch/MakeArgs.h"
+
+namespace launch_fixtures {
+
+// The launch values of the player "Steve" with the game folders in `separator` style, as
+// the launch sequence passes them.
+inline LaunchValues steve(const std::string& versionId, int32_t memoryMb, char separator) {
+    LaunchValues values;
+    values.memoryMb = memoryMb;
+    values.userName = "Steve";
+    values.versionId = versionId;
+    values.nativesDir = std::string(".minecraft") + separator + "native";
+    values.assetsDir = std::string(".minecraft") + separator + "assets";
+    values.gameDir = ".minecraft";
+    return values;
+}
 
 // Version JSON texts laid out as the installed descriptions are: pretty-printed, one key a
 // line, "natives" objects inside the library objects.
-namespace launch_fixtures {
 
 struct JsonLibrary {
     std::string name;
