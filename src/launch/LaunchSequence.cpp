@@ -1,6 +1,103 @@
 #include "launch/LaunchSequence.h"
 
-bool runLaunchSequence(LauncherContext&, const std::string&, LaunchUi& ui) {
-    ui.restoreMainWindow();
-    return false;
+#include <filesystem>
+#include <optional>
+
+#include "account/SignIn.h"
+#include "launch/LaunchArgs.h"
+#include "launch/MakeArgs.h"
+#include "launch/MemorySetting.h"
+#include "launch/SignInReply.h"
+
+namespace {
+
+bool namesFile(const std::string& path) {
+    std::error_code ec;
+    return !path.empty() && std::filesystem::is_regular_file(platform::fromUtf8Path(path), ec);
+}
+
+// The message for a version whose description cannot be used.
+std::string versionMessage(ArgsStatus status, const LauncherContext& context,
+                           const std::string& versionId) {
+    std::string jsonPath = VersionJsonPath(context.launcherFolder(), versionId, context.style());
+    std::string what = status == ArgsStatus::MainClassMissing ? "描述文件中没有主类 (mainClass)"
+                                                              : "找不到或无法读取它的描述文件";
+    return "无法启动版本“" + versionId + "”：" + what + "\n" + jsonPath +
+           "\n请在游戏商店中重新下载这个版本。";
+}
+
+// The relative game folders in the context's separator style; they resolve against the
+// game's working folder, which is the launcher folder.
+LaunchValues launchValues(const LauncherContext& context, int32_t memoryMb,
+                          const std::string& versionId) {
+    const char s = context.style().separator;
+    LaunchValues values;
+    values.memoryMb = memoryMb;
+    values.userName = context.config.userName;
+    values.versionId = versionId;
+    values.nativesDir = std::string(".minecraft") + s + "native";
+    values.assetsDir = std::string(".minecraft") + s + "assets";
+    values.gameDir = ".minecraft";
+    return values;
+}
+
+}  // namespace
+
+bool runLaunchSequence(LauncherContext& context, const std::string& versionId, LaunchUi& ui) {
+    auto stay = [&](const std::string& message) {
+        context.dialogs().messageBox(message, kAppTitle, platform::MessageIcon::Critical,
+                                     platform::MessageButtons::Ok);
+        ui.restoreMainWindow();
+        return false;
+    };
+
+    // Everything that can be checked without the network is checked before the library
+    // download and the sign-in, so a bad setting costs neither.
+    std::optional<int32_t> memoryMb = ParseMemoryMb(context.config.memoryMb);
+    if (!memoryMb) {
+        return stay(
+            "内存设置“" + context.config.memoryMb +
+            "”不是正整数，游戏没有启动。\n请在设置中填写以 MB 为单位的最大内存，例如 1024。");
+    }
+    std::string javaPath = ui.javaPathText();
+    if (!namesFile(javaPath) || javaPath.find('"') != std::string::npos) {
+        return stay("找不到 Java 程序“" + javaPath +
+                    "”，游戏没有启动。\n请在设置中填写 Java 可执行文件的完整路径。");
+    }
+    if (versionId.empty()) return stay("请先在版本列表中选择要启动的游戏版本。");
+    ArgsStatus usable = CheckVersionFiles(context.launcherFolder(), versionId, context.style());
+    if (usable != ArgsStatus::Ok) return stay(versionMessage(usable, context, versionId));
+
+    ui.showMarketHideMain();
+    context.hooks.checkLibraries(
+        VersionFolder(context.launcherFolder(), versionId, context.style()), versionId);
+    ui.hideOverlay();
+    context.pumpEvents();
+
+    LaunchValues values = launchValues(context, *memoryMb, versionId);
+    if (ui.signInSwitch()) {
+        std::string reply = SignIn(context, context.config.userName, context.config.password);
+        std::optional<SignInReply> signedIn = CutSignInReply(reply);
+        if (!signedIn) {
+            return stay(
+                "正版登录失败：验证服务器的回复中没有访问令牌，游戏没有启动。\n"
+                "请检查用户名、密码和网络连接，或在设置中关闭正版登录后再试。");
+        }
+        values.accessToken = signedIn->accessToken;
+        values.uuid = signedIn->profileId;
+        if (!signedIn->playerName.empty()) values.userName = signedIn->playerName;
+    }
+
+    LaunchArgs args;
+    ArgsStatus status = MakeArgs(args, values, context.launcherFolder(), context.style());
+    if (status != ArgsStatus::Ok) return stay(versionMessage(status, context, versionId));
+
+    std::string commandLine = "\"" + javaPath + "\" " + args.JoinArgs();
+    std::string failure = context.processes().start(commandLine, platform::WindowStyle::Normal,
+                                                    context.launcherFolder());
+    if (!failure.empty()) return stay("无法启动游戏：" + failure);
+
+    context.pumpEvents();
+    context.hooks.endProcess();
+    return true;
 }

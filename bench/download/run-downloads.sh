@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Download benchmark: XGTDL beside curl and wget, against nginx on loopback (keep-alive on),
 # writing to disk. Prints one table of medians.
-#   bench/run-downloads.sh [build-folder] [runs]
+#   bench/download/run-downloads.sh [build-folder] [runs]
 # (a) one 256 MiB file: XGTDL, curl -o, wget -O: throughput and peak RSS
 # (b) 2,000 files of 2 to 20 KiB one after another: XGTDL as a queue (a new connection each),
 #     curl --config (one connection), one curl process per file (one run: it is slow)
@@ -9,10 +9,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build/bench}
 runs=${2:-3}
-if [ ! -x "$build/bench/bench_xgtdl" ]; then
+if [ ! -x "$build/bench/download/bench_xgtdl" ]; then
   scripts/build "$build" -DCMAKE_BUILD_TYPE=Release -DVENDROLUPA_BENCH=ON -DVENDROLUPA_TESTS=OFF
 fi
-bench=$build/bench/bench_xgtdl
+bench=$build/bench/download/bench_xgtdl
 work=$(realpath "$build")/bench-data
 mkdir -p "$work/www/small" "$work/out" "$work/nginx"
 

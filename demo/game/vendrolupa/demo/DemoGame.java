@@ -1,0 +1,69 @@
+package vendrolupa.demo;
+
+import java.awt.BorderLayout;
+import java.awt.Font;
+import java.awt.Frame;
+import java.awt.GraphicsEnvironment;
+import java.awt.TextArea;
+import java.awt.event.WindowAdapter;
+import java.awt.event.WindowEvent;
+import java.nio.charset.StandardCharsets;
+import java.nio.file.Files;
+import java.nio.file.Path;
+import java.nio.file.Paths;
+import java.nio.file.StandardCopyOption;
+import java.util.ArrayList;
+import java.util.List;
+
+/**
+ * A stand-in game for trying the launcher without any download: it shows what the launcher
+ * handed over (arguments, class path, library path, working folder) in a small window when
+ * a display is there, and prints it otherwise. A copy goes to demo-game.txt in the working
+ * folder.
+ */
+public final class DemoGame {
+    private DemoGame() {}
+
+    public static void main(String[] args) throws Exception {
+        List<String> lines = new ArrayList<>();
+        lines.add("演示游戏已启动。");
+        for (int i = 0; i < args.length; i++) lines.add("参数 " + (i + 1) + ": " + args[i]);
+        lines.add("类路径: " + System.getProperty("java.class.path"));
+        lines.add("库路径: " + System.getProperty("java.library.path"));
+        lines.add("工作目录: " + System.getProperty("user.dir"));
+        lines.add(DemoGreeting.text());
+        // Written aside and moved into place, so a reader never sees half of it.
+        Path part = Paths.get("demo-game.part").toAbsolutePath();
+        Files.write(part, lines, StandardCharsets.UTF_8);
+        Files.move(part, Paths.get("demo-game.txt").toAbsolutePath(),
+                StandardCopyOption.REPLACE_EXISTING, StandardCopyOption.ATOMIC_MOVE);
+
+        if (!GraphicsEnvironment.isHeadless()) {
+            try {
+                showWindow(String.join("\n", lines));
+                return;
+            } catch (Throwable noWindow) {
+                // A runtime without a window toolkit (a headless JDK): fall back to printing.
+            }
+        }
+        for (String line : lines) System.out.println(line);
+    }
+
+    private static void showWindow(String text) {
+        Frame frame = new Frame("Vendrolupa 演示游戏");
+        TextArea area = new TextArea(text, 14, 70, TextArea.SCROLLBARS_VERTICAL_ONLY);
+        area.setEditable(false);
+        area.setFont(new Font(Font.DIALOG, Font.PLAIN, 13));
+        frame.add(area, BorderLayout.CENTER);
+        frame.addWindowListener(new WindowAdapter() {
+            @Override
+            public void windowClosing(WindowEvent event) {
+                frame.dispose();
+                System.exit(0);
+            }
+        });
+        frame.pack();
+        frame.setLocationRelativeTo(null);
+        frame.setVisible(true);
+    }
+}

@@ -1,0 +1,57 @@
+#include "launch/ClassPath.h"
+
+#include "launch/LibraryPath.h"
+#include "launch/VersionText.h"
+#include "platform/FileList.h"
+#include "platform/Machine.h"
+#include "platform/TextFile.h"
+
+bool IsWow64() {
+    // Where no 32-bit emulation layer can be asked, the width of the system itself decides.
+    return platform::isOperatingSystem64Bit();
+}
+
+bool FolderHoldsFile(const std::string& folder) {
+    return !platform::listFiles(folder).empty();
+}
+
+std::string GameJarPath(const std::string& jsonPath) {
+    std::string jar = jsonPath;
+    for (size_t at = jar.find(".json"); at != std::string::npos; at = jar.find(".json", at + 4))
+        jar.replace(at, 5, ".jar");
+    return jar;
+}
+
+std::string ClassPathFromText(const std::string& versionText, const std::string& gameJar,
+                              const std::string& libraryRoot, platform::PathStyle style,
+                              const std::string& archDigits, const FolderProbe& probe) {
+    std::string result = "-cp \"";
+    for (const Library& entry : ScanLibraries(versionText)) {
+        std::optional<LibraryCoordinate> library = SplitCoordinate(entry.coordinate, style);
+        if (!library) continue;
+        std::string folder = LibraryFolder(libraryRoot, *library, style);
+        if (!probe(folder)) continue;
+        if (std::optional<std::string> classifier = NativeClassifier(entry.entry)) {
+            result += folder + JarName(*library, ReplaceArch(*classifier, archDigits));
+            result += style.classPathSeparator;
+        }
+        result += folder + JarName(*library);
+        result += style.classPathSeparator;
+    }
+    return result + gameJar + "\"";
+}
+
+std::string MakeClassPath(const std::string& jsonPath, const std::string& launcherFolder,
+                          platform::PathStyle style) {
+    return MakeClassPath(jsonPath, ReadVersionText(jsonPath).value_or(""), launcherFolder, style);
+}
+
+std::string MakeClassPath(const std::string& jsonPath, const std::string& versionText,
+                          const std::string& launcherFolder, platform::PathStyle style) {
+    std::string result =
+        ClassPathFromText(versionText, GameJarPath(jsonPath), LibraryRoot(launcherFolder, style),
+                          style, IsWow64() ? "64" : "32", FolderHoldsFile);
+    // libs.txt is only a copy for the player to look at; a failed write changes nothing.
+    platform::writeTextLines(launcherFolder + style.separator + "libs.txt", {result});
+    return result;
+}

@@ -1,0 +1,32 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "launch/LaunchArgs.h"
+#include "platform/Paths.h"
+
+// The launch values of a version kept in the old single-jar layout (`minecraft.jar`).
+struct LegacyValues {
+    std::string versionId;
+    int32_t memoryMb = 0;
+    std::string userName;
+    int32_t permSizeMb = 64;
+    int32_t maxPermSizeMb = 128;
+    std::string noDirectDraw = "true";
+    std::string pmOffscreen = "false";
+    std::string direct3d = "false";
+    std::string openGl = "false";
+    // The natives folder relative to the launcher folder, beginning with a separator.
+    std::string nativesPart;
+};
+
+// Fills `args` with the old layout for the jars `jars` (every jar of the version folder).
+void AddLegacyArgs(LaunchArgs& args, const LegacyValues& values,
+                   const std::vector<std::string>& jars, const std::string& launcherFolder,
+                   platform::PathStyle style);
+
+// Fills `args` with the old layout, finding every jar of the version folder and its
+// sub-folders.
+void MakeLegacyArgs(LaunchArgs& args, const LegacyValues& values, const std::string& launcherFolder,
+                    platform::PathStyle style);

@@ -1,0 +1,57 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "launch/LaunchArgs.h"
+#include "platform/Paths.h"
+
+// What the launch hands to the command builder.
+struct LaunchValues {
+    int32_t memoryMb = 0;
+    std::string userName;
+    std::string versionId;
+    std::string nativesDir;  // relative to the game's working folder
+    std::string assetsDir;
+    std::string gameDir;
+    std::string authSession = "${auth_session}";
+    bool ignoreCertificates = true;
+    bool ignorePatchDiscrepancies = true;
+    std::string accessToken;  // empty when not signed in
+    std::string uuid;
+};
+
+enum class ArgsStatus {
+    Ok,
+    VersionJsonMissing,  // new layout without a readable `<id>.json`
+    MainClassMissing,    // the JSON names no main class
+};
+
+// The game part of the command line, one element: the main class and one of three layouts
+// (signed in; old-style; offline with the mod-loader tweaker), chosen by the version id and
+// by whether an access token and a profile id are present.
+std::string GameElement(const std::string& mainClass, const LaunchValues& values);
+
+// Fills `args` with the new layout: heap, mod-loader options, library path, `classPath`
+// (the whole "-cp ..." element) and the game element.
+void AddModernArgs(LaunchArgs& args, const LaunchValues& values, const std::string& classPath,
+                   const std::string& mainClass);
+
+// Empties `args` and fills it for the version `values.versionId` of the launcher in
+// `launcherFolder`: the old layout when the version folder holds `minecraft.jar`, else the
+// new one from the version JSON. On a failure `args` is left empty.
+ArgsStatus MakeArgs(LaunchArgs& args, const LaunchValues& values, const std::string& launcherFolder,
+                    platform::PathStyle style);
+
+// Whether MakeArgs can fill the arguments of the version: an old-layout folder, or a readable
+// JSON that names a main class.
+ArgsStatus CheckVersionFiles(const std::string& launcherFolder, const std::string& versionId,
+                             platform::PathStyle style);
+
+// `<launcher folder>/.minecraft/versions/<id>`, without a trailing separator.
+std::string VersionFolder(const std::string& launcherFolder, const std::string& versionId,
+                          platform::PathStyle style);
+// `<version folder>/<id>.json`.
+std::string VersionJsonPath(const std::string& launcherFolder, const std::string& versionId,
+                            platform::PathStyle style);
+// Whether the version folder holds `minecraft.jar` (the old single-jar layout).
+bool IsOldLayout(const std::string& versionFolder, platform::PathStyle style);

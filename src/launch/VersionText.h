@@ -1,0 +1,36 @@
+#pragma once
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// A version JSON is never parsed into a tree: its lines are joined into one text that is
+// searched for fixed markers. Positions here are 0-based byte offsets into UTF-8 text.
+
+// CR LF in front of every line: the text begins with CR LF and all breaks are CR LF.
+std::string MakeVersionText(const std::vector<std::string>& lines);
+
+// The version text of the JSON file at `jsonPath` (code page text); nullopt when it
+// cannot be read.
+std::optional<std::string> ReadVersionText(const std::string& jsonPath);
+
+// One library object of the version text: `entry` runs from the first character of the
+// name's value up to the object end "}," (or the array end "],"); `coordinate` is the entry
+// up to its first double quote and always holds a ":".
+struct Library {
+    std::string entry;
+    std::string coordinate;
+    bool operator==(const Library&) const = default;
+};
+
+// Every library object, once per occurrence, in text order. Only `"name": ` followed by a
+// value with a ":" counts; rules blocks and other keys are not interpreted. An object with
+// neither "}," nor "]," after its name takes the rest of the text as its entry.
+std::vector<Library> ScanLibraries(std::string_view versionText);
+
+// The classifier behind `"windows": "` in a library entry, with its "${arch}" left as it
+// is; nullopt when the entry names no Windows native.
+std::optional<std::string> NativeClassifier(std::string_view entry);
+
+// `classifier` with every "${arch}" replaced by `archDigits` ("32" or "64").
+std::string ReplaceArch(std::string classifier, std::string_view archDigits);

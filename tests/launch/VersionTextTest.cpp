@@ -1,0 +1,140 @@
+#include <gtest/gtest.h>
+
+#include "LaunchFixtures.h"
+#include "TempFolder.h"
+#include "launch/LibraryPath.h"
+#include "launch/VersionText.h"
+
+using launch_fixtures::versionJson;
+
+namespace {
+
+std::vector<std::string> coordinates(const std::string& text) {
+    std::vector<std::string> result;
+    for (const Library& library : ScanLibraries(text))
+        result.push_back(library.coordinate);
+    return result;
+}
+
+}  // namespace
+
+TEST(VersionText, EveryLineGetsCrLfInFront) {
+    EXPECT_EQ(MakeVersionText({"{", "  \"id\": \"中\"", "}"}), "\r\n{\r\n  \"id\": \"中\"\r\n}");
+    EXPECT_EQ(MakeVersionText({}), "");
+
+    testing_support::TempFolder folder;
+    folder.write("v.json", "{\n\"a\": 1\r\n}");
+    EXPECT_EQ(*ReadVersionText(folder.file("v.json")), "\r\n{\r\n\"a\": 1\r\n}");
+    EXPECT_FALSE(ReadVersionText(folder.file("missing.json")));
+}
+
+TEST(LibraryScan, WalksLibrariesAndSkipsNamesWithoutColon) {
+    std::string text =
+        MakeVersionText({versionJson("1.7.10", "net.minecraft.client.main.Main",
+                                     {{"org.lwjgl.lwjgl:lwjgl:2.9.1", ""},
+                                      {"org.lwjgl.lwjgl:lwjgl-platform:2.9.1", "natives-windows"},
+                                      {"tv.twitch:twitch-platform:5.16", "natives-windows-${arch}"},
+                                      {"org.lwjgl.lwjgl:lwjgl:2.9.1", ""}})});
+    // The rules' "os" names ("osx") have no ":" and are no libraries; a repeated library
+    // comes twice.
+    EXPECT_EQ(coordinates(text),
+              (std::vector<std::string>{
+                  "org.lwjgl.lwjgl:lwjgl:2.9.1", "org.lwjgl.lwjgl:lwjgl-platform:2.9.1",
+                  "tv.twitch:twitch-platform:5.16", "org.lwjgl.lwjgl:lwjgl:2.9.1"}));
+}
+
+TEST(LibraryScan, EntryRunsToObjectEndThenArrayEndThenTextEnd) {
+    struct Case {
+        const char* text;
+        std::vector<Library> expected;
+    };
+    const Case cases[] = {
+        // The object end wins over an earlier array end.
+        {"\r\n{\"name\": \"a:b:1\"], \"x\": 1},", {{"a:b:1\"], \"x\": 1", "a:b:1"}}},
+        {"\r\n{\"name\": \"a:b:1\"}\r\n],", {{"a:b:1\"}\r\n", "a:b:1"}}},
+        // Neither end: the rest of the text, without running past it.
+        {"\r\n{\"name\": \"a:b:1\"}", {{"a:b:1\"}", "a:b:1"}}},
+        {"\r\n\"name\": ", {}},
+        {"\r\n\"name\": \"", {}},
+        {"\r\n\"name\": \"g:a\"", {{"g:a\"", "g:a"}}},
+        // An end right behind the marker gives an empty entry, not a negative length.
+        {"\r\n\"name\": },", {}},
+        // Without the blank after the colon nothing is found.
+        {"\r\n{\"name\":\"a:b:1\"},", {}},
+        // The very first character is never a match.
+        {"\"name\": \"a:b:1\"},", {}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ScanLibraries(c.text), c.expected) << c.text;
+}
+
+TEST(LibraryScan, LaterObjectsFallBackWhenTheEndMarkersRunOut) {
+    std::string text = "\r\n{\"name\": \"a:b:1\"},{\"name\": \"c:d:1\"}],{\"name\": \"e:f:1\"}";
+    EXPECT_EQ(
+        ScanLibraries(text),
+        (std::vector<Library>{{"a:b:1\"", "a:b:1"}, {"c:d:1\"}", "c:d:1"}, {"e:f:1\"}", "e:f:1"}}));
+}
+
+TEST(NativeClassifier, CutsTheWindowsValueFromTheEntry) {
+    struct Case {
+        const char* entry;
+        std::optional<std::string> expected;
+    };
+    const Case cases[] = {
+        {"a:b:1\",\r\n\"natives\": {\r\n\"windows\": \"natives-windows\"\r\n", "natives-windows"},
+        {"a:b:1\", \"natives\": {\"windows\": \"natives-windows-${arch}\"",
+         "natives-windows-${arch}"},
+        {"a:b:1\", \"natives\": {\"linux\": \"natives-linux\"", std::nullopt},
+        {"a:b:1\", \"windows\":\"natives-windows\"", std::nullopt},
+        {"a:b:1\", \"windows\": \"natives-win", "natives-win"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(NativeClassifier(c.entry), c.expected) << c.entry;
+    EXPECT_EQ(ReplaceArch("natives-${arch}-${arch}", "64"), "natives-64-64");
+    EXPECT_EQ(ReplaceArch("natives-windows", "32"), "natives-windows");
+}
+
+TEST(LibraryPathRule, SplitsCoordinatesOfAnyLength) {
+    struct Case {
+        const char* coordinate;
+        std::optional<LibraryCoordinate> windows;
+    };
+    const Case cases[] = {
+        {"org.lwjgl.lwjgl:lwjgl:2.9.1", {{"org\\lwjgl\\lwjgl\\lwjgl\\2.9.1", "lwjgl", "2.9.1"}}},
+        // Dots of artifact and version stay.
+        {"tv.twitch:twitch.platform:5.16",
+         {{"tv\\twitch\\twitch.platform\\5.16", "twitch.platform", "5.16"}}},
+        // More than three parts: every ":" is a folder, the version keeps the rest.
+        {"net.x:lib:1.0:natives", {{"net\\x\\lib\\1.0\\natives", "lib", "1.0:natives"}}},
+        // Two parts: the artifact is the rest and the version is empty.
+        {"net.x:lib", {{"net\\x\\lib", "lib", ""}}},
+        {":lib:1", {{"\\lib\\1", "lib", "1"}}},
+        {"osx", std::nullopt},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(SplitCoordinate(c.coordinate, platform::PathStyle::windows()), c.windows)
+            << c.coordinate;
+
+    auto posix = SplitCoordinate("org.lwjgl.lwjgl:lwjgl:2.9.1", platform::PathStyle::posix());
+    EXPECT_EQ(posix->folderPart, "org/lwjgl/lwjgl/lwjgl/2.9.1");
+}
+
+TEST(LibraryPathRule, JarPathsOfTheExamples) {
+    const auto windows = platform::PathStyle::windows();
+    std::string root = LibraryRoot("L", windows);
+    EXPECT_EQ(root, "L\\.minecraft\\libraries\\");
+    auto path = [&](const char* coordinate, const std::string& classifier) {
+        auto library = SplitCoordinate(coordinate, windows);
+        return LibraryFolder(root, *library, windows) + JarName(*library, classifier);
+    };
+    EXPECT_EQ(path("org.lwjgl.lwjgl:lwjgl:2.9.1", ""),
+              "L\\.minecraft\\libraries\\org\\lwjgl\\lwjgl\\lwjgl\\2.9.1\\lwjgl-2.9.1.jar");
+    EXPECT_EQ(path("org.lwjgl.lwjgl:lwjgl-platform:2.9.1", "natives-windows"),
+              "L\\.minecraft\\libraries\\org\\lwjgl\\lwjgl\\lwjgl-platform\\2.9.1\\"
+              "lwjgl-platform-2.9.1-natives-windows.jar");
+    EXPECT_EQ(path("tv.twitch:twitch-platform:5.16", ReplaceArch("natives-windows-${arch}", "32")),
+              "L\\.minecraft\\libraries\\tv\\twitch\\twitch-platform\\5.16\\"
+              "twitch-platform-5.16-natives-windows-32.jar");
+    EXPECT_EQ(path("net.x:lib:1.0:natives", ""),
+              "L\\.minecraft\\libraries\\net\\x\\lib\\1.0\\natives\\lib-1.0:natives.jar");
+}
