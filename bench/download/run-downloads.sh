@@ -6,7 +6,7 @@
 # (b) 2,000 files of 2 to 20 KiB one after another: XGTDL as a queue (a new connection each),
 #     curl --config (one connection), one curl process per file (one run: it is slow)
 set -euo pipefail
-cd "$(dirname "$0")/.."
+cd "$(dirname "$0")/../.."
 build=${1:-build/bench}
 runs=${2:-3}
 if [ ! -x "$build/bench/download/bench_xgtdl" ]; then
