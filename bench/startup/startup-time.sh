@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Time from process start to the main window shown, with a settings file and an empty game
 # folder: the median of several runs of the release launcher.
-#   bench/startup-time.sh [runs]        (default 9; QT_QPA_PLATFORM defaults to offscreen)
+#   bench/startup/startup-time.sh [runs]        (default 9; QT_QPA_PLATFORM defaults to offscreen)
 set -euo pipefail
-cd "$(dirname "$0")/.."
+cd "$(dirname "$0")/../.."
 runs=${1:-9}
 build=build/release
 if [ ! -x "$build/vendrolupa" ]; then
