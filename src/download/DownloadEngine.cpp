@@ -33,7 +33,7 @@ void DownloadEngine::startDownload(const std::string& url, const std::string& sa
     saveFolder_ = withoutTrailingSeparator(saveFolder);
     useProxy_ = useProxy;
     proxyAddress_ = proxyAddress;
-    fileName_ = plainFileName(customFileName.empty() ? lastUrlElement(url) : customFileName);
+    fileName_ = plainFileName(customFileName);
     redirects_ = 0;
     begin(url, 0);
 }
@@ -51,6 +51,8 @@ void DownloadEngine::begin(const std::string& url, int redirectsSoFar) {
     lastError_.clear();
     url_ = url;
     redirects_ = redirectsSoFar;
+    // A redirect keeps the name found so far; without one, the new URL names the file.
+    if (fileName_.empty()) fileName_ = plainFileName(lastUrlElement(url));
 
     auto address = parseHttpUrl(url);
     if (!address) {
