@@ -93,6 +93,8 @@ TEST(DownloadRequest, LocationsResolveAgainstTheCurrentUrl) {
         {"http://a.test/x/y.jar?q=/w", "sib.jar", "http://a.test/x/sib.jar"},
         {"http://a.test", "p", "http://a.test/p"},
         {"http://a.test/x/", "https://s.test/", "https://s.test/"},
+        {"http://a.test/x/y.jar", "/go?to=http://b.test/f", "http://a.test/go?to=http://b.test/f"},
+        {"http://a.test/x/y.jar", "go?to=http://b.test/f", "http://a.test/x/go?to=http://b.test/f"},
     };
     for (const auto& [current, location, expected] : cases)
         EXPECT_EQ(download::resolveLocation(current, location), expected) << location;
