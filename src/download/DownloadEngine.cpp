@@ -33,7 +33,7 @@ void DownloadEngine::startDownload(const std::string& url, const std::string& sa
     saveFolder_ = withoutTrailingSeparator(saveFolder);
     useProxy_ = useProxy;
     proxyAddress_ = proxyAddress;
-    fileName_ = plainFileName(customFileName);
+    fileName_ = plainFileName(customFileName.empty() ? lastUrlElement(url) : customFileName);
     redirects_ = 0;
     begin(url, 0);
 }
@@ -51,8 +51,6 @@ void DownloadEngine::begin(const std::string& url, int redirectsSoFar) {
     lastError_.clear();
     url_ = url;
     redirects_ = redirectsSoFar;
-    // A redirect keeps the name found so far; without one, the new URL names the file.
-    if (fileName_.empty()) fileName_ = plainFileName(lastUrlElement(url));
 
     auto address = parseHttpUrl(url);
     if (!address) {
@@ -176,7 +174,10 @@ void DownloadEngine::followRedirect(const std::string& location) {
     haltTransfer();
     removeTempFiles();
     active_ = false;
-    begin(resolveLocation(url_, location), redirects_ + 1);
+    std::string next = resolveLocation(url_, location);
+    // The name found so far stays; without one, the new URL names the file.
+    if (fileName_.empty()) fileName_ = plainFileName(lastUrlElement(next));
+    begin(next, redirects_ + 1);
 }
 
 void DownloadEngine::finish() {
