@@ -174,7 +174,10 @@ void DownloadEngine::followRedirect(const std::string& location) {
     haltTransfer();
     removeTempFiles();
     active_ = false;
-    begin(resolveLocation(url_, location), redirects_ + 1);
+    std::string next = resolveLocation(url_, location);
+    // The name found so far stays; without one, the new URL names the file.
+    if (fileName_.empty()) fileName_ = plainFileName(lastUrlElement(next));
+    begin(next, redirects_ + 1);
 }
 
 void DownloadEngine::finish() {

@@ -5,13 +5,44 @@
 #include <cstdio>
 #include <ctime>
 
+#include "platform/CodePage.h"
+
 namespace download {
+
+namespace {
+
+bool isUtf8(const std::string& text) {
+    for (size_t i = 0; i < text.size();) {
+        auto c = static_cast<unsigned char>(text[i]);
+        size_t length = c < 0x80                ? 1
+                        : c >= 0xc2 && c < 0xe0 ? 2
+                        : c >= 0xe0 && c < 0xf0 ? 3
+                        : c >= 0xf0 && c < 0xf5 ? 4
+                                                : 0;
+        if (length == 0 || i + length > text.size()) return false;
+        for (size_t k = 1; k < length; ++k) {
+            if ((static_cast<unsigned char>(text[i + k]) & 0xc0) != 0x80) return false;
+        }
+        // No overlong forms, no surrogates, nothing above U+10FFFF.
+        auto second = static_cast<unsigned char>(text[i + (length > 1)]);
+        if ((c == 0xe0 && second < 0xa0) || (c == 0xed && second >= 0xa0) ||
+            (c == 0xf0 && second < 0x90) || (c == 0xf4 && second >= 0x90))
+            return false;
+        i += length;
+    }
+    return true;
+}
+
+}  // namespace
 
 bool HasIllegalFileChar(const std::string& name) {
     return name.find_first_of("\\/:*?\"<>|") != std::string::npos;
 }
 
-std::string plainFileName(const std::string& name) {
+std::string plainFileName(const std::string& raw) {
+    // Servers send names in UTF-8 or in the system code page; paths are UTF-8 inside, and
+    // a byte of a code-page character may look like a separator.
+    const std::string name = isUtf8(raw) ? raw : platform::fromCodePage(raw);
     if (name.empty() || name == "." || name == ".." || HasIllegalFileChar(name)) return {};
     for (unsigned char c : name) {
         if (c < 0x20 || c == 0x7f) return {};

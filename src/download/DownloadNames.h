@@ -10,9 +10,10 @@ namespace download {
 // \ / : * ? " < > |
 bool HasIllegalFileChar(const std::string& name);
 
-// `name` when it is a plain file name that stays inside its folder (no separator, none of
-// the nine characters, no control character, not "." or ".."), else empty.
-std::string plainFileName(const std::string& name);
+// `raw` (UTF-8, or else the system code page) as UTF-8 when it is a plain file name that
+// stays inside its folder (no separator, none of the nine characters, no control
+// character, not "." or ".."), else empty.
+std::string plainFileName(const std::string& raw);
 
 // `count` characters of A-Z, a-z, 0-9, each drawn from `random`.
 std::string RandomString(int count, platform::Random& random);

@@ -115,7 +115,9 @@ std::string buildRequestText(const HttpAddress& address, bool throughProxy) {
 }
 
 std::string resolveLocation(const std::string& currentUrl, const std::string& location) {
-    if (location.find("://") != std::string::npos) return location;
+    // Absolute only when the scheme comes first: "/go?to=http://x" is a path.
+    size_t scheme = location.find("://");
+    if (scheme != std::string::npos && location.find_first_of("/?#") == scheme + 1) return location;
     if (location.rfind("//", 0) == 0) return "http:" + location;
     size_t hostStart = startsWithNoCase(currentUrl, kScheme) ? kScheme.size() : 0;
     size_t pathStart = currentUrl.find('/', hostStart);

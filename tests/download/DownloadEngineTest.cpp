@@ -162,6 +162,22 @@ TEST(DownloadEngine, FollowsRedirectsAbsoluteAndRelativeKeepingTheFirstName) {
     EXPECT_EQ(h.file("game.jar"), "payload");
 }
 
+TEST(DownloadEngine, RedirectFromANamelessUrlTakesTheNameOfTheNewUrl) {
+    const std::tuple<std::string, std::string, std::string> cases[] = {
+        {"http://h.test/dl/", "http://cdn.test/files/new.jar", "new.jar"},
+        {"http://h.test/get?id=5", "/files/real.jar", "real.jar"},
+        {"http://h.test/first.jar", "http://cdn.test/other.bin", "first.jar"},
+    };
+    for (const auto& [url, location, expected] : cases) {
+        EngineHarness h;
+        h.run(url, {"HTTP/1.1 302 Found\r\nLocation: " + location + "\r\n\r\n"});
+        h.engine.onConnected();
+        h.feed({okResponse("payload")});
+        EXPECT_EQ(h.listener.ends(), Events{"done"}) << url;
+        EXPECT_EQ(h.files(), std::vector<std::string>{expected}) << url;
+    }
+}
+
 TEST(DownloadEngine, EndlessRedirectsEndWithAnError) {
     EngineHarness h;
     h.start(kUrl);

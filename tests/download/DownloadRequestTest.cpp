@@ -93,6 +93,8 @@ TEST(DownloadRequest, LocationsResolveAgainstTheCurrentUrl) {
         {"http://a.test/x/y.jar?q=/w", "sib.jar", "http://a.test/x/sib.jar"},
         {"http://a.test", "p", "http://a.test/p"},
         {"http://a.test/x/", "https://s.test/", "https://s.test/"},
+        {"http://a.test/x/y.jar", "/go?to=http://b.test/f", "http://a.test/go?to=http://b.test/f"},
+        {"http://a.test/x/y.jar", "go?to=http://b.test/f", "http://a.test/x/go?to=http://b.test/f"},
     };
     for (const auto& [current, location, expected] : cases)
         EXPECT_EQ(download::resolveLocation(current, location), expected) << location;
@@ -109,6 +111,10 @@ TEST(DownloadNames, TargetNameFromUrlCustomOrContentDisposition) {
         {"http://h/d/", "Content-Disposition: attachment; filename*=\"star.jar\"\r\n", "star.jar"},
         {"http://h/d/", "content-disposition: attachment;filename=\"low.jar\"\r\n", "low.jar"},
         {"http://h/d/", "Content-Disposition: attachment;filename=\"中文.jar\"\r\n", "中文.jar"},
+        // Names in the system code page, one with a "\\" as its second byte.
+        {"http://h/d/", "Content-Disposition: attachment;filename=\"\xc4\xe3\xba\xc3.jar\"\r\n",
+         "你好.jar"},
+        {"http://h/d/", "Content-Disposition: attachment;filename=\"\x81\x5c.jar\"\r\n", "乗.jar"},
         {"http://h/d/a.jar", "Content-Disposition: attachment;filename=\"cd.jar\"\r\n", "a.jar"},
         {"http://h/d/a.jar?v=1", "Content-Disposition: attachment;filename=\"s.jar\"\r\n", "s.jar"},
         {"http://h/d/a.jar?v=1", "", ""},
