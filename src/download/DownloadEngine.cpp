@@ -10,6 +10,9 @@ namespace download {
 namespace {
 
 constexpr int kIdleTicks = 5;
+// A host that never answers the connection attempt would otherwise leave the download
+// waiting for the system's own connect time-out (minutes on some systems).
+constexpr int kConnectTicks = 20;
 
 std::string withoutTrailingSeparator(std::string folder) {
     if (!folder.empty() && (folder.back() == '\\' || folder.back() == '/')) folder.pop_back();
@@ -69,6 +72,8 @@ void DownloadEngine::begin(const std::string& url, int redirectsSoFar) {
     }
     requestText_ = buildRequestText(*address, useProxy_);
     active_ = true;
+    idleCountdown_ = kConnectTicks;
+    timers_.start(DownloadTimer::Idle);
     transport_.connectTo(host, port);
 }
 
@@ -244,6 +249,7 @@ void DownloadEngine::onTimer(DownloadTimer timer) {
             return;
         case DownloadTimer::Idle:
             if (--idleCountdown_ > 0) return;
+            if (!tempFile_.isOpen()) return endWithFailure("连接服务器超时：" + url_);
             if (headerSeen_ && lengthKnown_ && bodyComplete()) return finish();
             return endWithError("服务器 5 秒没有送来数据，下载未完成：" + url_);
         case DownloadTimer::Speed:

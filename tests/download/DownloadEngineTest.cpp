@@ -139,6 +139,17 @@ TEST(DownloadEngine, SilentServerEndsAfterFiveIdleTicks) {
     EXPECT_TRUE(h.files().empty());
 }
 
+TEST(DownloadEngine, ConnectionThatNeverOpensFailsAfterTwentyTicks) {
+    EngineHarness h;
+    h.start(kUrl);
+    h.tick(DownloadTimer::Idle, 19);
+    EXPECT_TRUE(h.listener.ends().empty());
+    h.tick(DownloadTimer::Idle);
+    EXPECT_EQ(h.listener.ends(), Events{"failed"});
+    EXPECT_FALSE(h.transport.open);
+    EXPECT_TRUE(h.files().empty());
+}
+
 TEST(DownloadEngine, FollowsRedirectsAbsoluteAndRelativeKeepingTheFirstName) {
     EngineHarness h;
     h.run("http://first.test/dl/game.jar", {"HTTP/1.1 302 Found\r\nLocation: "
