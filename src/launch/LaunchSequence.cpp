@@ -65,6 +65,12 @@ bool runLaunchSequence(LauncherContext& context, const std::string& versionId, L
                     "”，游戏没有启动。\n请在设置中填写 Java 可执行文件的完整路径。");
     }
     if (versionId.empty()) return stay("请先在版本列表中选择要启动的游戏版本。");
+    // The class path and library path are quoted in the command line; a quote inside a folder
+    // name would end that quoting and turn the rest of the name into options of Java itself.
+    if ((versionId + context.launcherFolder()).find('"') != std::string::npos) {
+        return stay("版本“" + versionId + "”的路径中含有双引号（\"），游戏没有启动。\n" +
+                    context.launcherFolder() + "\n请把版本文件夹或启动器文件夹改名后再试。");
+    }
     ArgsStatus usable = CheckVersionFiles(context.launcherFolder(), versionId, context.style());
     if (usable != ArgsStatus::Ok) return stay(versionMessage(usable, context, versionId));
 

@@ -127,6 +127,13 @@ TEST(LaunchSequence, ProblemsAreReportedAndTheLauncherStays) {
          [](LaunchFixture& f) { f.launcher.folder.makeFolder(".minecraft/versions/x"); },
          "无法启动版本“x”：找不到或无法读取它的描述文件", false, "x"},
         {"nothing chosen", [](LaunchFixture&) {}, "请先在版本列表中选择", false, ""},
+        {"quote in version",
+         [](LaunchFixture& f) {
+             const char* id = "x\" -XX:OnError=\"touch owned";
+             launch_fixtures::writeVersion(f.launcher.folder, id,
+                                           launch_fixtures::versionJson(id, kMain, {}));
+         },
+         "含有双引号", false, "x\" -XX:OnError=\"touch owned"},
         {"no main class",
          [](LaunchFixture& f) {
              launch_fixtures::writeVersion(f.launcher.folder, "x",
@@ -201,7 +208,9 @@ TEST(SignInReply, CutsTheThreeValuesOrFails) {
         EXPECT_EQ(CutSignInReply(c.reply), c.expected) << c.reply;
 }
 
-TEST(MemorySetting, OnlyPositive32BitWholeNumbers) {
+// The settings window saves any positive number ("1.5" included); the launch converts it
+// instead of refusing what was saved as valid.
+TEST(MemorySetting, SavedNumbersBecomePositive32BitWholeNumbers) {
     struct Case {
         const char* text;
         std::optional<int32_t> expected;
@@ -209,7 +218,8 @@ TEST(MemorySetting, OnlyPositive32BitWholeNumbers) {
     const Case cases[] = {
         {"2048", 2048},     {" 1024 ", 1024}, {"2147483647", 2147483647},
         {"2147483648", {}}, {"0", {}},        {"-1", {}},
-        {"+1", {}},         {"1.5", {}},      {"1024MB", {}},
+        {"+1", 1},          {"1.5", 2},       {"2.5", 2},
+        {"1e3", 1000},      {"0.4", {}},      {"1024MB", {}},
         {"", {}},           {"  ", {}},       {"１０２４", {}},
     };
     for (const Case& c : cases)
