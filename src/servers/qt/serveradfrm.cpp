@@ -23,6 +23,8 @@ QString qs(const std::string& text) {
 
 QLabel* label(const QString& text, int pointSize, bool bold, QWidget* parent) {
     auto* result = new QLabel(text, parent);
+    // Names come from the user and the list file; they are shown as typed, never as markup.
+    result->setTextFormat(Qt::PlainText);
     QFont font = result->font();
     font.setPointSize(pointSize);
     font.setBold(bold);

@@ -120,6 +120,15 @@ TEST(ServerWindow, NameWithBarReadsBackAsTyped) {
     EXPECT_EQ(reloaded.Label4(1)->text().toStdString(), "10.0.0.2:25570");
 }
 
+TEST(ServerWindow, NamesWithMarkupShowAsTyped) {
+    TestLauncher launcher;
+    writeList(launcher, {"<b>生存</b>|host:1"});
+    serveradfrm window(launcher.context);
+    QLabel* name = window.Label3(0);
+    // Read as markup the label would show only the two characters between the tags.
+    EXPECT_GE(name->sizeHint().width(), QFontMetrics(name->font()).horizontalAdvance(name->text()));
+}
+
 TEST(ServerWindow, RefreshShowsCountsAndFailuresAndSavingKeepsNames) {
     StatusServer maxFirst(
         {StatusServer::Behaviour::Answer, StatusServer::replyPacket(kMaxFirst), {1, 2, 7}});
