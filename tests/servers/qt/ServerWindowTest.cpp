@@ -81,6 +81,16 @@ TEST(ServerWindow, WithoutListFileAllLabelsShowPlaceholderAndOneAddWritesFivePla
                                    placeholderLine));
 }
 
+TEST(ServerWindow, OnlyALeftClickOnTheNameAsksForAServer) {
+    TestLauncher launcher;
+    serveradfrm window(launcher.context);
+    QLabel* name = window.Label3(0);
+    QTest::mouseClick(name, Qt::RightButton);
+    QTest::mousePress(name, Qt::LeftButton);
+    QTest::mouseRelease(name, Qt::LeftButton, {}, QPoint(-5, -5));
+    EXPECT_TRUE(launcher.dialogs.shown.empty());
+}
+
 TEST(ServerWindow, CancelledBoxOrRefusedEntryChangesNothing) {
     struct Case {
         std::deque<std::optional<std::string>> answers;
