@@ -64,12 +64,15 @@ std::optional<Endpoint> parseAddress(const std::string& address) {
     size_t colon = address.find(':');
     if (colon == std::string::npos) return std::nullopt;
     std::string host = trimmed(address.substr(0, colon));
-    std::string port = trimmed(address.substr(colon + 1));
-    if (host.empty() || port.empty() || port.size() > 5) return std::nullopt;
+    // The port is the second ":"-separated piece; anything after a further ":" is ignored.
+    size_t portEnd = address.find(':', colon + 1);
+    std::string port = trimmed(address.substr(colon + 1, portEnd - colon - 1));
+    if (host.empty() || port.empty()) return std::nullopt;
     int number = 0;
     for (char c : port) {
         if (c < '0' || c > '9') return std::nullopt;
         number = number * 10 + (c - '0');
+        if (number > 65535) return std::nullopt;
     }
     if (number < 1 || number > 65535) return std::nullopt;
     return Endpoint{host, number};

@@ -42,8 +42,9 @@ struct Endpoint {
     bool operator==(const Endpoint&) const = default;
 };
 
-// "host:port" with a port of 1 to 65535; nullopt for anything else (the placeholder, no
-// ":", an empty host, a port that is not such a number).
+// "host:port" with a port of 1 to 65535 (leading zeros allowed, a further ":" and what
+// follows it ignored); nullopt for anything else (the placeholder, no ":", an empty host, a
+// port that is not such a number).
 std::optional<Endpoint> parseAddress(const std::string& address);
 
 }  // namespace servers

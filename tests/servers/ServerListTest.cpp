@@ -84,7 +84,9 @@ TEST(ParseAddress, TakesHostAndPortOfOneToFiveDigitsInRange) {
         {"host:99999999999", std::nullopt},
         {"host:25565x", std::nullopt},
         {"host:-1", std::nullopt},
-        {"host:1:2", std::nullopt},
+        {"host:1:2", Endpoint{"host", 1}},
+        {"host:025565", Endpoint{"host", 25565}},
+        {"host:x:25565", std::nullopt},
         {"", std::nullopt},
     };
     for (const Case& c : cases)

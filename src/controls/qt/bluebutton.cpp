@@ -12,6 +12,8 @@ bluebutton::bluebutton(QWidget* parent)
     : QWidget(parent), label_(new QLabel(QStringLiteral("Label1"), this)) {
     // The label only shows the caption; the control takes its mouse events.
     label_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    // The caption is shown as written, never read as markup.
+    label_->setTextFormat(Qt::PlainText);
     backColor_ = defaultBackColor();
     foreColor_ = defaultForeColor();
     setForeColor(foreColor_);

@@ -56,6 +56,7 @@ void RunCodeAtDesignTime::buildFace() {
     faceLabels_.first()->setFont(titleFont);
     layout->addStretch();
     creditLabel_ = new QLabel(caption_, this);
+    creditLabel_->setTextFormat(Qt::PlainText);
     layout->addWidget(creditLabel_);
 }
 

@@ -4,6 +4,9 @@
 #include <QMetaObject>
 #include <QMetaProperty>
 #include <QObject>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
 
 namespace scripthost {
 
@@ -47,6 +50,36 @@ QJSValue memberNames(QJSEngine& engine, const QObject& control) {
     return names;
 }
 
+// Interrupts the engine from a second thread once the time limit has passed; interrupting
+// is the one thing another thread may do to an engine.
+class Watchdog {
+  public:
+    Watchdog(QJSEngine& engine, std::chrono::milliseconds limit)
+        : thread_([this, &engine, limit] {
+              std::unique_lock lock(mutex_);
+              if (ended_.wait_for(lock, limit, [this] { return done_; })) return;
+              expired_ = true;
+              engine.setInterrupted(true);
+          }) {}
+    // Whether the limit passed before the run ended.
+    bool finish() {
+        {
+            std::lock_guard lock(mutex_);
+            done_ = true;
+        }
+        ended_.notify_one();
+        thread_.join();
+        return expired_;
+    }
+
+  private:
+    std::mutex mutex_;
+    std::condition_variable ended_;
+    bool done_ = false;
+    bool expired_ = false;
+    std::thread thread_;
+};
+
 }  // namespace
 
 QStringList splitPieces(const QString& text, const QString& separator) {
@@ -55,7 +88,8 @@ QStringList splitPieces(const QString& text, const QString& separator) {
     return text.split(separator, Qt::KeepEmptyParts, Qt::CaseSensitive);
 }
 
-std::optional<QString> runSnippet(const QString& code, const QList<NamedControl>& controls) {
+std::optional<QString> runSnippet(const QString& code, const QList<NamedControl>& controls,
+                                  std::chrono::milliseconds timeLimit) {
     QJSEngine engine;
     QJSValue wrap = engine.evaluate(QString::fromUtf8(kCaseInsensitive));
     for (const NamedControl& named : controls) {
@@ -65,9 +99,14 @@ std::optional<QString> runSnippet(const QString& code, const QList<NamedControl>
             wrap.call({engine.newQObject(named.control), memberNames(engine, *named.control)});
         engine.globalObject().setProperty(named.name, wrapped);
     }
+    Watchdog watchdog(engine, timeLimit);
     QJSValue result = engine.evaluate(code);
-    if (result.isError()) return result.toString();
-    return std::nullopt;
+    bool expired = watchdog.finish();
+    if (!result.isError()) return std::nullopt;
+    if (expired)
+        return QStringLiteral("代码运行超过 %1 秒，已被停止。")
+            .arg(double(timeLimit.count()) / 1000);
+    return result.toString();
 }
 
 }  // namespace scripthost

@@ -2,6 +2,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <chrono>
 #include <optional>
 
 class QObject;
@@ -16,8 +17,12 @@ struct NamedControl {
     QObject* control;
 };
 
+// How long a snippet may run before it is stopped, so an endless loop cannot hang the editor.
+inline constexpr std::chrono::milliseconds kSnippetTimeLimit{10000};
+
 // The failure's description, or nullopt when the snippet ran.
-std::optional<QString> runSnippet(const QString& code, const QList<NamedControl>& controls);
+std::optional<QString> runSnippet(const QString& code, const QList<NamedControl>& controls,
+                                  std::chrono::milliseconds timeLimit = kSnippetTimeLimit);
 
 // `text` cut at every occurrence of `separator`; empty pieces stay, empty text gives none.
 QStringList splitPieces(const QString& text, const QString& separator);

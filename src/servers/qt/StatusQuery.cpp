@@ -32,9 +32,12 @@ void StatusQuery::stop() {
 }
 
 void StatusQuery::sendRequest() {
-    // Three writes, as the request has always gone out.
-    for (const std::string& part : servers::statusRequestWrites())
+    // Three writes, as the request has always gone out; each is handed to the system on its
+    // own rather than gathered in the socket's buffer.
+    for (const std::string& part : servers::statusRequestWrites()) {
         socket_.write(part.data(), qint64(part.size()));
+        socket_.flush();
+    }
 }
 
 void StatusQuery::takeBytes() {

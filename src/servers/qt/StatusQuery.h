@@ -33,7 +33,6 @@ class StatusQuery : public QObject {
     // Drops the query under way, if any, without a result.
     void stop();
     bool running() const { return running_; }
-    QTcpSocket& socket() { return socket_; }
 
     std::function<void(const Result&)> onFinished = [](const Result&) {};
 

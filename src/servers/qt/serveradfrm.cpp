@@ -23,6 +23,8 @@ QString qs(const std::string& text) {
 
 QLabel* label(const QString& text, int pointSize, bool bold, QWidget* parent) {
     auto* result = new QLabel(text, parent);
+    // Names come from the user and the list file; they are shown as typed, never as markup.
+    result->setTextFormat(Qt::PlainText);
     QFont font = result->font();
     font.setPointSize(pointSize);
     font.setBold(bold);
@@ -101,11 +103,15 @@ void serveradfrm::buildFace() {
 
 bool serveradfrm::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonRelease) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
         for (int place = 0; place < servers::kPlaceCount; ++place) {
-            if (watched == label3_[size_t(place)]) {
+            QLabel* name = label3_[size_t(place)];
+            if (watched != name) continue;
+            // A click is a left button let go over the name, not any release after a drag.
+            if (mouse->button() == Qt::LeftButton &&
+                name->rect().contains(mouse->position().toPoint()))
                 addServer(place);
-                return true;
-            }
+            return true;
         }
     }
     return QWidget::eventFilter(watched, event);

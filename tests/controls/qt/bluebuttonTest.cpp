@@ -39,6 +39,13 @@ TEST(bluebutton, CaptionStaysCentredAfterCaptionAndSizeChanges) {
     }
 }
 
+TEST(bluebutton, CaptionWithMarkupShowsAsWritten) {
+    bluebutton button;
+    button.setCaption(QStringLiteral("<i>刷新</i>"));
+    EXPECT_GE(button.captionGeometry().width(),
+              QFontMetrics(button.captionFont()).horizontalAdvance(button.caption()));
+}
+
 TEST(bluebutton, PropertiesRoundTrip) {
     QWidget holder;
     auto* source = new bluebutton(&holder);

@@ -172,6 +172,18 @@ TEST(RunCodeAtDesignTime, SavesOnlyChangedPropertiesAndLoadingRunsNothing) {
     EXPECT_EQ(again.entries(), saved.entries());
 }
 
+TEST(SnippetRunner, EndlessSnippetIsStoppedAfterTheTimeLimit) {
+    QLabel label;
+    std::optional<QString> failure = scripthost::runSnippet(
+        QStringLiteral("while (true) {}"), {{"Label1", &label}}, std::chrono::milliseconds(200));
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(*failure, QStringLiteral("代码运行超过 0.2 秒，已被停止。"));
+    // A quick snippet is not disturbed by the limit.
+    EXPECT_FALSE(scripthost::runSnippet(QStringLiteral(R"(Label1.caption = "好")"),
+                                        {{"Label1", &label}}, std::chrono::milliseconds(200)));
+    EXPECT_EQ(label.text(), QStringLiteral("好"));
+}
+
 TEST(SplitPieces, KeepsEmptyPiecesAndGivesNoneForEmptyText) {
     using scripthost::splitPieces;
     EXPECT_EQ(splitPieces("a##b#", "#"), QStringList({"a", "", "b", ""}));

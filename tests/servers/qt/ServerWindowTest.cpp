@@ -81,6 +81,16 @@ TEST(ServerWindow, WithoutListFileAllLabelsShowPlaceholderAndOneAddWritesFivePla
                                    placeholderLine));
 }
 
+TEST(ServerWindow, OnlyALeftClickOnTheNameAsksForAServer) {
+    TestLauncher launcher;
+    serveradfrm window(launcher.context);
+    QLabel* name = window.Label3(0);
+    QTest::mouseClick(name, Qt::RightButton);
+    QTest::mousePress(name, Qt::LeftButton);
+    QTest::mouseRelease(name, Qt::LeftButton, {}, QPoint(-5, -5));
+    EXPECT_TRUE(launcher.dialogs.shown.empty());
+}
+
 TEST(ServerWindow, CancelledBoxOrRefusedEntryChangesNothing) {
     struct Case {
         std::deque<std::optional<std::string>> answers;
@@ -118,6 +128,15 @@ TEST(ServerWindow, NameWithBarReadsBackAsTyped) {
     serveradfrm reloaded(launcher.context);
     EXPECT_EQ(label3(reloaded, 1), "生存|创造");
     EXPECT_EQ(reloaded.Label4(1)->text().toStdString(), "10.0.0.2:25570");
+}
+
+TEST(ServerWindow, NamesWithMarkupShowAsTyped) {
+    TestLauncher launcher;
+    writeList(launcher, {"<b>生存</b>|host:1"});
+    serveradfrm window(launcher.context);
+    QLabel* name = window.Label3(0);
+    // Read as markup the label would show only the two characters between the tags.
+    EXPECT_GE(name->sizeHint().width(), QFontMetrics(name->font()).horizontalAdvance(name->text()));
 }
 
 TEST(ServerWindow, RefreshShowsCountsAndFailuresAndSavingKeepsNames) {
