@@ -23,7 +23,7 @@ std::string versionMessage(ArgsStatus status, const LauncherContext& context,
     std::string what = status == ArgsStatus::MainClassMissing ? "描述文件中没有主类 (mainClass)"
                                                               : "找不到或无法读取它的描述文件";
     return "无法启动版本“" + versionId + "”：" + what + "\n" + jsonPath +
-           "\n请在游戏商店中重新下载这个版本。";
+           "\n请在“Minecraft 应用市场”中重新下载这个版本。";
 }
 
 // The relative game folders in the context's separator style; they resolve against the
