@@ -3,6 +3,7 @@
 #include <array>
 #include <utility>
 
+#include "platform/Trim.h"
 #include "startup/LauncherContext.h"
 
 using platform::RegistryRoot;
@@ -44,8 +45,5 @@ std::string RegistryValueText(platform::Dialogs& dialogs, const std::string& key
     std::optional<std::string> value =
         platform::readRegistryValue(root, subKey, valueName, kValueCapacity);
     if (!value) return "Error";
-    std::string text = value->substr(0, value->find('\0'));
-    size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+    return platform::trimmed(value->substr(0, value->find('\0')), " ");
 }

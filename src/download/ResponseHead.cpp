@@ -4,6 +4,8 @@
 #include <cctype>
 #include <cstring>
 
+#include "platform/Trim.h"
+
 namespace download {
 namespace {
 
@@ -11,13 +13,6 @@ std::string lowered(std::string text) {
     for (char& c : text)
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return text;
-}
-
-std::string trimmed(const std::string& text) {
-    size_t first = text.find_first_not_of(" \t\r");
-    if (first == std::string::npos) return {};
-    size_t last = text.find_last_not_of(" \t\r");
-    return text.substr(first, last - first + 1);
 }
 
 }  // namespace
@@ -61,8 +56,9 @@ std::optional<std::string> ResponseHead::header(const std::string& name) const {
         size_t end = text_.find('\n', begin);
         std::string line = text_.substr(begin, end == std::string::npos ? end : end - begin);
         size_t colon = line.find(':');
-        if (colon != std::string::npos && lowered(trimmed(line.substr(0, colon))) == wanted)
-            return trimmed(line.substr(colon + 1));
+        if (colon != std::string::npos &&
+            lowered(platform::trimmed(line.substr(0, colon), " \t\r")) == wanted)
+            return platform::trimmed(line.substr(colon + 1), " \t\r");
         lineStart = end;
     }
     return std::nullopt;

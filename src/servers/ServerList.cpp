@@ -5,6 +5,7 @@
 #include "platform/CodePage.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
+#include "platform/Trim.h"
 
 namespace servers {
 
@@ -50,23 +51,13 @@ std::string entryProblem(const std::string& name, const std::string& address) {
     return {};
 }
 
-namespace {
-
-std::string trimmed(const std::string& text) {
-    size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-}  // namespace
-
 std::optional<Endpoint> parseAddress(const std::string& address) {
     size_t colon = address.find(':');
     if (colon == std::string::npos) return std::nullopt;
-    std::string host = trimmed(address.substr(0, colon));
+    std::string host = platform::trimmed(address.substr(0, colon), " ");
     // The port is the second ":"-separated piece; anything after a further ":" is ignored.
     size_t portEnd = address.find(':', colon + 1);
-    std::string port = trimmed(address.substr(colon + 1, portEnd - colon - 1));
+    std::string port = platform::trimmed(address.substr(colon + 1, portEnd - colon - 1), " ");
     if (host.empty() || port.empty()) return std::nullopt;
     int number = 0;
     for (char c : port) {

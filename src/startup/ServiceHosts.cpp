@@ -3,17 +3,7 @@
 #include <map>
 
 #include "platform/TextFile.h"
-
-namespace {
-
-std::string trimmed(const std::string& text) {
-    size_t first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) return {};
-    size_t last = text.find_last_not_of(" \t");
-    return text.substr(first, last - first + 1);
-}
-
-}  // namespace
+#include "platform/Trim.h"
 
 ServiceHosts loadServiceHosts(const std::string& path) {
     ServiceHosts hosts;
@@ -28,9 +18,9 @@ ServiceHosts loadServiceHosts(const std::string& path) {
     for (const std::string& line : *lines) {
         size_t equals = line.find('=');
         if (equals == std::string::npos) continue;
-        auto field = fields.find(trimmed(line.substr(0, equals)));
+        auto field = fields.find(platform::trimmed(line.substr(0, equals)));
         if (field == fields.end()) continue;
-        std::string value = trimmed(line.substr(equals + 1));
+        std::string value = platform::trimmed(line.substr(equals + 1));
         while (!value.empty() && value.back() == '/')
             value.pop_back();
         if (!value.empty()) hosts.*(field->second) = value;

@@ -1,0 +1,14 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+// `text` without the leading and trailing characters found in `blanks`.
+inline std::string trimmed(std::string_view text, std::string_view blanks = " \t") {
+    size_t first = text.find_first_not_of(blanks);
+    if (first == std::string_view::npos) return {};
+    return std::string(text.substr(first, text.find_last_not_of(blanks) - first + 1));
+}
+
+}  // namespace platform
