@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "RecordingHttpServer.h"
+#include "LoopbackHttpServer.h"
 #include "TestLauncher.h"
 #include "account/SignIn.h"
 
-using testing_support::RecordingHttpServer;
+using testing_support::LoopbackHttpServer;
 using testing_support::TestLauncher;
 
 TEST(EscapeDoubleByte, EscapesOnlyDoubleByteCharacters) {
@@ -26,7 +26,8 @@ TEST(EscapeDoubleByte, EscapesOnlyDoubleByteCharacters) {
 
 TEST(SignIn, SendsTheFixedBodyAndReturnsTheReplyWhateverTheStatus) {
     const std::string error = R"({"error":"ForbiddenOperationException"})";
-    RecordingHttpServer server(RecordingHttpServer::response(403, error));
+    LoopbackHttpServer server(
+        LoopbackHttpServer::replyWith(LoopbackHttpServer::response(403, error)));
     TestLauncher launcher;
     launcher.context.services.auth = server.baseUrl();
 
@@ -49,7 +50,7 @@ TEST(SignIn, SendsTheFixedBodyAndReturnsTheReplyWhateverTheStatus) {
 TEST(SignIn, NoServerGivesEmptyText) {
     std::string unusedBase;
     {
-        RecordingHttpServer server("");
+        LoopbackHttpServer server(LoopbackHttpServer::replyWith(""));
         unusedBase = server.baseUrl();
     }
     TestLauncher launcher;

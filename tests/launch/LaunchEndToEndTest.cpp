@@ -5,7 +5,7 @@
 
 #include "GameJar.h"
 #include "LaunchFixtures.h"
-#include "RecordingHttpServer.h"
+#include "LoopbackHttpServer.h"
 #include "RecordingLaunchUi.h"
 #include "ScriptedDialogs.h"
 #include "TempFolder.h"
@@ -175,10 +175,10 @@ TEST_F(LaunchEndToEnd, OldLayoutTakesEveryJarOfTheVersionFolder) {
 }
 
 TEST_F(LaunchEndToEnd, SignedInValuesReachTheGame) {
-    RecordingHttpServer auth(RecordingHttpServer::response(
+    LoopbackHttpServer auth(LoopbackHttpServer::replyWith(LoopbackHttpServer::response(
         200,
         "{\"accessToken\":\"9f8e7d\",\"clientToken\":\"c1\",\"availableProfiles\":[{\"id\":"
-        "\"4566e69fc90748ee8d71d7ba5aa00d20\",\"name\":\"玩家 One\"}]}"));
+        "\"4566e69fc90748ee8d71d7ba5aa00d20\",\"name\":\"玩家 One\"}]}")));
     Launcher launcher("正版 登录");
     installModern(launcher, "1.8");
     launcher.context.services.auth = auth.baseUrl();

@@ -3,7 +3,7 @@
 #include <functional>
 
 #include "LaunchFixtures.h"
-#include "RecordingHttpServer.h"
+#include "LoopbackHttpServer.h"
 #include "RecordingLaunchUi.h"
 #include "TestLauncher.h"
 #include "launch/MemorySetting.h"
@@ -11,7 +11,7 @@
 #include "platform/CommandLine.h"
 
 using launch_fixtures::RecordingLaunchUi;
-using testing_support::RecordingHttpServer;
+using testing_support::LoopbackHttpServer;
 using testing_support::TestLauncher;
 
 namespace {
@@ -81,10 +81,10 @@ TEST(LaunchSequence, OldLayoutVersionLaunchesThroughTheLegacyLine) {
 }
 
 TEST(LaunchSequence, SignInReplyGivesNameTokenAndProfile) {
-    RecordingHttpServer auth(RecordingHttpServer::response(
+    LoopbackHttpServer auth(LoopbackHttpServer::replyWith(LoopbackHttpServer::response(
         200,
         "{\"accessToken\":\"tok-42\",\"clientToken\":\"c\",\"selectedProfile\":"
-        "{\"id\":\"0af3\",\"name\":\"Notch\"}}"));
+        "{\"id\":\"0af3\",\"name\":\"Notch\"}}")));
     LaunchFixture f;
     f.launcher.context.services.auth = auth.baseUrl();
     f.ui.signIn = true;
@@ -170,16 +170,16 @@ TEST(LaunchSequence, ProblemsAreReportedAndTheLauncherStays) {
 
 TEST(LaunchSequence, SignInRepliesWithoutAnAccessTokenStartNothing) {
     const std::string replies[] = {
-        RecordingHttpServer::response(
+        LoopbackHttpServer::response(
             403,
             "{\"error\":\"ForbiddenOperationException\",\"errorMessage\":\"Invalid "
             "credentials. Invalid username or password.\"}"),
-        RecordingHttpServer::response(200, "{\"accessToken\":\"\",\"id\":\"x\"}"),
-        RecordingHttpServer::response(200, "{\"accessToken\":\"unterminated"),
-        RecordingHttpServer::response(500, ""),
+        LoopbackHttpServer::response(200, "{\"accessToken\":\"\",\"id\":\"x\"}"),
+        LoopbackHttpServer::response(200, "{\"accessToken\":\"unterminated"),
+        LoopbackHttpServer::response(500, ""),
     };
     for (const std::string& reply : replies) {
-        RecordingHttpServer auth(reply);
+        LoopbackHttpServer auth(LoopbackHttpServer::replyWith(reply));
         LaunchFixture f;
         f.launcher.context.services.auth = auth.baseUrl();
         f.ui.signIn = true;

@@ -7,6 +7,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <chrono>
 #include <stdexcept>
 
@@ -33,6 +34,19 @@ int listenOnLoopback(uint16_t& port) {
     ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length);
     port = ntohs(address.sin_port);
     return fd;
+}
+
+// The whole length of the request that starts `pending` (header and Content-Length body),
+// or npos while its header is not complete.
+size_t requestLength(const std::string& pending) {
+    size_t end = pending.find("\r\n\r\n");
+    if (end == std::string::npos) return std::string::npos;
+    std::string header = pending.substr(0, end);
+    for (char& c : header)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    size_t at = header.find("\r\ncontent-length:");
+    size_t body = at == std::string::npos ? 0 : std::stoul(header.substr(at + 17));
+    return end + 4 + body;
 }
 
 bool readable(int fd, int timeoutMs) {
@@ -87,16 +101,16 @@ void LoopbackHttpServer::serve(int socket) {
     std::string pending;
     char buffer[16384];
     while (!stopping_) {
-        size_t end = pending.find("\r\n\r\n");
-        if (end == std::string::npos) {
+        size_t length = requestLength(pending);
+        if (length == std::string::npos || pending.size() < length) {
             if (!readable(socket, kPollMs)) continue;
             ssize_t n = ::recv(socket, buffer, sizeof buffer, 0);
             if (n <= 0) break;
             pending.append(buffer, static_cast<size_t>(n));
             continue;
         }
-        std::string request = pending.substr(0, end + 4);
-        pending.erase(0, end + 4);
+        std::string request = pending.substr(0, length);
+        pending.erase(0, length);
         {
             std::lock_guard<std::mutex> lock(mutex_);
             requests_.push_back(request);
@@ -145,6 +159,16 @@ uint16_t unusedLoopbackPort() {
     int fd = listenOnLoopback(port);
     ::close(fd);
     return port;
+}
+
+LoopbackHttpServer::Handler LoopbackHttpServer::replyWith(std::string bytes) {
+    return [bytes = std::move(bytes)](const std::string&) { return ScriptedResponse{{bytes}}; };
+}
+
+std::string LoopbackHttpServer::response(int status, const std::string& body) {
+    return "HTTP/1.1 " + std::to_string(status) +
+           " X\r\nContent-Length: " + std::to_string(body.size()) +
+           "\r\nConnection: close\r\n\r\n" + body;
 }
 
 }  // namespace testing_support

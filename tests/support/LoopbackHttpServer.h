@@ -18,7 +18,8 @@ struct ScriptedResponse {
     bool silent = false;               // accept, read the request and never answer
 };
 
-// An HTTP server on 127.0.0.1 for tests, answering each request from a handler. Every
+// An HTTP server on 127.0.0.1 for tests, answering each request (header and Content-Length
+// body) from a handler. Every
 // connection runs on its own thread; everything stops when the object goes.
 class LoopbackHttpServer {
   public:
@@ -35,6 +36,11 @@ class LoopbackHttpServer {
     // Every request text received so far, in order.
     std::vector<std::string> requests() const;
     int connections() const { return connections_; }
+
+    // A handler that answers every request with the exact `bytes`, then closes.
+    static Handler replyWith(std::string bytes);
+    // A complete response with status line, Content-Length and body.
+    static std::string response(int status, const std::string& body);
 
     // The request path of a request text ("GET /a/b HTTP/1.1" gives "/a/b").
     static std::string pathOf(const std::string& request);

@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "RecordingHttpServer.h"
+#include "LoopbackHttpServer.h"
 #include "ScopedEnv.h"
 #include "TestLauncher.h"
 #include "account/QueryMemory.h"
@@ -15,8 +15,8 @@
 
 using platform::DialogAnswer;
 using platform::MessageIcon;
+using testing_support::LoopbackHttpServer;
 using testing_support::readAll;
-using testing_support::RecordingHttpServer;
 using testing_support::TestLauncher;
 
 namespace {
@@ -226,11 +226,12 @@ TEST_F(FrmSettingTest, TestSignInShowsTokenOrWhyItFailed) {
     const std::string rejected = R"({"error":"ForbiddenOperationException"})";
     std::string closedPort;
     {
-        RecordingHttpServer gone("");
+        LoopbackHttpServer gone(LoopbackHttpServer::replyWith(""));
         closedPort = gone.baseUrl();
     }
-    RecordingHttpServer ok(RecordingHttpServer::response(200, token));
-    RecordingHttpServer forbidden(RecordingHttpServer::response(403, rejected));
+    LoopbackHttpServer ok(LoopbackHttpServer::replyWith(LoopbackHttpServer::response(200, token)));
+    LoopbackHttpServer forbidden(
+        LoopbackHttpServer::replyWith(LoopbackHttpServer::response(403, rejected)));
     struct Case {
         std::string base, title, text;
     };
