@@ -19,8 +19,8 @@ struct ScriptedResponse {
 };
 
 // An HTTP server on 127.0.0.1 for tests, answering each request (header and Content-Length
-// body) from a handler. Every
-// connection runs on its own thread; everything stops when the object goes.
+// body) from a handler. Every connection runs on its own thread; everything stops when the
+// object goes.
 class LoopbackHttpServer {
   public:
     using Handler = std::function<ScriptedResponse(const std::string& request)>;
