@@ -3,10 +3,8 @@
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
-#include <filesystem>
 #include <limits>
 
-#include "platform/Paths.h"
 #include "startup/LauncherContext.h"
 
 namespace {
@@ -64,13 +62,6 @@ std::string memoryBoxText(const std::string& memoryMb, const std::string& fallba
         rounded > std::numeric_limits<int32_t>::max())
         return fallback;
     return std::to_string(int32_t(rounded));
-}
-
-bool IsExistingFile(const std::string& path) {
-    if (path.empty()) return false;
-    std::error_code ec;
-    std::filesystem::file_status status = std::filesystem::status(platform::fromUtf8Path(path), ec);
-    return std::filesystem::exists(status) && !std::filesystem::is_directory(status);
 }
 
 std::optional<SettingsProblem> checkSettingsForm(

@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+#include "platform/FileList.h"
+
 // The rules of the settings window that need no window: the number test, the memory box
 // text and the six checks made before saving.
 
@@ -26,10 +28,7 @@ struct SettingsProblem {
     bool operator==(const SettingsProblem&) const = default;
 };
 
-// True when the path names an existing file (not a folder).
-bool IsExistingFile(const std::string& path);
-
 // The first failing check in order, or nullopt when the form may be saved.
 std::optional<SettingsProblem> checkSettingsForm(
     const SettingsForm& form,
-    const std::function<bool(const std::string&)>& isExistingFile = IsExistingFile);
+    const std::function<bool(const std::string&)>& isExistingFile = platform::isExistingFile);

@@ -1,6 +1,5 @@
 #include "launch/LaunchSequence.h"
 
-#include <filesystem>
 #include <optional>
 
 #include "account/SignIn.h"
@@ -8,13 +7,9 @@
 #include "launch/MakeArgs.h"
 #include "launch/MemorySetting.h"
 #include "launch/SignInReply.h"
+#include "platform/FileList.h"
 
 namespace {
-
-bool namesFile(const std::string& path) {
-    std::error_code ec;
-    return !path.empty() && std::filesystem::is_regular_file(platform::fromUtf8Path(path), ec);
-}
 
 // The message for a version whose description cannot be used.
 std::string versionMessage(ArgsStatus status, const LauncherContext& context,
@@ -60,7 +55,7 @@ bool runLaunchSequence(LauncherContext& context, const std::string& versionId, L
             "”不是正整数，游戏没有启动。\n请在设置中填写以 MB 为单位的最大内存，例如 1024。");
     }
     std::string javaPath = ui.javaPathText();
-    if (!namesFile(javaPath) || javaPath.find('"') != std::string::npos) {
+    if (!platform::isExistingFile(javaPath) || javaPath.find('"') != std::string::npos) {
         return stay("找不到 Java 程序“" + javaPath +
                     "”，游戏没有启动。\n请在设置中填写 Java 可执行文件的完整路径。");
     }

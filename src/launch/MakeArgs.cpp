@@ -1,11 +1,10 @@
 #include "launch/MakeArgs.h"
 
-#include <filesystem>
-
 #include "launch/ClassPath.h"
 #include "launch/LegacyArgs.h"
 #include "launch/VersionNumber.h"
 #include "launch/VersionText.h"
+#include "platform/FileList.h"
 
 namespace {
 
@@ -99,9 +98,7 @@ std::string VersionJsonPath(const std::string& launcherFolder, const std::string
 }
 
 bool IsOldLayout(const std::string& versionFolder, platform::PathStyle style) {
-    std::error_code ec;
-    auto jar = platform::fromUtf8Path(versionFolder + style.separator + "minecraft.jar");
-    return std::filesystem::exists(jar, ec) && !std::filesystem::is_directory(jar, ec);
+    return platform::isExistingFile(versionFolder + style.separator + "minecraft.jar");
 }
 
 ArgsStatus CheckVersionFiles(const std::string& launcherFolder, const std::string& versionId,

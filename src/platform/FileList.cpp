@@ -55,6 +55,13 @@ std::vector<std::string> listFiles(const std::string& folder,
     return names;
 }
 
+bool isExistingFile(const std::string& path) {
+    if (path.empty()) return false;
+    std::error_code ec;
+    fs::file_status status = fs::status(fromUtf8Path(path), ec);
+    return fs::exists(status) && !fs::is_directory(status);
+}
+
 std::vector<std::string> listSubFolders(const std::string& folder) {
     return listEntries(folder, [](const fs::directory_entry& entry) {
         std::error_code ec;

@@ -10,6 +10,9 @@ namespace platform {
 std::vector<std::string> listFiles(const std::string& folder,
                                    const std::vector<std::string>& extensions = {});
 
+// Whether `path` names something that exists and is not a folder.
+bool isExistingFile(const std::string& path);
+
 // Names of the sub-folders of `folder` in the order the file system gives them, hidden
 // ones left out. Empty on failure.
 std::vector<std::string> listSubFolders(const std::string& folder);

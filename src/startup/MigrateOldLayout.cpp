@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "platform/FileList.h"
 #include "platform/TextFile.h"
 
 namespace {
@@ -71,11 +72,6 @@ bool writeScript(const std::string& path, const std::vector<std::string>& lines,
     return platform::writeFileAtomically(path, text);
 }
 
-bool fileExists(const std::string& path) {
-    std::error_code ec;
-    return std::filesystem::is_regular_file(platform::fromUtf8Path(path), ec);
-}
-
 }  // namespace
 
 std::string versionNameProblem(const std::string& name) {
@@ -110,7 +106,7 @@ std::string migrationCommandLine(const std::string& scriptPath, platform::PathSt
 void MigrateOldLayout(LauncherContext& context, const std::string& gameFolder) {
     const platform::PathStyle style = context.style();
     std::string sep(1, style.separator);
-    if (!fileExists(gameFolder + sep + "bin" + sep + "minecraft.jar")) return;
+    if (!platform::isExistingFile(gameFolder + sep + "bin" + sep + "minecraft.jar")) return;
     platform::Dialogs& dialogs = context.dialogs();
     if (dialogs.messageBox(kMigrateQuestion, kAppTitle, MessageIcon::Question,
                            MessageButtons::YesNo) != DialogAnswer::Yes)
