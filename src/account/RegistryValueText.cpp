@@ -3,7 +3,7 @@
 #include <array>
 #include <utility>
 
-#include "platform/Trim.h"
+#include "platform/AsciiText.h"
 #include "startup/LauncherContext.h"
 
 using platform::RegistryRoot;

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <ctime>
 
+#include "platform/AsciiText.h"
 #include "platform/CodePage.h"
 
 namespace download {
@@ -100,11 +101,8 @@ std::string FileNameFromChunk(const std::string& headerText, const std::string& 
     std::string text = headerText;
     for (size_t at = 0; (at = text.find('\n', at)) != std::string::npos; ++at) {
         static constexpr std::string_view field = "content-disposition:";
-        if (text.size() - at - 1 < field.size()) break;
-        bool match = true;
-        for (size_t i = 0; i < field.size() && match; ++i)
-            match = std::tolower(static_cast<unsigned char>(text[at + 1 + i])) == field[i];
-        if (match) text.replace(at + 1, field.size(), "Content-Disposition:");
+        if (platform::lowerAscii(text.substr(at + 1, field.size())) == field)
+            text.replace(at + 1, field.size(), "Content-Disposition:");
     }
     std::string name;
     if (quotedAfter(text, "Content-Disposition: attachment;filename=\"", name)) return name;

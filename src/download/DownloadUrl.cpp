@@ -3,17 +3,15 @@
 #include <cctype>
 #include <vector>
 
+#include "platform/AsciiText.h"
+
 namespace download {
 namespace {
 
 constexpr std::string_view kScheme = "http://";
 
 bool startsWithNoCase(const std::string& text, std::string_view prefix) {
-    if (text.size() < prefix.size()) return false;
-    for (size_t i = 0; i < prefix.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(text[i])) != prefix[i]) return false;
-    }
-    return true;
+    return platform::lowerAscii(text.substr(0, prefix.size())) == prefix;
 }
 
 std::optional<uint16_t> parsePort(const std::string& text) {

@@ -4,18 +4,9 @@
 #include <cctype>
 #include <cstring>
 
-#include "platform/Trim.h"
+#include "platform/AsciiText.h"
 
 namespace download {
-namespace {
-
-std::string lowered(std::string text) {
-    for (char& c : text)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text;
-}
-
-}  // namespace
 
 size_t ResponseHead::feed(const char* data, size_t size) {
     size_t taken = 0;
@@ -49,7 +40,7 @@ std::optional<int> ResponseHead::status() const {
 }
 
 std::optional<std::string> ResponseHead::header(const std::string& name) const {
-    std::string wanted = lowered(name);
+    std::string wanted = platform::lowerAscii(name);
     size_t lineStart = text_.find('\n');
     while (lineStart != std::string::npos && lineStart + 1 < text_.size()) {
         size_t begin = lineStart + 1;
@@ -57,7 +48,7 @@ std::optional<std::string> ResponseHead::header(const std::string& name) const {
         std::string line = text_.substr(begin, end == std::string::npos ? end : end - begin);
         size_t colon = line.find(':');
         if (colon != std::string::npos &&
-            lowered(platform::trimmed(line.substr(0, colon), " \t\r")) == wanted)
+            platform::lowerAscii(platform::trimmed(line.substr(0, colon), " \t\r")) == wanted)
             return platform::trimmed(line.substr(colon + 1), " \t\r");
         lineStart = end;
     }
@@ -80,7 +71,7 @@ ResponseHead::Length ResponseHead::contentLength(int32_t& value) const {
 
 bool ResponseHead::chunked() const {
     auto encoding = header("Transfer-Encoding");
-    return encoding && lowered(*encoding).find("chunked") != std::string::npos;
+    return encoding && platform::lowerAscii(*encoding).find("chunked") != std::string::npos;
 }
 
 bool isRedirectStatus(int status) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "platform/AsciiText.h"
 #include "platform/Paths.h"
 
 #ifdef _WIN32
@@ -21,12 +22,6 @@ bool isHidden(const fs::directory_entry& entry) {
 #else
     return toUtf8Path(entry.path().filename()).starts_with(".");
 #endif
-}
-
-std::string lowerAscii(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
 }
 
 template <typename Keep>

@@ -2,10 +2,10 @@
 
 #include <filesystem>
 
+#include "platform/AsciiText.h"
 #include "platform/CodePage.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
-#include "platform/Trim.h"
 
 namespace servers {
 

@@ -2,8 +2,8 @@
 
 #include <map>
 
+#include "platform/AsciiText.h"
 #include "platform/TextFile.h"
-#include "platform/Trim.h"
 
 ServiceHosts loadServiceHosts(const std::string& path) {
     ServiceHosts hosts;
