@@ -3,8 +3,9 @@
 #include <array>
 #include <utility>
 
+#include "context/AppTitle.h"
+#include "context/LauncherContext.h"
 #include "platform/AsciiText.h"
-#include "startup/LauncherContext.h"
 
 using platform::RegistryRoot;
 

@@ -5,7 +5,8 @@
 #include <cstdlib>
 #include <limits>
 
-#include "startup/LauncherContext.h"
+#include "context/AppTitle.h"
+#include "context/LauncherContext.h"
 
 namespace {
 

@@ -1,6 +1,7 @@
 #include "account/ShowFileDialog.h"
 
-#include "startup/LauncherContext.h"
+#include "context/AppTitle.h"
+#include "context/LauncherContext.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "startup/LauncherContext.h"
+#include "context/LauncherContext.h"
 
 // Posts the user name and password to the authentication service ("/authenticate" under
 // the context's auth host) and returns the reply text unchanged, whatever its status.

@@ -4,6 +4,9 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/LauncherWindows.h"
+#include "context/LauncherContext.h"
+#include "context/ServiceHosts.h"
 #include "launch/qt/frmmain.h"
 #include "platform/Clock.h"
 #include "platform/ProcessStarter.h"
@@ -11,9 +14,6 @@
 #include "platform/curl/CurlHttpClient.h"
 #include "platform/qt/QtDialogs.h"
 #include "platform/qt/UiFont.h"
-#include "startup/LauncherContext.h"
-#include "startup/ServiceHosts.h"
-#include "startup/qt/LauncherWindows.h"
 
 namespace {
 

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "account/SignIn.h"
+#include "context/AppTitle.h"
 #include "launch/LaunchArgs.h"
 #include "launch/MakeArgs.h"
 #include "launch/MemorySetting.h"

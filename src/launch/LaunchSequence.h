@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "startup/LauncherContext.h"
+#include "context/LauncherContext.h"
 
 // What the launch needs from the windows: the main window implements it.
 class LaunchUi {

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "context/AppTitle.h"
 #include "platform/FileList.h"
 #include "platform/TextFile.h"
 

@@ -2,8 +2,8 @@
 #include <string>
 #include <vector>
 
+#include "context/LauncherContext.h"
 #include "platform/Paths.h"
-#include "startup/LauncherContext.h"
 
 // Moving a game folder of the old single-version layout (.minecraft/bin) into a named
 // version folder, by a script that runs detached beside the launcher.

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "context/AppTitle.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
 #include "startup/Theme.h"

@@ -1,8 +1,8 @@
 #pragma once
 #include <string>
 
-#include "startup/LauncherConfig.h"
-#include "startup/LauncherContext.h"
+#include "context/LauncherConfig.h"
+#include "context/LauncherContext.h"
 
 // config.ini in the data folder: five lines (user name, memory, Java path, password,
 // theme) in the system code page, each ending CR LF.

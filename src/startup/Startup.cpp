@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "context/AppTitle.h"
 #include "platform/Paths.h"
 #include "startup/SettingsFile.h"
 

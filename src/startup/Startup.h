@@ -1,5 +1,5 @@
 #pragma once
-#include "startup/LauncherContext.h"
+#include "context/LauncherContext.h"
 
 // The windows the start-up procedure opens; the Qt layer implements them.
 class StartupWindows {

@@ -5,8 +5,8 @@
 #include "ScriptedDialogs.h"
 #include "TempFolder.h"
 #include "TestSeams.h"
+#include "context/LauncherContext.h"
 #include "platform/curl/CurlHttpClient.h"
-#include "startup/LauncherContext.h"
 
 namespace testing_support {
 

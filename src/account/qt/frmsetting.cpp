@@ -17,6 +17,7 @@
 #include "account/ShowFileDialog.h"
 #include "account/SignIn.h"
 #include "account/TestSignIn.h"
+#include "context/AppTitle.h"
 #include "platform/Paths.h"
 #include "platform/qt/UiFont.h"
 #include "startup/SettingsFile.h"

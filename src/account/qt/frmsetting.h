@@ -2,7 +2,7 @@
 #include <QDialog>
 #include <array>
 
-#include "startup/LauncherContext.h"
+#include "context/LauncherContext.h"
 
 class QCheckBox;
 class QLineEdit;

@@ -11,13 +11,13 @@
 #include <cmath>
 
 #include "account/qt/frmsetting.h"
+#include "context/Version.h"
 #include "controls/qt/TrkenderPlus.h"
 #include "platform/FileList.h"
 #include "platform/qt/UiFont.h"
 #include "servers/qt/serveradfrm.h"
 #include "startup/MigrateOldLayout.h"
 #include "startup/Theme.h"
-#include "startup/Version.h"
 
 namespace {
 

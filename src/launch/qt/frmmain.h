@@ -5,8 +5,8 @@
 #include <QWidget>
 #include <memory>
 
+#include "context/LauncherContext.h"
 #include "launch/LaunchSequence.h"
-#include "startup/LauncherContext.h"
 
 class QComboBox;
 class QLabel;

@@ -4,10 +4,11 @@
 #include <QResizeEvent>
 #include <QVBoxLayout>
 
+#include "context/AppTitle.h"
+#include "context/LauncherContext.h"
 #include "controls/qt/PlatformColor.h"
 #include "platform/qt/QtDialogs.h"
 #include "scripthost/qt/SnippetRunner.h"
-#include "startup/LauncherContext.h"
 
 namespace {
 

@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QVBoxLayout>
 
+#include "context/AppTitle.h"
 #include "controls/qt/bluebutton.h"
 
 namespace {

@@ -4,9 +4,9 @@
 #include <optional>
 #include <string>
 
+#include "context/LauncherContext.h"
 #include "servers/ServerList.h"
 #include "servers/qt/StatusQuery.h"
-#include "startup/LauncherContext.h"
 
 class QLabel;
 class bluebutton;

@@ -1,4 +1,4 @@
-#include "startup/ServiceHosts.h"
+#include "context/ServiceHosts.h"
 
 #include <map>
 

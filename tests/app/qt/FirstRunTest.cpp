@@ -8,9 +8,9 @@
 #include <QTimer>
 
 #include "TestLauncher.h"
+#include "app/LauncherWindows.h"
 #include "launch/qt/frmmain.h"
 #include "startup/Startup.h"
-#include "startup/qt/LauncherWindows.h"
 
 using platform::DialogAnswer;
 using testing_support::TestLauncher;

@@ -1,4 +1,4 @@
-#include "startup/qt/LauncherWindows.h"
+#include "app/LauncherWindows.h"
 
 #include "account/qt/frmsetting.h"
 #include "launch/qt/frmmain.h"

@@ -1,0 +1,4 @@
+#pragma once
+
+// The title of the launcher's message boxes and windows.
+inline constexpr const char* kAppTitle = "Vendrolupa";

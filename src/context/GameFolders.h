@@ -1,0 +1,40 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+#include "platform/Paths.h"
+
+// The layout of the game folder `.minecraft` beside the launcher: the one place that knows
+// where versions, libraries, native libraries, assets and mods live. Absolute paths carry no
+// trailing separator; add one where a caller needs a folder prefix.
+class GameFolders {
+  public:
+    GameFolders(std::string launcherFolder, platform::PathStyle style);
+
+    platform::PathStyle style() const { return style_; }
+
+    std::string root() const;
+    std::string versions() const;
+    std::string versionFolder(std::string_view versionId) const;
+    std::string versionJson(std::string_view versionId) const;
+    std::string versionJar(std::string_view versionId) const;
+    std::string libraries() const;
+    // Where the native libraries are installed. Windows names the folder "Native" (the name the
+    // installer has always used there; the file system ignores the case), elsewhere "native".
+    std::string native() const;
+    std::string assets() const;
+    std::string assetObjects() const;
+    std::string assetIndexes() const;
+    std::string mods() const;
+
+    // Relative to the launcher folder, as handed to the game on its command line.
+    std::string relativeRoot() const;
+    std::string relativeNative() const;
+    std::string relativeAssets() const;
+
+  private:
+    std::string join(std::string_view base, std::string_view name) const;
+
+    std::string launcherFolder_;
+    platform::PathStyle style_;
+};
