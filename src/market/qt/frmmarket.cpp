@@ -142,8 +142,8 @@ void frmmarket::EnterUpdateMode(const std::string& title) {
     pnlVersions->hide();
     Frame1->move(controls::twipsToPixels(50), controls::twipsToPixels(50));
     Frame1->raise();
-    resize(Frame1->width() + controls::twipsToPixels(200),
-           Frame1->height() + controls::twipsToPixels(500));
+    setFixedSize(Frame1->width() + controls::twipsToPixels(200),
+                 Frame1->height() + controls::twipsToPixels(500));
 }
 
 void frmmarket::done(int result) {
