@@ -26,7 +26,7 @@ http {
     fastcgi_temp_path $work/fastcgi;
     uwsgi_temp_path $work/uwsgi;
     scgi_temp_path $work/scgi;
-    server { listen 127.0.0.1:$nginx_port; root $root; }
+    server { listen 127.0.0.1:$nginx_port; root "$root"; }
 }
 CONF
   /usr/sbin/nginx -p "$work" -c "$conf" -e "$work/error.log" &

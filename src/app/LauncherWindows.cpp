@@ -37,6 +37,7 @@ frmmain& LauncherWindows::mainWindow() {
 }
 
 frmmarket& LauncherWindows::market() {
+    unloadClosedMarket();
     if (!market_) {
         market_ = std::make_unique<frmmarket>(context_);
         market_->refreshVersions = [this] { refreshVersions(); };

@@ -15,10 +15,10 @@
 #include "ScriptedDialogs.h"
 #include "TempFolder.h"
 #include "TestSeams.h"
-#include "platform/curl/CurlHttpClient.h"
 #include "controls/qt/PButton.h"
 #include "controls/qt/PProgressBar.h"
 #include "download/qt/XGTDL.h"
+#include "platform/curl/CurlHttpClient.h"
 
 using namespace testing_support;
 
@@ -41,10 +41,10 @@ struct FrmMarketTest : ::testing::Test {
     SequenceRandom random;
     ManualClock clock;
     int pumps = 0;
-    LauncherContext context{folder.path(),
-                            Seams{dialogs, processes, http, random, clock, [](int) {},
-                                  [this] { ++pumps; }},
-                            platform::PathStyle::posix()};
+    LauncherContext context{
+        folder.path(),
+        Seams{dialogs, processes, http, random, clock, [](int) {}, [this] { ++pumps; }},
+        platform::PathStyle::posix()};
 
     FrmMarketTest() { context.services.mirror = context.services.official = mirror.baseUrl(); }
     std::unique_ptr<frmmarket> open() { return std::make_unique<frmmarket>(context); }
@@ -105,7 +105,8 @@ TEST_F(FrmMarketTest, AFailedCatalogueIsExplainedInTheWindowWithoutAMessageBox) 
         window->PButton1_Click();
         window->PButton2_Click();
         EXPECT_TRUE(window->pipeline().empty());
-        EXPECT_EQ(dialogs.messageTexts(), (std::vector<std::string>{"请先选择版本", "请先选择版本"}));
+        EXPECT_EQ(dialogs.messageTexts(),
+                  (std::vector<std::string>{"请先选择版本", "请先选择版本"}));
         dialogs.shown.clear();
     }
 }
@@ -162,7 +163,8 @@ TEST_F(FrmMarketTest, UpdateModeShowsTheDownloadListAlone) {
 TEST_F(FrmMarketTest, TheRunningTaskStaysSelected) {
     auto window = open();
     window->show();
-    for (const char* task : {"http://h/a[下载到]/x", "http://h/b[下载到]/x", "http://h/c[下载到]/x"})
+    for (const char* task :
+         {"http://h/a[下载到]/x", "http://h/b[下载到]/x", "http://h/c[下载到]/x"})
         window->pipeline().append(task);
     EXPECT_EQ(window->List3->currentRow(), 0);
     QTest::mouseClick(window->List3->viewport(), Qt::LeftButton, {},
@@ -180,9 +182,8 @@ TEST_F(FrmMarketTest, QueueRunsThroughWithEventsBetweenTasks) {
     auto window = open();
     std::vector<std::string> seenBetween;
     window->refreshVersions = [&] {
-        QTimer::singleShot(0, window.get(), [&] {
-            seenBetween.push_back(window->XGTDL1->engine().url());
-        });
+        QTimer::singleShot(0, window.get(),
+                           [&] { seenBetween.push_back(window->XGTDL1->engine().url()); });
     };
     for (const char* name : {"a.bin", "b.bin", "c.bin"})
         window->pipeline().append(mirror.baseUrl() + "/files/" + name + "[下载到]" + target);
