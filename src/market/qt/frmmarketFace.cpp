@@ -97,6 +97,8 @@ void frmmarket::buildDownloadFrame() {
     Frame1 = new QGroupBox(QStringLiteral("下载列表"), this);
     Frame1->setObjectName("Frame1");
     Frame1->setGeometry(8, kPanelTop + kPanelHeight + 8, kWidth - 16, 170);
+    // Opaque: in the compact update modes it lies over the tab headers.
+    Frame1->setAutoFillBackground(true);
     List3 = new QListWidget(Frame1);
     List3->setObjectName("List3");
     List3->setGeometry(10, 24, kWidth - 36, 94);

@@ -1,0 +1,89 @@
+// Drives the real market window against a mirror and prints what it measured:
+//   bench_market assets <launcher folder> <mirror url> <version id>
+//       "更新资源" for the version into the (empty) launcher folder, until the queue is empty
+//   bench_market catalogue <launcher folder> <mirror url>
+//       opening the market until its catalogue is listed
+//   bench_market queue <launcher folder> <mirror url> <version id> <downloads>
+//       "更新资源" queues every object of a large index; runs `downloads` tasks of it
+// Output: "seconds=<s> tasks=<n> entries=<n> messages=<n> peak_rss_kib=<k>".
+#include <sys/resource.h>
+
+#include <QApplication>
+#include <QListWidget>
+#include <chrono>
+#include <cstdio>
+#include <iostream>
+
+#include "context/LauncherContext.h"
+#include "controls/qt/PButton.h"
+#include "market/qt/frmmarket.h"
+#include "platform/curl/CurlHttpClient.h"
+
+namespace {
+
+// Messages go to the standard error instead of waiting for a click.
+class PrintedDialogs final : public platform::Dialogs {
+  public:
+    int shown = 0;
+    platform::DialogAnswer messageBox(const std::string& text, const std::string&,
+                                      platform::MessageIcon, platform::MessageButtons) override {
+        ++shown;
+        std::cerr << text << "\n";
+        return platform::DialogAnswer::Ok;
+    }
+    std::optional<std::string> inputBox(const std::string&, const std::string&,
+                                        const std::string&) override {
+        return std::nullopt;
+    }
+    std::string fileDialog(const platform::FileDialogRequest&) override { return {}; }
+};
+
+void select(frmmarket& market, const std::string& id) {
+    for (size_t i = 0; i < market.List2.size(); ++i) {
+        if (market.List2[i] == id) market.List1->setCurrentRow(int(i));
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 4) {
+        std::cerr << "usage: bench_market assets|catalogue|queue <launcher folder> <mirror url> "
+                     "[version id] [downloads]\n";
+        return 2;
+    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const std::string mode = argv[1];
+    PrintedDialogs dialogs;
+    platform::SystemProcessStarter processes;
+    platform::CurlHttpClient http;
+    platform::SystemRandom random;
+    platform::SystemClock clock;
+    LauncherContext context(
+        argv[2], Seams{dialogs, processes, http, random, clock, platform::sleepWithoutEvents,
+                       [] { QCoreApplication::processEvents(); }});
+    context.services.mirror = context.services.official = context.services.files = argv[3];
+
+    auto started = std::chrono::steady_clock::now();
+    frmmarket market(context);
+    market.show();
+    QCoreApplication::processEvents();
+    size_t tasks = 0;
+    if (mode != "catalogue") {
+        select(market, argc > 4 ? argv[4] : "");
+        started = std::chrono::steady_clock::now();
+        market.PButton2_Click();
+        tasks = market.pipeline().size();
+        const size_t stopAt = mode == "queue" && argc > 5 ? tasks - std::stoul(argv[5]) : 0;
+        while (market.pipeline().size() > stopAt)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    std::printf("seconds=%.4f tasks=%zu entries=%d messages=%d peak_rss_kib=%ld\n", seconds, tasks,
+                market.List1->count(), dialogs.shown, usage.ru_maxrss);
+    return 0;
+}

@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# Market benchmark against nginx on loopback. Prints one table:
+#   bench/market/run-market.sh [build-folder]
+# (a) "更新资源" for an index of 1,300 objects (median 9 KiB) into an empty store, SHA-1 check
+#     on, beside its floor: 1,300 pauses of 100 ms plus curl --config fetching the same files
+#     over one connection
+# (b) opening the market until an 826-entry catalogue is listed (median of 5)
+# (c) peak RSS with a 4,000-task queue (200 of its downloads run)
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+build=${1:-build/bench}
+if [ ! -x "$build/bench/market/bench_market" ]; then
+  scripts/build "$build" -DCMAKE_BUILD_TYPE=Release -DVENDROLUPA_BENCH=ON -DVENDROLUPA_TESTS=OFF
+fi
+cmake --build "$build" --target bench_market >/dev/null
+bench=$build/bench/market/bench_market
+work=$(realpath "$build")/market-bench
+[ -f "$work/www/indexes/07w45a.json" ] || bench/market/make-market-data.py "$work/www"
+
+. scripts/lib/nginx.sh
+start_nginx "$work/www" "$work/nginx"
+trap stop_nginx EXIT
+base=http://127.0.0.1:$nginx_port
+sed "s|BASE|$base|" "$work/assets.curl" > "$work/assets-run.curl"
+
+value() { sed -n "s/.*$1=\([0-9.]*\).*/\1/p"; }
+fresh() { rm -rf "$work/launcher" "$work/curl-out"; mkdir -p "$work/launcher" "$work/curl-out"; sync; }
+
+fresh
+assets=$("$bench" assets "$work/launcher" "$base" 1.8.9)
+launcher_s=$(echo "$assets" | value seconds)
+tasks=$(echo "$assets" | value tasks)
+stored=$(find "$work/launcher/.minecraft/assets/objects" -type f | wc -l)
+fresh
+start=$(date +%s.%N)
+curl -s --create-dirs --config "$work/assets-run.curl"
+curl_s=$(awk -v a="$start" -v b="$(date +%s.%N)" 'BEGIN {print b - a}')
+
+catalogue=()
+for _ in 1 2 3 4 5; do
+  catalogue+=("$("$bench" catalogue "$work/launcher" "$base" | value seconds)")
+done
+catalogue_s=$(printf '%s\n' "${catalogue[@]}" | sort -n | sed -n 3p)
+entries=$("$bench" catalogue "$work/launcher" "$base" | value entries)
+
+fresh
+queue=$("$bench" queue "$work/launcher" "$base" 07w45a 200)
+queue_tasks=$(echo "$queue" | value tasks)
+rss_kib=$(echo "$queue" | value peak_rss_kib)
+
+awk -v l="$launcher_s" -v c="$curl_s" -v n="$tasks" -v s="$stored" -v k="$catalogue_s" \
+  -v e="$entries" -v q="$queue_tasks" -v r="$rss_kib" 'BEGIN {
+  floor = n * 0.1 + c
+  printf "%-44s %14s %22s %10s\n", "case", "launcher", "floor / peer", "target"
+  printf "%-44s %12.2f s %20.2f s %10s\n", "(a) assets, " n " tasks (" s " objects stored)", l, floor, "<= +5 %"
+  printf "%-44s %14s %20.2f s\n", "    of the floor: curl --config, 1 connection", "", c
+  printf "%-44s %13.1f %% %22s\n", "    launcher over its floor", (l / floor - 1) * 100, ""
+  printf "%-44s %12.3f s %22s %10s\n", "(b) open market to " e " catalogue entries", k, "", "< 0.3 s"
+  printf "%-44s %10.1f MiB %22s %10s\n", "(c) peak RSS, " q "-task queue", r / 1024, "", "< 100 MiB"
+}'

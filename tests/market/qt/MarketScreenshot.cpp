@@ -1,0 +1,82 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QListWidget>
+
+#include "LoopbackMirror.h"
+#include "TempFolder.h"
+#include "TestLauncher.h"
+#include "market/NativeInstaller.h"
+#include "market/qt/frmmarket.h"
+
+// Writes the market window's pictures into docs/screenshots when VENDROLUPA_SCREENSHOTS names a
+// folder (scripts/screenshots does); otherwise there is nothing to do.
+
+namespace {
+
+using namespace testing_support;
+
+const char* kManifest =
+    "{\n  \"versions\": [\n"
+    "    {\"id\": \"1.8.9\", \"type\": \"release\"},\n"
+    "    {\"id\": \"1.8\", \"type\": \"release\"},\n"
+    "    {\"id\": \"14w02a\", \"type\": \"snapshot\"},\n"
+    "    {\"id\": \"1.7.10\", \"type\": \"release\"},\n"
+    "    {\"id\": \"1.7.2\", \"type\": \"release\"},\n"
+    "    {\"id\": \"1.6.4\", \"type\": \"release\"},\n"
+    "    {\"id\": \"b1.7.3\", \"type\": \"old_beta\"},\n"
+    "    {\"id\": \"a1.0.4\", \"type\": \"old_alpha\"}\n  ]\n}\n";
+
+struct MarketScreenshot : ::testing::Test {
+    QString folder = qEnvironmentVariable("VENDROLUPA_SCREENSHOTS");
+    TempFolder www{"mirror"};
+    TestLauncher launcher{"market"};
+    std::unique_ptr<LoopbackMirror> mirror;
+
+    void SetUp() override {
+        if (folder.isEmpty()) GTEST_SKIP() << "VENDROLUPA_SCREENSHOTS not set";
+        www.write("versions/versions.json", kManifest);
+        mirror = std::make_unique<LoopbackMirror>(www.path());
+        launcher.context.services.mirror = mirror->baseUrl();
+        QDir().mkpath(folder);
+    }
+    void save(frmmarket& window, const char* name) {
+        window.show();
+        ASSERT_TRUE(window.grab().save(folder + "/" + name));
+    }
+};
+
+TEST_F(MarketScreenshot, VersionsTabWithCatalogueAndARunningDownload) {
+    frmmarket window(launcher.context);
+    window.List1->setCurrentRow(3);
+    window.List1_Click(3);
+    save(window, "market-versions.png");
+
+    // A queue of a version and some assets, the first download under way.
+    std::string base = mirror->baseUrl();
+    std::string versions = launcher.folder.path() + "/.minecraft/versions/1.7.10";
+    window.pipeline().append(base + "/versions/1.7.10/1.7.10.jar[下载到]" + versions);
+    window.pipeline().append(base + "/Minecraft.Download/versions/1.7.10/1.7.10.json[下载到]" +
+                             versions);
+    for (int i = 0; i < 10; ++i) {
+        window.pipeline().append(base + "/resources/sound/step/grass" + std::to_string(i) +
+                                 ".ogg[下载到]" + launcher.folder.path() +
+                                 "/.minecraft/assets/sound/step/");
+    }
+    window.pipeline().onProgress(3'145'728, 5'242'880, 1536);
+    window.pipeline().onTimerTick();
+    save(window, "market-download.png");
+}
+
+TEST_F(MarketScreenshot, NativeUpdateWindow) {
+    frmmarket window(launcher.context);
+    window.EnterUpdateMode("Native更新中");
+    std::string native = launcher.folder.path() + "/.minecraft/native/";
+    for (const std::string& name : market::NativeLibraryNames(platform::PathStyle::posix()))
+        window.pipeline().append(mirror->baseUrl() + "/" + name + "[下载到]" + native);
+    window.pipeline().onProgress(420'000, 1'000'000, 860);
+    window.pipeline().onTimerTick();
+    save(window, "market-native.png");
+}
+
+}  // namespace
