@@ -25,34 +25,10 @@ if [ ! -f "$work/www/small/1999.bin" ]; then
   done
 fi
 
-port=$(( 20000 + RANDOM % 20000 ))
-cat > "$work/nginx/nginx.conf" <<CONF
-daemon off;
-master_process off;
-worker_processes 1;
-pid $work/nginx/nginx.pid;
-error_log $work/nginx/error.log warn;
-events { worker_connections 1024; }
-http {
-    access_log off;
-    default_type application/octet-stream;
-    sendfile on;
-    tcp_nopush on;
-    keepalive_timeout 65;
-    keepalive_requests 100000;
-    client_body_temp_path $work/nginx/body;
-    proxy_temp_path $work/nginx/proxy;
-    fastcgi_temp_path $work/nginx/fastcgi;
-    uwsgi_temp_path $work/nginx/uwsgi;
-    scgi_temp_path $work/nginx/scgi;
-    server { listen 127.0.0.1:$port; root $work/www; }
-}
-CONF
-/usr/sbin/nginx -p "$work/nginx" -c "$work/nginx/nginx.conf" -e "$work/nginx/error.log" &
-nginx_pid=$!
-trap 'kill $nginx_pid 2>/dev/null; wait $nginx_pid 2>/dev/null || true' EXIT
-for _ in $(seq 100); do curl -s -o /dev/null "http://127.0.0.1:$port/" && break; sleep 0.05; done
-base=http://127.0.0.1:$port
+. scripts/lib/nginx.sh
+start_nginx "$work/www" "$work/nginx"
+trap stop_nginx EXIT
+base=http://127.0.0.1:$nginx_port
 
 : > "$work/small.list"
 : > "$work/small.curl"
