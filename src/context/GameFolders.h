@@ -26,6 +26,9 @@ class GameFolders {
     std::string assetObjects() const;
     std::string assetIndexes() const;
     std::string mods() const;
+    // The old single-version layout: the game files in `bin`, a version's natives in its folder.
+    std::string oldBin() const;
+    std::string versionNatives(std::string_view versionId) const;
 
     // Relative to the launcher folder, as handed to the game on its command line.
     std::string relativeRoot() const;

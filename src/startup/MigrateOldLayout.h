@@ -26,6 +26,6 @@ std::vector<std::string> migrationScriptLines(const std::string& launcherFolder,
 // The command line that runs the script at `scriptPath`.
 std::string migrationCommandLine(const std::string& scriptPath, platform::PathStyle style);
 
-// Offers the migration when `gameFolder`/bin/minecraft.jar exists (asks, takes a version
+// Offers the migration when the game folder's bin/minecraft.jar exists (asks, takes a version
 // name, writes and starts the script without waiting for it).
-void MigrateOldLayout(LauncherContext& context, const std::string& gameFolder);
+void MigrateOldLayout(LauncherContext& context);

@@ -128,7 +128,7 @@ TEST(DownloadEngine, IdleCountdownEndsAStalledDownloadWithoutATarget) {
     h.tick(DownloadTimer::Idle);
     EXPECT_EQ(h.listener.ends(), Events{"error"});
     EXPECT_TRUE(h.files().empty());
-    EXPECT_FALSE(h.engine.lastError().empty());
+    EXPECT_FALSE(h.engine.lastEnd().reason.empty());
 }
 
 TEST(DownloadEngine, SilentServerEndsAfterFiveIdleTicks) {
@@ -261,4 +261,35 @@ TEST(DownloadEngine, MissingSaveFolderIsAnError) {
     h.engine.onConnected();
     EXPECT_EQ(h.listener.ends(), Events{"error"});
     EXPECT_FALSE(h.transport.open);
+}
+
+TEST(DownloadEngine, TheHostReadsHowTheLastDownloadEndedFromInsideTheEvent) {
+    struct Case {
+        std::string response;
+        std::string event;
+        int status;
+        std::string reasonPart;  // empty: no reason
+    };
+    const Case cases[] = {
+        {okResponse("abc"), "done", 200, ""},
+        {"HTTP/1.1 404 Not Found\r\nContent-Length: 9\r\n\r\nnot found", "error", 404, "404"},
+        {"HTTP/1.1 200 OK\r\nContent-Length: 9\r\n\r\nabc", "failed", 200, "连接在下载完成前断开"},
+    };
+    for (const Case& c : cases) {
+        EngineHarness h;
+        download::DownloadEnd seen;
+        h.listener.after = [&](const std::string& e) {
+            if (e == c.event) seen = h.engine.lastEnd();
+        };
+        h.run(kUrl, {c.response});
+        if (c.event == "failed") h.peerCloses();
+        ASSERT_EQ(h.listener.ends(), Events{c.event});
+        EXPECT_EQ(seen.url, kUrl);
+        EXPECT_EQ(seen.file, h.folder.path() + "/game.jar");
+        EXPECT_EQ(seen.status, c.status);
+        if (c.reasonPart.empty())
+            EXPECT_EQ(seen.reason, "");
+        else
+            EXPECT_NE(seen.reason.find(c.reasonPart), std::string::npos) << seen.reason;
+    }
 }

@@ -89,12 +89,13 @@ TEST(LegacyArgs, CommandLineFor1024Megabytes) {
     values.versionId = "1.2.5";
     values.memoryMb = 1024;
     values.userName = "Steve";
-    values.nativesPart = "\\.minecraft\\versions\\1.2.5\\natives";
+    values.nativesFolder =
+        GameFolders("C:\\G", platform::PathStyle::windows()).versionNatives("1.2.5");
     LaunchArgs args;
     AddLegacyArgs(args, values,
                   {"C:\\G\\.minecraft\\versions\\1.2.5\\minecraft.jar",
                    "C:\\G\\.minecraft\\versions\\1.2.5\\bin\\lwjgl.jar"},
-                  "C:\\G", platform::PathStyle::windows());
+                  platform::PathStyle::windows());
     EXPECT_EQ(args.JoinArgs(),
               "-Xincgc -Xmx1024M -XX:PermSize=64M -XX:MaxPermSize=128M "
               "-Dsun.java2d.noddraw=true -Dsun.java2d.pmoffscreen=false -Dsun.java2d.d3d=false "
@@ -103,7 +104,7 @@ TEST(LegacyArgs, CommandLineFor1024Megabytes) {
               "C:\\G\\.minecraft\\versions\\1.2.5\\bin\\lwjgl.jar\" "
               "-Djava.library.path=\"C:\\G\\.minecraft\\versions\\1.2.5\\natives\" "
               "net.minecraft.client.Minecraft Steve");
-    AddLegacyArgs(args, values, {}, "/g", platform::PathStyle::posix());
+    AddLegacyArgs(args, values, {}, platform::PathStyle::posix());
     EXPECT_EQ(args.elements()[9], "\"\"");
 }
 

@@ -2,6 +2,7 @@
 
 #include "LaunchFixtures.h"
 #include "TempFolder.h"
+#include "context/GameFolders.h"
 #include "launch/LibraryPath.h"
 #include "launch/VersionText.h"
 
@@ -121,7 +122,7 @@ TEST(LibraryPathRule, SplitsCoordinatesOfAnyLength) {
 
 TEST(LibraryPathRule, JarPathsOfTheExamples) {
     const auto windows = platform::PathStyle::windows();
-    std::string root = LibraryRoot("L", windows);
+    std::string root = GameFolders("L", windows).libraries() + "\\";
     EXPECT_EQ(root, "L\\.minecraft\\libraries\\");
     auto path = [&](const char* coordinate, const std::string& classifier) {
         auto library = SplitCoordinate(coordinate, windows);
