@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "EngineHarness.h"
+#include "FileSizeLimit.h"
 
 using download::DownloadTimer;
 using testing_support::EngineHarness;
@@ -292,4 +293,88 @@ TEST(DownloadEngine, TheHostReadsHowTheLastDownloadEndedFromInsideTheEvent) {
         else
             EXPECT_NE(seen.reason.find(c.reasonPart), std::string::npos) << seen.reason;
     }
+}
+
+TEST(DownloadEngine, OlderLongerFileIsReplacedWhole) {
+    EngineHarness h;
+    h.folder.write("a.jar", std::string(5000, 'o'));
+    h.run("http://h/a.jar", {okResponse("new")});
+    EXPECT_EQ(h.file("a.jar"), "new");
+}
+
+TEST(DownloadEngine, StopRemovesTemporaryFilesAndRaisesNothing) {
+    EngineHarness h;
+    h.folder.write("a.jar", "kept");
+    h.run("http://h/a.jar", {okResponse("0123456789").substr(0, 45)});
+    ASSERT_EQ(h.files().size(), 2u);  // the target and the temporary file
+    h.engine.stop();
+    EXPECT_EQ(h.files(), std::vector<std::string>{"a.jar"});
+    EXPECT_EQ(h.file("a.jar"), "kept");
+    EXPECT_FALSE(h.transport.open);
+    EXPECT_TRUE(h.timers.running.empty());
+    h.engine.stop();  // nothing running: nothing happens
+    h.feed({"late bytes"});
+    EXPECT_EQ(h.listener.ends(), Events{});
+}
+
+TEST(DownloadEngine, RestartKeepsTheNameFoundByTheFirstAttempt) {
+    EngineHarness h;
+    std::string first = okResponse(std::string(50, 'x'),
+                                   "Content-Disposition: attachment;filename=\"named.jar\"\r\n");
+    h.run("http://h/dir/", {first.substr(0, first.size() - 10)});
+    h.engine.restart();
+    EXPECT_EQ(h.transport.connects.size(), 2u);
+    h.engine.onConnected();
+    h.feed({okResponse("second")});
+    EXPECT_EQ(h.listener.ends(), Events{"done"});
+    EXPECT_EQ(h.files(), std::vector<std::string>{"named.jar"});
+    EXPECT_EQ(h.file("named.jar"), "second");
+}
+
+TEST(DownloadEngine, StartingWhileAConnectionIsOpenIsAnError) {
+    EngineHarness h;
+    h.run("http://h/a.jar", {okResponse("0123456789").substr(0, 45)});
+    h.start("http://h/b.jar");
+    EXPECT_EQ(h.listener.ends(), Events{"error"});
+    EXPECT_TRUE(h.files().empty());
+    EXPECT_FALSE(h.transport.open);
+}
+
+TEST(DownloadEngine, HostStartsTheNextDownloadFromInsideTheEndEvents) {
+    for (std::string firstResponse : {okResponse("one"), std::string("HTTP/1.1 500 X\r\n\r\n")}) {
+        EngineHarness h;
+        h.listener.after = [&](const std::string& event) {
+            if (event == "done" || event == "error") {
+                if (h.transport.connects.size() == 1) h.start("http://h/b.jar");
+            }
+        };
+        h.run("http://h/a.jar", {firstResponse});
+        ASSERT_EQ(h.transport.connects.size(), 2u);
+        EXPECT_TRUE(h.engine.active());
+        h.engine.onConnected();
+        h.feed({okResponse("two")});
+        EXPECT_EQ(h.file("b.jar"), "two");
+        EXPECT_EQ(h.listener.ends().size(), 2u);
+    }
+}
+
+TEST(DownloadEngine, StopFromInsideProgressEndsQuietly) {
+    EngineHarness h;
+    h.listener.after = [&](const std::string&) { h.engine.stop(); };
+    h.run("http://h/a.jar", {okResponse("abc")});
+    EXPECT_EQ(h.listener.events, Events{"progress(0,3,0)"});
+    EXPECT_TRUE(h.files().empty());
+}
+
+TEST(DownloadEngine, DiskThatRefusesToGrowEndsWithErrorAndNoFile) {
+    EngineHarness h;
+    h.folder.write("a.jar", "old");
+    std::string response = okResponse(std::string(20000, 'z'));
+    {
+        testing_support::FileSizeLimit limit(4096);  // writes past 4 KiB fail as on a full disk
+        h.run("http://h/a.jar", {response.substr(0, 3000), response.substr(3000)});
+    }
+    EXPECT_EQ(h.listener.ends(), Events{"error"});
+    EXPECT_EQ(h.files(), std::vector<std::string>{"a.jar"});
+    EXPECT_EQ(h.file("a.jar"), "old");
 }
