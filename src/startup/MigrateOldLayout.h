@@ -5,7 +5,7 @@
 #include "context/LauncherContext.h"
 #include "platform/Paths.h"
 
-// Moving a game folder of the old single-version layout (.minecraft/bin) into a named
+// Moving a game folder of the old single-version layout (its bin folder) into a named
 // version folder, by a script that runs detached beside the launcher.
 
 inline constexpr const char* kMigrateQuestion = "Vendrolupa检测到有旧版本的启动文件 是否迁移？";
