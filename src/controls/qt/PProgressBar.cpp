@@ -4,10 +4,10 @@
 #include <QPainter>
 
 #include "controls/qt/MouseArgs.h"
-#include "controls/qt/PlatformColor.h"
+#include "platform/qt/WidgetHelpers.h"
 
 PProgressBar::PProgressBar(QWidget* parent) : QWidget(parent) {
-    resize(controls::twipsToPixels(3000), controls::twipsToPixels(255));
+    resize(platform::twipsToPixels(3000), platform::twipsToPixels(255));
 }
 
 void PProgressBar::setColorTop(quint32 color) {
@@ -35,9 +35,9 @@ QRect PProgressBar::progressRect() const {
 
 void PProgressBar::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), controls::toQColor(colorBack_));
+    painter.fillRect(rect(), platform::toQColor(colorBack_));
     QRect filled = progressRect();
-    if (filled.width() > 0) painter.fillRect(filled, controls::toQColor(colorTop_));
+    if (filled.width() > 0) painter.fillRect(filled, platform::toQColor(colorTop_));
 }
 
 void PProgressBar::mousePressEvent(QMouseEvent* event) {
