@@ -11,4 +11,15 @@ platform::Result<platform::HttpAnswer> HttpGetText(platform::HttpClient& http,
     return answer;
 }
 
+platform::Result<std::string> FetchDocument(platform::HttpClient& http, const std::string& url) {
+    platform::Result<platform::HttpAnswer> answer = HttpGetText(http, url);
+    if (!answer) return platform::Failure{answer.reason()};
+    if (answer->status != 200) {
+        return platform::Failure{"服务器对 " + url + " 的回答是 HTTP " +
+                                 std::to_string(answer->status)};
+    }
+    if (answer->body.empty()) return platform::Failure{url + " 是空的"};
+    return std::move(answer).value().body;
+}
+
 }  // namespace download
