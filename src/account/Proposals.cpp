@@ -1,6 +1,5 @@
 #include "account/Proposals.h"
 
-#include "account/QueryMemory.h"
 #include "account/RegistryValueText.h"
 #include "account/TextBetween.h"
 
@@ -14,8 +13,4 @@ std::string javaPathFromOpenCommand(const std::string& command) {
 
 std::string proposedJavaPath(platform::Dialogs& dialogs) {
     return javaPathFromOpenCommand(RegistryValueText(dialogs, kJarOpenCommandKey, ""));
-}
-
-std::string proposedMemoryText(int32_t totalMb) {
-    return std::to_string(totalMb / 2);
 }

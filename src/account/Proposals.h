@@ -1,10 +1,9 @@
 #pragma once
-#include <cstdint>
 #include <string>
 
 #include "platform/Dialogs.h"
 
-// The values the settings window proposes from the machine.
+// The Java path the settings window proposes from the machine.
 
 // The Java executable of the .jar association: the text between the first two double
 // quotes of its open command. Empty when there is no association or the command holds
@@ -14,7 +13,3 @@ std::string proposedJavaPath(platform::Dialogs& dialogs);
 // The Java path within an open command such as `"C:\Java\bin\javaw.exe" -jar "%1"`;
 // empty when it holds no quoted path (also for the reader's "Error").
 std::string javaPathFromOpenCommand(const std::string& command);
-
-// Half the total physical memory in megabytes (integer part), as text; `totalMb` is the
-// figure QueryMemory(0, 1) gives.
-std::string proposedMemoryText(int32_t totalMb);

@@ -4,7 +4,6 @@
 #include <utility>
 
 #include "context/AppTitle.h"
-#include "context/LauncherContext.h"
 #include "platform/AsciiText.h"
 
 using platform::RegistryRoot;

@@ -2,17 +2,11 @@
 
 #include <cstdio>
 
+#include "account/SignInReply.h"
 #include "platform/CodePage.h"
+#include "platform/Utf8.h"
 
 namespace {
-
-size_t utf8Length(unsigned char lead) {
-    if (lead < 0x80) return 1;
-    if ((lead >> 5) == 0x6) return 2;
-    if ((lead >> 4) == 0xE) return 3;
-    if ((lead >> 3) == 0x1E) return 4;
-    return 1;
-}
 
 std::string hexByte(unsigned char byte) {
     char buffer[4];
@@ -26,7 +20,8 @@ std::string EscapeDoubleByte(const std::string& text) {
     std::string escaped;
     escaped.reserve(text.size());
     for (size_t i = 0; i < text.size();) {
-        size_t length = std::min(utf8Length(static_cast<unsigned char>(text[i])), text.size() - i);
+        size_t length = std::min(platform::utf8SequenceLength(static_cast<unsigned char>(text[i])),
+                                 text.size() - i);
         std::string character = text.substr(i, length);
         i += length;
         std::string bytes = length == 1 ? character : platform::codePageBytesOf(character);
@@ -79,18 +74,25 @@ std::string EscapeJsonString(const std::string& text) {
     return escaped;
 }
 
-std::string PostJson(const LauncherContext& context, const std::string& url,
-                     const std::string& body) {
-    platform::HttpResponse response =
-        context.http().postJson(url, EscapeDoubleByte(body), platform::HttpTimeouts{});
-    return response.completed ? response.body : std::string{};
-}
-
-std::string SignIn(const LauncherContext& context, const std::string& userName,
-                   const std::string& password) {
+platform::Result<std::string> SignIn(const LauncherContext& context, const std::string& userName,
+                                     const std::string& password) {
     // The names are escaped so that a quote in a password cannot change the request.
     std::string body = R"({"agent": {"name": "Minecraft","version": 1},"username": ")" +
                        EscapeJsonString(userName) + R"(","password": ")" +
                        EscapeJsonString(password) + R"(","requestUser":true})";
-    return PostJson(context, context.services.auth + "/authenticate", body);
+    platform::Result<platform::HttpAnswer> answer = context.http().postJson(
+        context.services.auth + "/authenticate", EscapeDoubleByte(body), platform::HttpTimeouts{});
+    // The log names the user and the outcome, never the password or anything of the reply
+    // (it carries the access token).
+    const std::string who = "正版登录（用户“" + userName + "”）";
+    if (!answer) {
+        platform::Failure failure{"无法连接验证服务器：" + answer.reason()};
+        context.log.write(who + "失败：" + failure.reason);
+        return failure;
+    }
+    std::optional<SignInReply> signedIn = CutSignInReply(answer.value().body);
+    context.log.write(signedIn ? who + "成功：玩家“" + signedIn->playerName + "”"
+                               : who + "失败：验证服务器回复状态 " +
+                                     std::to_string(answer.value().status) + "，没有访问令牌");
+    return std::move(answer).value().body;
 }

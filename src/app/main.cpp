@@ -61,6 +61,7 @@ int main(int argc, char** argv) {
         Seams{dialogs, processes, http, random, clock, platform::sleepWithoutEvents,
               [] { QCoreApplication::processEvents(); }});
     context.services = loadServiceHosts(context.path(".Vendrolupa_Data\\services.ini"));
+    context.log = platform::Log(context.path(".Vendrolupa_Data\\launcher.log"));
     context.hooks.endProcess = endProcess;
 
     LauncherWindows windows(context);

@@ -54,6 +54,13 @@ std::string GameFolders::mods() const {
     return join(root(), "mods");
 }
 
+std::string GameFolders::oldBin() const {
+    return join(root(), "bin");
+}
+std::string GameFolders::versionNatives(std::string_view versionId) const {
+    return join(versionFolder(versionId), "natives");
+}
+
 std::string GameFolders::relativeRoot() const {
     return std::string(kGameFolderName);
 }

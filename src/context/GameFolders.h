@@ -19,13 +19,16 @@ class GameFolders {
     std::string versionJson(std::string_view versionId) const;
     std::string versionJar(std::string_view versionId) const;
     std::string libraries() const;
-    // Where the native libraries are installed. Windows names the folder "Native" (the name the
-    // installer has always used there; the file system ignores the case), elsewhere "native".
+    // Where the native libraries are installed. Windows names the folder "Native", the name the
+    // installers there write (the file system ignores the case); elsewhere names are exact.
     std::string native() const;
     std::string assets() const;
     std::string assetObjects() const;
     std::string assetIndexes() const;
     std::string mods() const;
+    // The old single-version layout: the game files in `bin`, a version's natives in its folder.
+    std::string oldBin() const;
+    std::string versionNatives(std::string_view versionId) const;
 
     // Relative to the launcher folder, as handed to the game on its command line.
     std::string relativeRoot() const;

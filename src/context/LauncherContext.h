@@ -7,10 +7,11 @@
 #include "context/LauncherHooks.h"
 #include "context/Seams.h"
 #include "context/ServiceHosts.h"
+#include "platform/Log.h"
 #include "platform/Paths.h"
 
 // What windows and core functions receive instead of globals: the folders, the settings,
-// the first-run flags, the service hosts, the seams and the hooks.
+// the first-run flags, the service hosts, the log, the seams and the hooks.
 class LauncherContext {
   public:
     LauncherContext(std::string launcherFolder, Seams seams,
@@ -21,8 +22,8 @@ class LauncherContext {
     const std::string& launcherFolder() const { return launcherFolder_; }
     platform::PathStyle style() const { return style_; }
 
-    // The launcher folder followed by a relative path written with "\" (".minecraft\versions"),
-    // in this context's separator style.
+    // The launcher folder followed by a relative path written with "\"
+    // (".Vendrolupa_Data\config.ini"), in this context's separator style.
     std::string path(std::string_view relative) const {
         std::string result = launcherFolder_;
         result += style_.separator;
@@ -31,13 +32,15 @@ class LauncherContext {
         return result;
     }
     std::string dataFolder() const { return path(".Vendrolupa_Data"); }
-    std::string gameFolder() const { return path(".minecraft"); }
+    GameFolders folders() const { return GameFolders(launcherFolder_, style_); }
 
     LauncherConfig config;
     bool firstRun = false;
     bool setupDone = false;
     ServiceHosts services;
     LauncherHooks hooks;
+    // Writes nothing until the application points it at the data folder's launcher.log.
+    platform::Log log;
 
     platform::Dialogs& dialogs() const { return seams_.dialogs; }
     platform::ProcessStarter& processes() const { return seams_.processes; }

@@ -51,7 +51,7 @@ void DownloadEngine::begin(const std::string& url, int redirectsSoFar) {
     head_ = ResponseHead();
     lengthKnown_ = false;
     bodyBytes_ = 0;
-    lastError_.clear();
+    end_ = DownloadEnd{};
     url_ = url;
     redirects_ = redirectsSoFar;
 
@@ -194,7 +194,9 @@ void DownloadEngine::finish() {
     transport_.closeConnection();
     const uint64_t generation = ++generation_;
     raiseProgress(totalSize_);
-    if (generation == generation_) listener_.done();
+    if (generation != generation_) return;
+    recordEnd("");
+    listener_.done();
 }
 
 bool DownloadEngine::SplitDownload() {
@@ -275,9 +277,16 @@ void DownloadEngine::end(const std::string& reason, void (DownloadListener::*eve
     haltTransfer();
     removeTempFiles();
     active_ = false;
-    lastError_ = reason;
     ++generation_;
+    recordEnd(reason);
     (listener_.*event)();
+}
+
+void DownloadEngine::recordEnd(const std::string& reason) {
+    end_.url = url_;
+    end_.file = fileName_.empty() ? std::string() : folderPath(fileName_);
+    end_.reason = reason;
+    end_.status = head_.status().value_or(0);
 }
 
 void DownloadEngine::haltTransfer() {

@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <string>
 
+#include "download/DownloadEnd.h"
 #include "download/ResponseHead.h"
 #include "download/TempFile.h"
 #include "platform/Clock.h"
@@ -76,8 +77,8 @@ class DownloadEngine {
     const std::string& url() const { return url_; }
     const std::string& fileName() const { return fileName_; }
     const std::string& tempName() const { return tempName_; }
-    // Why the last download ended with failed or error (Chinese, for the user).
-    const std::string& lastError() const { return lastError_; }
+    // How the last download ended; filled before done, failed or error is raised.
+    const DownloadEnd& lastEnd() const { return end_; }
 
   private:
     void begin(const std::string& url, int redirectsSoFar);
@@ -91,6 +92,7 @@ class DownloadEngine {
     void endWithError(const std::string& reason);
     void endWithFailure(const std::string& reason);
     void end(const std::string& reason, void (DownloadListener::*event)());
+    void recordEnd(const std::string& reason);
     void haltTransfer();
     void removeTempFiles();
     std::string folderPath(const std::string& name) const;
@@ -122,7 +124,7 @@ class DownloadEngine {
     int64_t bodyBytes_ = 0;
     int redirects_ = 0;
     uint64_t generation_ = 0;  // changes whenever a download starts or ends
-    std::string lastError_;
+    DownloadEnd end_;
 };
 
 }  // namespace download

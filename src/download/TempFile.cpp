@@ -8,7 +8,6 @@ namespace download {
 
 bool TempFile::open(const std::string& path) {
     close();
-    size_ = 0;
     failed_ = false;
 #ifdef _WIN32
     file_ = _wfopen(platform::fromUtf8Path(path).c_str(), L"wb");
@@ -26,7 +25,6 @@ bool TempFile::append(const char* data, size_t size) {
         failed_ = true;
         return false;
     }
-    size_ += static_cast<int64_t>(size);
     return true;
 }
 

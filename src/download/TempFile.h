@@ -19,11 +19,9 @@ class TempFile {
     // Flushes and closes; false when the last writes failed.
     bool close();
     bool isOpen() const { return file_ != nullptr; }
-    int64_t size() const { return size_; }
 
   private:
     std::FILE* file_ = nullptr;
-    int64_t size_ = 0;
     bool failed_ = false;
 };
 

@@ -1,5 +1,6 @@
 #include "launch/ClassPath.h"
 
+#include "context/GameFolders.h"
 #include "launch/LibraryPath.h"
 #include "launch/VersionText.h"
 #include "platform/FileList.h"
@@ -48,10 +49,10 @@ std::string MakeClassPath(const std::string& jsonPath, const std::string& launch
 
 std::string MakeClassPath(const std::string& jsonPath, const std::string& versionText,
                           const std::string& launcherFolder, platform::PathStyle style) {
-    std::string result =
-        ClassPathFromText(versionText, GameJarPath(jsonPath), LibraryRoot(launcherFolder, style),
-                          style, IsWow64() ? "64" : "32", FolderHoldsFile);
+    std::string libraryRoot = GameFolders(launcherFolder, style).libraries() + style.separator;
+    std::string result = ClassPathFromText(versionText, GameJarPath(jsonPath), libraryRoot, style,
+                                           IsWow64() ? "64" : "32", FolderHoldsFile);
     // libs.txt is only a copy for the player to look at; a failed write changes nothing.
-    platform::writeTextLines(launcherFolder + style.separator + "libs.txt", {result});
+    (void)platform::writeTextLines(launcherFolder + style.separator + "libs.txt", {result});
     return result;
 }

@@ -2,12 +2,12 @@
 
 #include <optional>
 
+#include "account/MemorySetting.h"
 #include "account/SignIn.h"
+#include "account/SignInReply.h"
 #include "context/AppTitle.h"
 #include "launch/LaunchArgs.h"
 #include "launch/MakeArgs.h"
-#include "launch/MemorySetting.h"
-#include "launch/SignInReply.h"
 #include "platform/FileList.h"
 
 namespace {
@@ -15,7 +15,7 @@ namespace {
 // The message for a version whose description cannot be used.
 std::string versionMessage(ArgsStatus status, const LauncherContext& context,
                            const std::string& versionId) {
-    std::string jsonPath = VersionJsonPath(context.launcherFolder(), versionId, context.style());
+    std::string jsonPath = context.folders().versionJson(versionId);
     std::string what = status == ArgsStatus::MainClassMissing ? "描述文件中没有主类 (mainClass)"
                                                               : "找不到或无法读取它的描述文件";
     return "无法启动版本“" + versionId + "”：" + what + "\n" + jsonPath +
@@ -26,15 +26,25 @@ std::string versionMessage(ArgsStatus status, const LauncherContext& context,
 // game's working folder, which is the launcher folder.
 LaunchValues launchValues(const LauncherContext& context, int32_t memoryMb,
                           const std::string& versionId) {
-    const char s = context.style().separator;
+    const GameFolders folders = context.folders();
     LaunchValues values;
     values.memoryMb = memoryMb;
     values.userName = context.config.userName;
     values.versionId = versionId;
-    values.nativesDir = std::string(".minecraft") + s + "native";
-    values.assetsDir = std::string(".minecraft") + s + "assets";
-    values.gameDir = ".minecraft";
+    values.nativesDir = folders.relativeNative();
+    values.assetsDir = folders.relativeAssets();
+    values.gameDir = folders.relativeRoot();
     return values;
+}
+
+// `text` with every occurrence of `secret` masked, for the log.
+std::string withoutSecret(std::string text, const std::string& secret) {
+    if (secret.empty()) return text;
+    const std::string mask = "******";
+    for (size_t at = text.find(secret); at != std::string::npos;
+         at = text.find(secret, at + mask.size()))
+        text.replace(at, secret.size(), mask);
+    return text;
 }
 
 }  // namespace
@@ -71,15 +81,19 @@ bool runLaunchSequence(LauncherContext& context, const std::string& versionId, L
     if (usable != ArgsStatus::Ok) return stay(versionMessage(usable, context, versionId));
 
     ui.showMarketHideMain();
-    context.hooks.checkLibraries(
-        VersionFolder(context.launcherFolder(), versionId, context.style()), versionId);
+    context.hooks.checkLibraries(context.folders().versionFolder(versionId), versionId);
     ui.hideOverlay();
     context.pumpEvents();
 
     LaunchValues values = launchValues(context, *memoryMb, versionId);
     if (ui.signInSwitch()) {
-        std::string reply = SignIn(context, context.config.userName, context.config.password);
-        std::optional<SignInReply> signedIn = CutSignInReply(reply);
+        platform::Result<std::string> reply =
+            SignIn(context, context.config.userName, context.config.password);
+        if (!reply) {
+            return stay("正版登录失败：" + reply.reason() +
+                        "\n游戏没有启动。请检查网络连接，或在设置中关闭正版登录后再试。");
+        }
+        std::optional<SignInReply> signedIn = CutSignInReply(reply.value());
         if (!signedIn) {
             return stay(
                 "正版登录失败：验证服务器的回复中没有访问令牌，游戏没有启动。\n"
@@ -95,9 +109,13 @@ bool runLaunchSequence(LauncherContext& context, const std::string& versionId, L
     if (status != ArgsStatus::Ok) return stay(versionMessage(status, context, versionId));
 
     std::string commandLine = "\"" + javaPath + "\" " + args.JoinArgs();
-    std::string failure = context.processes().start(commandLine, platform::WindowStyle::Normal,
-                                                    context.launcherFolder());
-    if (!failure.empty()) return stay("无法启动游戏：" + failure);
+    context.log.write("启动游戏：" + withoutSecret(commandLine, values.accessToken));
+    platform::Result<> started = context.processes().start(
+        commandLine, platform::WindowStyle::Normal, context.launcherFolder());
+    if (!started) {
+        context.log.write("无法启动游戏：" + started.reason());
+        return stay("无法启动游戏：" + started.reason());
+    }
 
     context.pumpEvents();
     context.hooks.endProcess();

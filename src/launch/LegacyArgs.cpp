@@ -3,8 +3,7 @@
 #include "launch/FindFiles.h"
 
 void AddLegacyArgs(LaunchArgs& args, const LegacyValues& values,
-                   const std::vector<std::string>& jars, const std::string& launcherFolder,
-                   platform::PathStyle style) {
+                   const std::vector<std::string>& jars, platform::PathStyle style) {
     args.clear();
     args.AddArg("-Xincgc");
     args.AddArg("-Xmx" + std::to_string(values.memoryMb) + "M");
@@ -21,15 +20,13 @@ void AddLegacyArgs(LaunchArgs& args, const LegacyValues& values,
         classPath += jars[i];
     }
     args.AddArg(classPath + "\"");
-    args.AddArg("-Djava.library.path=\"" + launcherFolder + values.nativesPart + "\"");
+    args.AddArg("-Djava.library.path=\"" + values.nativesFolder + "\"");
     args.AddArg("net.minecraft.client.Minecraft");
     args.AddArg(values.userName);
 }
 
-void MakeLegacyArgs(LaunchArgs& args, const LegacyValues& values, const std::string& launcherFolder,
-                    platform::PathStyle style) {
-    const char s = style.separator;
-    std::string versionFolder =
-        launcherFolder + s + ".minecraft" + s + "versions" + s + values.versionId + s;
-    AddLegacyArgs(args, values, FindFiles(versionFolder, "*.jar", style), launcherFolder, style);
+void MakeLegacyArgs(LaunchArgs& args, const LegacyValues& values, const GameFolders& folders) {
+    const platform::PathStyle style = folders.style();
+    std::string versionFolder = folders.versionFolder(values.versionId) + style.separator;
+    AddLegacyArgs(args, values, FindFiles(versionFolder, "*.jar", style), style);
 }

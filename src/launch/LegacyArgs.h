@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "context/GameFolders.h"
 #include "launch/LaunchArgs.h"
 #include "platform/Paths.h"
 
@@ -17,16 +18,13 @@ struct LegacyValues {
     std::string pmOffscreen = "false";
     std::string direct3d = "false";
     std::string openGl = "false";
-    // The natives folder relative to the launcher folder, beginning with a separator.
-    std::string nativesPart;
+    std::string nativesFolder;  // the version's own natives folder
 };
 
 // Fills `args` with the old layout for the jars `jars` (every jar of the version folder).
 void AddLegacyArgs(LaunchArgs& args, const LegacyValues& values,
-                   const std::vector<std::string>& jars, const std::string& launcherFolder,
-                   platform::PathStyle style);
+                   const std::vector<std::string>& jars, platform::PathStyle style);
 
 // Fills `args` with the old layout, finding every jar of the version folder and its
 // sub-folders.
-void MakeLegacyArgs(LaunchArgs& args, const LegacyValues& values, const std::string& launcherFolder,
-                    platform::PathStyle style);
+void MakeLegacyArgs(LaunchArgs& args, const LegacyValues& values, const GameFolders& folders);

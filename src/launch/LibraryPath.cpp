@@ -24,11 +24,6 @@ std::optional<LibraryCoordinate> SplitCoordinate(const std::string& coordinate,
     return library;
 }
 
-std::string LibraryRoot(const std::string& launcherFolder, platform::PathStyle style) {
-    const char s = style.separator;
-    return launcherFolder + s + ".minecraft" + s + "libraries" + s;
-}
-
 std::string LibraryFolder(const std::string& libraryRoot, const LibraryCoordinate& library,
                           platform::PathStyle style) {
     return libraryRoot + library.folderPart + style.separator;

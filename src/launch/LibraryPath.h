@@ -4,7 +4,7 @@
 
 #include "platform/Paths.h"
 
-// Where a library coordinate group:artifact:version lives under `.minecraft\libraries`.
+// Where a library coordinate group:artifact:version lives under the libraries folder.
 // The group's dots become separators; every ":" of the coordinate becomes a separator of
 // the folder part; the artifact is the text between the first and second ":" and the version
 // everything after the second ":". So "g:a:v:x" lives in G/a/v/x with the version "v:x", and
@@ -19,9 +19,6 @@ struct LibraryCoordinate {
 // nullopt for a text without ":", which is not a library.
 std::optional<LibraryCoordinate> SplitCoordinate(const std::string& coordinate,
                                                  platform::PathStyle style);
-
-// `<launcher folder>/.minecraft/libraries/`, with the trailing separator.
-std::string LibraryRoot(const std::string& launcherFolder, platform::PathStyle style);
 
 // The library's folder with a trailing separator: root + folder part + separator.
 std::string LibraryFolder(const std::string& libraryRoot, const LibraryCoordinate& library,

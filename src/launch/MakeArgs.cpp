@@ -1,5 +1,6 @@
 #include "launch/MakeArgs.h"
 
+#include "context/GameFolders.h"
 #include "launch/ClassPath.h"
 #include "launch/LegacyArgs.h"
 #include "launch/VersionNumber.h"
@@ -41,10 +42,9 @@ struct VersionDescription {
     std::string mainClass;
 };
 
-VersionDescription readDescription(const std::string& launcherFolder, const std::string& versionId,
-                                   platform::PathStyle style) {
+VersionDescription readDescription(const GameFolders& folders, const std::string& versionId) {
     VersionDescription description;
-    description.jsonPath = VersionJsonPath(launcherFolder, versionId, style);
+    description.jsonPath = folders.versionJson(versionId);
     std::optional<std::string> text = ReadVersionText(description.jsonPath);
     if (!text) {
         description.status = ArgsStatus::VersionJsonMissing;
@@ -86,42 +86,31 @@ void AddModernArgs(LaunchArgs& args, const LaunchValues& values, const std::stri
     args.AddArg(GameElement(mainClass, values));
 }
 
-std::string VersionFolder(const std::string& launcherFolder, const std::string& versionId,
-                          platform::PathStyle style) {
-    const char s = style.separator;
-    return launcherFolder + s + ".minecraft" + s + "versions" + s + versionId;
-}
-
-std::string VersionJsonPath(const std::string& launcherFolder, const std::string& versionId,
-                            platform::PathStyle style) {
-    return VersionFolder(launcherFolder, versionId, style) + style.separator + versionId + ".json";
-}
-
 bool IsOldLayout(const std::string& versionFolder, platform::PathStyle style) {
     return platform::isExistingFile(versionFolder + style.separator + "minecraft.jar");
 }
 
 ArgsStatus CheckVersionFiles(const std::string& launcherFolder, const std::string& versionId,
                              platform::PathStyle style) {
-    if (IsOldLayout(VersionFolder(launcherFolder, versionId, style), style)) return ArgsStatus::Ok;
-    return readDescription(launcherFolder, versionId, style).status;
+    GameFolders folders(launcherFolder, style);
+    if (IsOldLayout(folders.versionFolder(versionId), style)) return ArgsStatus::Ok;
+    return readDescription(folders, versionId).status;
 }
 
 ArgsStatus MakeArgs(LaunchArgs& args, const LaunchValues& values, const std::string& launcherFolder,
                     platform::PathStyle style) {
     args.clear();
-    const char s = style.separator;
-    if (IsOldLayout(VersionFolder(launcherFolder, values.versionId, style), style)) {
+    GameFolders folders(launcherFolder, style);
+    if (IsOldLayout(folders.versionFolder(values.versionId), style)) {
         LegacyValues legacy;
         legacy.versionId = values.versionId;
         legacy.memoryMb = values.memoryMb;
         legacy.userName = values.userName;
-        legacy.nativesPart = std::string(1, s) + ".minecraft" + s + "versions" + s +
-                             values.versionId + s + "natives";
-        MakeLegacyArgs(args, legacy, launcherFolder, style);
+        legacy.nativesFolder = folders.versionNatives(values.versionId);
+        MakeLegacyArgs(args, legacy, folders);
         return ArgsStatus::Ok;
     }
-    VersionDescription description = readDescription(launcherFolder, values.versionId, style);
+    VersionDescription description = readDescription(folders, values.versionId);
     if (description.status != ArgsStatus::Ok) return description.status;
     std::string classPath =
         MakeClassPath(description.jsonPath, description.text, launcherFolder, style);

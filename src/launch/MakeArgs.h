@@ -47,11 +47,5 @@ ArgsStatus MakeArgs(LaunchArgs& args, const LaunchValues& values, const std::str
 ArgsStatus CheckVersionFiles(const std::string& launcherFolder, const std::string& versionId,
                              platform::PathStyle style);
 
-// `<launcher folder>/.minecraft/versions/<id>`, without a trailing separator.
-std::string VersionFolder(const std::string& launcherFolder, const std::string& versionId,
-                          platform::PathStyle style);
-// `<version folder>/<id>.json`.
-std::string VersionJsonPath(const std::string& launcherFolder, const std::string& versionId,
-                            platform::PathStyle style);
 // Whether the version folder holds `minecraft.jar` (the old single-jar layout).
 bool IsOldLayout(const std::string& versionFolder, platform::PathStyle style);

@@ -3,6 +3,8 @@
 #include <charconv>
 #include <vector>
 
+#include "platform/Utf8.h"
+
 double VersionNumber(std::string_view versionId) {
     size_t dot = versionId.find('.');
     std::string_view rest = dot == std::string_view::npos ? versionId : versionId.substr(dot + 1);
@@ -23,8 +25,7 @@ bool IsSnapshotShaped(std::string_view versionId) {
     // Characters, not bytes: a Chinese id of six characters is six characters long.
     std::vector<std::string_view> characters;
     for (size_t i = 0; i < versionId.size();) {
-        unsigned char lead = static_cast<unsigned char>(versionId[i]);
-        size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : 4;
+        size_t length = platform::utf8SequenceLength(static_cast<unsigned char>(versionId[i]));
         characters.push_back(versionId.substr(i, length));
         i += length;
     }

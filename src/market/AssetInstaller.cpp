@@ -125,21 +125,13 @@ void UpdateAssets(InstallPipeline& pipeline, platform::HttpClient& http,
     }
     const AssetPath path = ChooseAssetPath(id.value());
     const std::string url = IndexUrl(path, id.value(), hosts);
-    download::TextFetch index = download::HttpGetText(http, url);
-    std::string trouble;
-    if (!index.ok) {
-        trouble = index.error;
-    } else if (index.status != 200) {
-        trouble = "服务器对 " + url + " 的回答是 HTTP " + std::to_string(index.status);
-    } else if (index.text.empty()) {
-        trouble = url + " 是空的";
-    }
-    if (!trouble.empty()) {
-        pipeline.showMessage("无法获取资源索引：" + trouble);
+    platform::Result<std::string> index = download::FetchDocument(http, url);
+    if (!index) {
+        pipeline.showMessage("无法获取资源索引：" + index.reason());
         return;
     }
     QueueOutcome queued =
-        QueuePlan(pipeline, AssetPlan(path, id.value(), index.text, pipeline.folders(), hosts));
+        QueuePlan(pipeline, AssetPlan(path, id.value(), index.value(), pipeline.folders(), hosts));
     if (path == AssetPath::Legacy) wait(kLegacyPauseMs);
     if (queued.startHead) pipeline.StartHeadTask();
     if (queued.skipped > 0) pipeline.showMessage(SkippedMessage(queued));

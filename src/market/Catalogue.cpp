@@ -73,14 +73,9 @@ CatalogueDetails DetailsOfLine(std::string_view line) {
 Catalogue LoadCatalogue(platform::HttpClient& http, const ServiceHosts& hosts,
                         const std::function<void()>& perEntry) {
     const std::string url = hosts.mirror + "/versions/versions.json";
-    download::TextFetch fetch = download::HttpGetText(http, url);
-    if (!fetch.ok) return {{}, "无法获取版本列表：" + fetch.error};
-    if (fetch.status != 200) {
-        return {
-            {},
-            "无法获取版本列表：服务器对 " + url + " 的回答是 HTTP " + std::to_string(fetch.status)};
-    }
-    Catalogue catalogue{ScanCatalogue(fetch.text, perEntry), {}};
+    platform::Result<std::string> text = download::FetchDocument(http, url);
+    if (!text) return {{}, "无法获取版本列表：" + text.reason()};
+    Catalogue catalogue{ScanCatalogue(text.value(), perEntry), {}};
     if (catalogue.entries.empty()) catalogue.failure = "版本列表是空的：" + url + " 中没有版本";
     return catalogue;
 }

@@ -53,4 +53,22 @@ std::vector<std::string> splitWindowsCommandLine(const std::string& commandLine)
     return words;
 }
 
+std::string commandLineQuoted(const std::string& argument) {
+    std::string quoted = "\"";
+    size_t backslashes = 0;
+    for (char c : argument) {
+        if (c == '\\') {
+            ++backslashes;
+            continue;
+        }
+        // Backslashes count only before a quote: there they are doubled, and the quote escaped.
+        quoted.append(c == '"' ? backslashes * 2 + 1 : backslashes, '\\');
+        backslashes = 0;
+        quoted += c;
+    }
+    // Before the closing quote, too.
+    quoted.append(backslashes * 2, '\\');
+    return quoted + "\"";
+}
+
 }  // namespace platform

@@ -10,4 +10,8 @@ namespace platform {
 // a literal quote. Nothing is expanded: `$(...)`, `;` and `|` are plain characters.
 std::vector<std::string> splitWindowsCommandLine(const std::string& commandLine);
 
+// One argument in double quotes, escaped so that splitWindowsCommandLine (and every Windows
+// program) reads it back unchanged.
+std::string commandLineQuoted(const std::string& argument);
+
 }  // namespace platform

@@ -2,6 +2,8 @@
 #include <chrono>
 #include <string>
 
+#include "platform/Result.h"
+
 namespace platform {
 
 struct HttpTimeouts {
@@ -11,21 +13,22 @@ struct HttpTimeouts {
     std::chrono::milliseconds receive{20000};
 };
 
-struct HttpResponse {
-    bool completed = false;  // false: no exchange (no route, refused, TLS, time-out)
+// The answer of a completed exchange, whatever its status.
+struct HttpAnswer {
     long status = 0;
     std::string body;
-    std::string error;  // what went wrong when not completed
 };
 
 // Blocking HTTP exchanges on the calling thread (a test seam). Each call is a fresh request.
+// A failure means no exchange took place (no route, refused, TLS, time-out); its reason is
+// the system's or the library's own message.
 class HttpClient {
   public:
     virtual ~HttpClient() = default;
-    virtual HttpResponse get(const std::string& url, const HttpTimeouts& timeouts) = 0;
+    virtual Result<HttpAnswer> get(const std::string& url, const HttpTimeouts& timeouts) = 0;
     // POST with the header "CONTENT-TYPE: application/json" and `body` as the entity.
-    virtual HttpResponse postJson(const std::string& url, const std::string& body,
-                                  const HttpTimeouts& timeouts) = 0;
+    virtual Result<HttpAnswer> postJson(const std::string& url, const std::string& body,
+                                        const HttpTimeouts& timeouts) = 0;
 };
 
 }  // namespace platform

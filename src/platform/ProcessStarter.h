@@ -1,6 +1,8 @@
 #pragma once
 #include <string>
 
+#include "platform/Result.h"
+
 namespace platform {
 
 enum class WindowStyle { Hidden, Normal, Minimized, MinimizedNoFocus };
@@ -9,18 +11,18 @@ enum class WindowStyle { Hidden, Normal, Minimized, MinimizedNoFocus };
 class ProcessStarter {
   public:
     virtual ~ProcessStarter() = default;
-    // Returns empty text on success, otherwise what went wrong (for a message to the
-    // user). An empty `workingFolder` keeps the launcher's own working folder.
-    virtual std::string start(const std::string& commandLine, WindowStyle style,
-                              const std::string& workingFolder) = 0;
+    // The failure says what went wrong, for a message to the user. An empty
+    // `workingFolder` keeps the launcher's own working folder.
+    virtual Result<> start(const std::string& commandLine, WindowStyle style,
+                           const std::string& workingFolder) = 0;
 };
 
 // The real one: CreateProcessW on Windows; on POSIX the command line is split by the
 // Windows rules and run with posix_spawn, detached, never through a shell.
 class SystemProcessStarter final : public ProcessStarter {
   public:
-    std::string start(const std::string& commandLine, WindowStyle style,
-                      const std::string& workingFolder) override;
+    Result<> start(const std::string& commandLine, WindowStyle style,
+                   const std::string& workingFolder) override;
 };
 
 }  // namespace platform

@@ -1,5 +1,8 @@
 #include "platform/TextFile.h"
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -41,33 +44,48 @@ std::optional<std::vector<std::string>> readTextLines(const std::string& path) {
     return lines;
 }
 
-bool writeFileAtomically(const std::string& path, const std::string& bytes) {
+namespace {
+
+std::FILE* openForWriting(const std::filesystem::path& path) {
+#ifdef _WIN32
+    return _wfopen(path.c_str(), L"wb");
+#else
+    return std::fopen(path.c_str(), "wb");
+#endif
+}
+
+Failure cannotWrite(const std::string& path, const std::string& why) {
+    return Failure{"无法写入文件“" + path + "”：" + why};
+}
+
+}  // namespace
+
+Result<> writeFileAtomically(const std::string& path, const std::string& bytes) {
     namespace fs = std::filesystem;
     fs::path target = fromUtf8Path(path);
     fs::path temporary = target;
     temporary += ".tmp" + std::to_string(std::random_device{}());
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            std::error_code ignored;
-            fs::remove(temporary, ignored);
-            return false;
-        }
-    }
+    std::FILE* file = openForWriting(temporary);
+    if (!file) return cannotWrite(path, std::strerror(errno));
+    int error = 0;
+    if (std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size()) error = errno;
+    if (std::fflush(file) != 0 && error == 0) error = errno;
+    if (std::fclose(file) != 0 && error == 0) error = errno;
     std::error_code ec;
+    if (error != 0) {
+        fs::remove(temporary, ec);
+        return cannotWrite(path, std::strerror(error));
+    }
     fs::rename(temporary, target, ec);
     if (ec) {
+        std::string why = ec.message();
         fs::remove(temporary, ec);
-        return false;
+        return cannotWrite(path, why);
     }
-    return true;
+    return {};
 }
 
-bool writeTextLines(const std::string& path, const std::vector<std::string>& lines) {
+Result<> writeTextLines(const std::string& path, const std::vector<std::string>& lines) {
     std::string text;
     for (const std::string& line : lines)
         text += line + "\r\n";

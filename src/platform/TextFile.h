@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/Result.h"
+
 // Whole text files in the system code page with CR LF line ends.
 namespace platform {
 
@@ -12,11 +14,11 @@ std::optional<std::vector<std::string>> readTextLines(const std::string& path);
 
 // Writes every line followed by CR LF, encoded in the code page. The text goes to a
 // temporary file in the same folder first and is renamed over `path`, so a failure
-// never leaves a half-written file. Returns false on any failure.
-bool writeTextLines(const std::string& path, const std::vector<std::string>& lines);
+// never leaves a half-written file. The failure names the file and the system's reason.
+Result<> writeTextLines(const std::string& path, const std::vector<std::string>& lines);
 
 // Writes raw bytes the same way (temporary file, then rename).
-bool writeFileAtomically(const std::string& path, const std::string& bytes);
+Result<> writeFileAtomically(const std::string& path, const std::string& bytes);
 
 // The whole file as bytes; nullopt when it cannot be read.
 std::optional<std::string> readFileBytes(const std::string& path);

@@ -33,7 +33,7 @@ ServerList loadServerList(const std::string& path) {
     return parseServerList(*lines);
 }
 
-bool saveServerList(const std::string& path, const ServerList& list) {
+platform::Result<> saveServerList(const std::string& path, const ServerList& list) {
     std::error_code ignored;
     std::filesystem::create_directories(platform::fromUtf8Path(path).parent_path(), ignored);
     return platform::writeTextLines(path, formatServerList(list));

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/Result.h"
+
 // The five servers of serverlist.ini: one line a place, name "|" address, in the code page.
 namespace servers {
 
@@ -27,9 +29,9 @@ std::vector<std::string> formatServerList(const ServerList& list);
 
 // A missing or unreadable file gives five placeholder places.
 ServerList loadServerList(const std::string& path);
-// Creates the folder when needed; false when the file could not be written (the old file
-// then stays as it was).
-bool saveServerList(const std::string& path, const ServerList& list);
+// Creates the folder when needed; fails with the reason when the file could not be written
+// (the old file then stays as it was).
+platform::Result<> saveServerList(const std::string& path, const ServerList& list);
 
 // Why a typed name or address cannot be stored (a Chinese message), or empty when it can.
 // Line breaks would split the line, a "|" in the address would move it, and characters the

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "context/AppTitle.h"
+#include "platform/CommandLine.h"
 #include "platform/FileList.h"
 #include "platform/TextFile.h"
 
@@ -24,26 +25,9 @@ std::string shellQuoted(const std::string& text) {
     return quoted + "'";
 }
 
-// One argument quoted so that the Windows command-line rules give it back unchanged.
-std::string commandLineQuoted(const std::string& text) {
-    std::string quoted = "\"";
-    size_t backslashes = 0;
-    for (char c : text) {
-        if (c == '\\') {
-            ++backslashes;
-            continue;
-        }
-        quoted.append(c == '"' ? backslashes * 2 + 1 : backslashes, '\\');
-        backslashes = 0;
-        quoted += c;
-    }
-    quoted.append(backslashes * 2, '\\');
-    return quoted + "\"";
-}
-
-std::vector<std::string> batchLines(const std::string& launcher, const std::string& name) {
-    std::string bin = launcher + "\\.minecraft\\bin";
-    std::string target = launcher + "\\.minecraft\\versions\\" + name + "\\";
+std::vector<std::string> batchLines(const GameFolders& folders, const std::string& name) {
+    std::string bin = folders.oldBin();
+    std::string target = folders.versionFolder(name) + "\\";
     return {
         "cmd.exe /c xcopy \"" + bin + "\" \"" + target + "\"  /f /s /q",
         // xcopy leaves errorlevel 0 only when everything was copied.
@@ -52,9 +36,9 @@ std::vector<std::string> batchLines(const std::string& launcher, const std::stri
     };
 }
 
-std::vector<std::string> shellLines(const std::string& launcher, const std::string& name) {
-    std::string bin = launcher + "/.minecraft/bin";
-    std::string target = launcher + "/.minecraft/versions/" + name;
+std::vector<std::string> shellLines(const GameFolders& folders, const std::string& name) {
+    std::string bin = folders.oldBin();
+    std::string target = folders.versionFolder(name);
     return {
         "#!/bin/sh",
         "if mkdir -p " + shellQuoted(target) + " && cp -R " + shellQuoted(bin + "/.") + " " +
@@ -63,8 +47,8 @@ std::vector<std::string> shellLines(const std::string& launcher, const std::stri
     };
 }
 
-bool writeScript(const std::string& path, const std::vector<std::string>& lines,
-                 platform::PathStyle style) {
+platform::Result<> writeScript(const std::string& path, const std::vector<std::string>& lines,
+                               platform::PathStyle style) {
     if (style == platform::PathStyle::windows()) return platform::writeTextLines(path, lines);
     // The shell reads file names as the file system's UTF-8 bytes, so the script stays UTF-8.
     std::string text;
@@ -94,20 +78,21 @@ std::string migrationScriptName(platform::PathStyle style) {
 std::vector<std::string> migrationScriptLines(const std::string& launcherFolder,
                                               const std::string& versionName,
                                               platform::PathStyle style) {
-    return style == platform::PathStyle::windows() ? batchLines(launcherFolder, versionName)
-                                                   : shellLines(launcherFolder, versionName);
+    GameFolders folders(launcherFolder, style);
+    return style == platform::PathStyle::windows() ? batchLines(folders, versionName)
+                                                   : shellLines(folders, versionName);
 }
 
 std::string migrationCommandLine(const std::string& scriptPath, platform::PathStyle style) {
     // CreateProcess runs batch files only through the command interpreter.
     if (style == platform::PathStyle::windows()) return "cmd.exe /c \"" + scriptPath + "\"";
-    return "/bin/sh " + commandLineQuoted(scriptPath);
+    return "/bin/sh " + platform::commandLineQuoted(scriptPath);
 }
 
-void MigrateOldLayout(LauncherContext& context, const std::string& gameFolder) {
+void MigrateOldLayout(LauncherContext& context) {
     const platform::PathStyle style = context.style();
-    std::string sep(1, style.separator);
-    if (!platform::isExistingFile(gameFolder + sep + "bin" + sep + "minecraft.jar")) return;
+    if (!platform::isExistingFile(context.folders().oldBin() + style.separator + "minecraft.jar"))
+        return;
     platform::Dialogs& dialogs = context.dialogs();
     if (dialogs.messageBox(kMigrateQuestion, kAppTitle, MessageIcon::Question,
                            MessageButtons::YesNo) != DialogAnswer::Yes)
@@ -125,13 +110,13 @@ void MigrateOldLayout(LauncherContext& context, const std::string& gameFolder) {
                            MessageIcon::Warning, MessageButtons::Ok);
         return;
     }
-    std::string failure =
+    platform::Result<> started =
         context.processes().start(migrationCommandLine(script, style),
                                   platform::WindowStyle::Hidden, context.launcherFolder());
-    if (!failure.empty()) {
+    if (!started) {
         std::error_code ec;
         std::filesystem::remove(platform::fromUtf8Path(script), ec);
-        dialogs.messageBox("无法运行迁移脚本：" + failure + "。旧版本没有迁移。", kAppTitle,
-                           MessageIcon::Warning, MessageButtons::Ok);
+        dialogs.messageBox("无法运行迁移脚本：" + started.reason() + "。旧版本没有迁移。",
+                           kAppTitle, MessageIcon::Warning, MessageButtons::Ok);
     }
 }

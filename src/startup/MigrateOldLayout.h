@@ -5,7 +5,7 @@
 #include "context/LauncherContext.h"
 #include "platform/Paths.h"
 
-// Moving a game folder of the old single-version layout (.minecraft/bin) into a named
+// Moving a game folder of the old single-version layout (its bin folder) into a named
 // version folder, by a script that runs detached beside the launcher.
 
 inline constexpr const char* kMigrateQuestion = "Vendrolupa检测到有旧版本的启动文件 是否迁移？";
@@ -26,6 +26,6 @@ std::vector<std::string> migrationScriptLines(const std::string& launcherFolder,
 // The command line that runs the script at `scriptPath`.
 std::string migrationCommandLine(const std::string& scriptPath, platform::PathStyle style);
 
-// Offers the migration when `gameFolder`/bin/minecraft.jar exists (asks, takes a version
+// Offers the migration when the game folder's bin/minecraft.jar exists (asks, takes a version
 // name, writes and starts the script without waiting for it).
-void MigrateOldLayout(LauncherContext& context, const std::string& gameFolder);
+void MigrateOldLayout(LauncherContext& context);

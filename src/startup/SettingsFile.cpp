@@ -27,7 +27,7 @@ SettingsFileRead readSettingsFile(const std::string& path) {
     return result;
 }
 
-bool writeSettingsFile(const std::string& path, const LauncherConfig& config) {
+platform::Result<> writeSettingsFile(const std::string& path, const LauncherConfig& config) {
     return platform::writeTextLines(path, {config.userName, config.memoryMb, config.javaPath,
                                            config.password, config.themeName});
 }

@@ -3,6 +3,7 @@
 
 #include "context/LauncherConfig.h"
 #include "context/LauncherContext.h"
+#include "platform/Result.h"
 
 // config.ini in the data folder: five lines (user name, memory, Java path, password,
 // theme) in the system code page, each ending CR LF.
@@ -19,9 +20,9 @@ std::string settingsFilePath(const LauncherContext& context);
 // Lines the file lacks read as empty text; lines beyond the fifth are ignored.
 SettingsFileRead readSettingsFile(const std::string& path);
 
-// Writes the five lines whole (temporary file, then rename); false when it failed, in
-// which case any earlier file is left as it was.
-bool writeSettingsFile(const std::string& path, const LauncherConfig& config);
+// Writes the five lines whole (temporary file, then rename); on a failure, with its reason,
+// any earlier file is left as it was.
+platform::Result<> writeSettingsFile(const std::string& path, const LauncherConfig& config);
 
 // Reads the settings file into the context's LauncherConfig and applies the theme colour
 // to the main window. A file that is missing or cannot be read is reported and the

@@ -1,12 +1,9 @@
 #include "startup/Theme.h"
 
-#include <algorithm>
+#include "platform/AsciiText.h"
 
 uint32_t themeColour(const std::string& themeName) {
-    std::string lower = themeName;
-    std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) {
-        return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : char(c);
-    });
+    const std::string lower = platform::lowerAscii(themeName);
     for (const Theme& theme : kThemes) {
         if (lower == theme.name) return theme.colour;
     }

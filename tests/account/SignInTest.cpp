@@ -31,8 +31,8 @@ TEST(SignIn, SendsTheFixedBodyAndReturnsTheReplyWhateverTheStatus) {
     TestLauncher launcher;
     launcher.context.services.auth = server.baseUrl();
 
-    EXPECT_EQ(SignIn(launcher.context, "steve", ""), error);
-    EXPECT_EQ(SignIn(launcher.context, "中", "p\"w\\"), error);
+    EXPECT_EQ(SignIn(launcher.context, "steve", "").value(), error);
+    EXPECT_EQ(SignIn(launcher.context, "中", "p\"w\\").value(), error);
 
     auto requests = server.requests();
     ASSERT_EQ(requests.size(), 2u);
@@ -47,7 +47,7 @@ TEST(SignIn, SendsTheFixedBodyAndReturnsTheReplyWhateverTheStatus) {
         << requests[1];
 }
 
-TEST(SignIn, NoServerGivesEmptyText) {
+TEST(SignIn, NoServerFailsNamingTheCause) {
     std::string unusedBase;
     {
         LoopbackHttpServer server(LoopbackHttpServer::replyWith(""));
@@ -55,5 +55,9 @@ TEST(SignIn, NoServerGivesEmptyText) {
     }
     TestLauncher launcher;
     launcher.context.services.auth = unusedBase;
-    EXPECT_EQ(SignIn(launcher.context, "steve", "pw"), "");
+    platform::Result<std::string> reply = SignIn(launcher.context, "steve", "pw");
+    ASSERT_FALSE(reply.ok());
+    // The cause, not an empty reply: the service cannot be reached, and the system says why.
+    EXPECT_TRUE(reply.reason().starts_with("无法连接验证服务器：")) << reply.reason();
+    EXPECT_GT(reply.reason().size(), std::string("无法连接验证服务器：").size());
 }

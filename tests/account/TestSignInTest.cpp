@@ -27,4 +27,21 @@ TEST(TestSignInTest, RepliesWithoutTokenAreFailuresShowingWhatCame) {
     EXPECT_NE(none.text.find("没有收到"), std::string::npos);
 }
 
+// The test button and the launch read replies alike: an empty token is no sign-in.
+TEST(TestSignInTest, AnEmptyTokenIsAFailure) {
+    const std::string reply = "{\"accessToken\":\"\",\"id\":\"x\"}";
+    SignInReport report = describeTestSignIn(reply);
+    EXPECT_EQ(report.title, "测试登录失败");
+    EXPECT_NE(report.text.find(reply), std::string::npos);
+}
+
+TEST(TestSignInTest, NoConnectionSaysSoAndWhy) {
+    SignInReport report = describeTestSignIn(
+        platform::Result<std::string>(platform::Failure{"无法连接验证服务器：Connection refused"}));
+    EXPECT_EQ(report.title, "测试登录失败");
+    EXPECT_EQ(report.icon, platform::MessageIcon::Warning);
+    EXPECT_NE(report.text.find("没有收到"), std::string::npos);
+    EXPECT_NE(report.text.find("无法连接验证服务器：Connection refused"), std::string::npos);
+}
+
 }  // namespace

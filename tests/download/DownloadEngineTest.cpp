@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "EngineHarness.h"
+#include "FileSizeLimit.h"
 
 using download::DownloadTimer;
 using testing_support::EngineHarness;
@@ -128,7 +129,7 @@ TEST(DownloadEngine, IdleCountdownEndsAStalledDownloadWithoutATarget) {
     h.tick(DownloadTimer::Idle);
     EXPECT_EQ(h.listener.ends(), Events{"error"});
     EXPECT_TRUE(h.files().empty());
-    EXPECT_FALSE(h.engine.lastError().empty());
+    EXPECT_FALSE(h.engine.lastEnd().reason.empty());
 }
 
 TEST(DownloadEngine, SilentServerEndsAfterFiveIdleTicks) {
@@ -261,4 +262,119 @@ TEST(DownloadEngine, MissingSaveFolderIsAnError) {
     h.engine.onConnected();
     EXPECT_EQ(h.listener.ends(), Events{"error"});
     EXPECT_FALSE(h.transport.open);
+}
+
+TEST(DownloadEngine, TheHostReadsHowTheLastDownloadEndedFromInsideTheEvent) {
+    struct Case {
+        std::string response;
+        std::string event;
+        int status;
+        std::string reasonPart;  // empty: no reason
+    };
+    const Case cases[] = {
+        {okResponse("abc"), "done", 200, ""},
+        {"HTTP/1.1 404 Not Found\r\nContent-Length: 9\r\n\r\nnot found", "error", 404, "404"},
+        {"HTTP/1.1 200 OK\r\nContent-Length: 9\r\n\r\nabc", "failed", 200, "连接在下载完成前断开"},
+    };
+    for (const Case& c : cases) {
+        EngineHarness h;
+        download::DownloadEnd seen;
+        h.listener.after = [&](const std::string& e) {
+            if (e == c.event) seen = h.engine.lastEnd();
+        };
+        h.run(kUrl, {c.response});
+        if (c.event == "failed") h.peerCloses();
+        ASSERT_EQ(h.listener.ends(), Events{c.event});
+        EXPECT_EQ(seen.url, kUrl);
+        EXPECT_EQ(seen.file, h.folder.path() + "/game.jar");
+        EXPECT_EQ(seen.status, c.status);
+        if (c.reasonPart.empty())
+            EXPECT_EQ(seen.reason, "");
+        else
+            EXPECT_NE(seen.reason.find(c.reasonPart), std::string::npos) << seen.reason;
+    }
+}
+
+TEST(DownloadEngine, OlderLongerFileIsReplacedWhole) {
+    EngineHarness h;
+    h.folder.write("a.jar", std::string(5000, 'o'));
+    h.run("http://h/a.jar", {okResponse("new")});
+    EXPECT_EQ(h.file("a.jar"), "new");
+}
+
+TEST(DownloadEngine, StopRemovesTemporaryFilesAndRaisesNothing) {
+    EngineHarness h;
+    h.folder.write("a.jar", "kept");
+    h.run("http://h/a.jar", {okResponse("0123456789").substr(0, 45)});
+    ASSERT_EQ(h.files().size(), 2u);  // the target and the temporary file
+    h.engine.stop();
+    EXPECT_EQ(h.files(), std::vector<std::string>{"a.jar"});
+    EXPECT_EQ(h.file("a.jar"), "kept");
+    EXPECT_FALSE(h.transport.open);
+    EXPECT_TRUE(h.timers.running.empty());
+    h.engine.stop();  // nothing running: nothing happens
+    h.feed({"late bytes"});
+    EXPECT_EQ(h.listener.ends(), Events{});
+}
+
+TEST(DownloadEngine, RestartKeepsTheNameFoundByTheFirstAttempt) {
+    EngineHarness h;
+    std::string first = okResponse(std::string(50, 'x'),
+                                   "Content-Disposition: attachment;filename=\"named.jar\"\r\n");
+    h.run("http://h/dir/", {first.substr(0, first.size() - 10)});
+    h.engine.restart();
+    EXPECT_EQ(h.transport.connects.size(), 2u);
+    h.engine.onConnected();
+    h.feed({okResponse("second")});
+    EXPECT_EQ(h.listener.ends(), Events{"done"});
+    EXPECT_EQ(h.files(), std::vector<std::string>{"named.jar"});
+    EXPECT_EQ(h.file("named.jar"), "second");
+}
+
+TEST(DownloadEngine, StartingWhileAConnectionIsOpenIsAnError) {
+    EngineHarness h;
+    h.run("http://h/a.jar", {okResponse("0123456789").substr(0, 45)});
+    h.start("http://h/b.jar");
+    EXPECT_EQ(h.listener.ends(), Events{"error"});
+    EXPECT_TRUE(h.files().empty());
+    EXPECT_FALSE(h.transport.open);
+}
+
+TEST(DownloadEngine, HostStartsTheNextDownloadFromInsideTheEndEvents) {
+    for (std::string firstResponse : {okResponse("one"), std::string("HTTP/1.1 500 X\r\n\r\n")}) {
+        EngineHarness h;
+        h.listener.after = [&](const std::string& event) {
+            if (event == "done" || event == "error") {
+                if (h.transport.connects.size() == 1) h.start("http://h/b.jar");
+            }
+        };
+        h.run("http://h/a.jar", {firstResponse});
+        ASSERT_EQ(h.transport.connects.size(), 2u);
+        EXPECT_TRUE(h.engine.active());
+        h.engine.onConnected();
+        h.feed({okResponse("two")});
+        EXPECT_EQ(h.file("b.jar"), "two");
+        EXPECT_EQ(h.listener.ends().size(), 2u);
+    }
+}
+
+TEST(DownloadEngine, StopFromInsideProgressEndsQuietly) {
+    EngineHarness h;
+    h.listener.after = [&](const std::string&) { h.engine.stop(); };
+    h.run("http://h/a.jar", {okResponse("abc")});
+    EXPECT_EQ(h.listener.events, Events{"progress(0,3,0)"});
+    EXPECT_TRUE(h.files().empty());
+}
+
+TEST(DownloadEngine, DiskThatRefusesToGrowEndsWithErrorAndNoFile) {
+    EngineHarness h;
+    h.folder.write("a.jar", "old");
+    std::string response = okResponse(std::string(20000, 'z'));
+    {
+        testing_support::FileSizeLimit limit(4096);  // writes past 4 KiB fail as on a full disk
+        h.run("http://h/a.jar", {response.substr(0, 3000), response.substr(3000)});
+    }
+    EXPECT_EQ(h.listener.ends(), Events{"error"});
+    EXPECT_EQ(h.files(), std::vector<std::string>{"a.jar"});
+    EXPECT_EQ(h.file("a.jar"), "old");
 }

@@ -81,7 +81,7 @@ TEST(DownloadRequest, UnusableAddressesEndAtOnceWithoutConnecting) {
         h.engine.startDownload(url, h.folder.path(), !proxy.empty(), proxy);
         EXPECT_TRUE(h.transport.connects.empty()) << url << " " << proxy;
         EXPECT_EQ(h.listener.events, Events{"error"}) << url << " " << proxy;
-        EXPECT_FALSE(h.engine.lastError().empty());
+        EXPECT_FALSE(h.engine.lastEnd().reason.empty());
     }
 }
 

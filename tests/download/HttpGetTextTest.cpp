@@ -31,9 +31,9 @@ TEST(HttpGetText, ErrorPagesComeBackAsText) {
     for (const auto& [status, body] : cases) {
         LoopbackHttpServer server([&](const std::string&) { return answer(status, body); });
         auto result = download::HttpGetText(http, server.baseUrl() + "/versions/versions.json");
-        EXPECT_TRUE(result.ok) << status;
-        EXPECT_EQ(result.text, body) << status;
-        EXPECT_EQ(result.status, std::stol(status)) << status;
+        ASSERT_TRUE(result.ok()) << status;
+        EXPECT_EQ(result->body, body) << status;
+        EXPECT_EQ(result->status, std::stol(status)) << status;
     }
 }
 
@@ -47,8 +47,8 @@ TEST(HttpGetText, SilentServerEndsAfterTheConfiguredTime) {
     auto started = std::chrono::steady_clock::now();
     auto result = download::HttpGetText(http, server.baseUrl() + "/", std::chrono::seconds(1));
     auto took = std::chrono::steady_clock::now() - started;
-    EXPECT_FALSE(result.ok);
-    EXPECT_FALSE(result.error.empty());
+    EXPECT_FALSE(result.ok());
+    EXPECT_FALSE(result.reason().empty());
     EXPECT_GE(took, std::chrono::milliseconds(900));
     EXPECT_LT(took, std::chrono::seconds(6));
 }
@@ -57,8 +57,8 @@ TEST(HttpGetText, RefusedConnectionIsAnErrorValue) {
     platform::CurlHttpClient http;
     uint16_t port = testing_support::unusedLoopbackPort();
     auto result = download::HttpGetText(http, "http://127.0.0.1:" + std::to_string(port) + "/");
-    EXPECT_FALSE(result.ok);
-    EXPECT_NE(result.error.find(std::to_string(port)), std::string::npos);
+    EXPECT_FALSE(result.ok());
+    EXPECT_NE(result.reason().find(std::to_string(port)), std::string::npos);
 }
 
 TEST(HttpGetText, EachCallIsAFreshRequest) {
@@ -69,8 +69,8 @@ TEST(HttpGetText, EachCallIsAFreshRequest) {
         return r;
     });
     platform::CurlHttpClient http;
-    EXPECT_EQ(download::HttpGetText(http, server.baseUrl() + "/").text, "answer 1");
-    EXPECT_EQ(download::HttpGetText(http, server.baseUrl() + "/").text, "answer 2");
+    EXPECT_EQ(download::HttpGetText(http, server.baseUrl() + "/")->body, "answer 1");
+    EXPECT_EQ(download::HttpGetText(http, server.baseUrl() + "/")->body, "answer 2");
     EXPECT_EQ(server.requests().size(), 2u);
     EXPECT_EQ(server.connections(), 2);
 }
@@ -82,5 +82,5 @@ TEST(HttpGetText, FollowsRedirectsLikeThePlatformRequest) {
         return answer("200 OK", "moved here");
     });
     platform::CurlHttpClient http;
-    EXPECT_EQ(download::HttpGetText(http, server.baseUrl() + "/old").text, "moved here");
+    EXPECT_EQ(download::HttpGetText(http, server.baseUrl() + "/old")->body, "moved here");
 }

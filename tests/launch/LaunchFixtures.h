@@ -3,9 +3,20 @@
 #include <vector>
 
 #include "TempFolder.h"
+#include "context/GameFolders.h"
 #include "launch/MakeArgs.h"
 
 namespace launch_fixtures {
+
+// The game folders relative to a launcher folder, for writing into one: `pick` of a layout
+// rooted at ".", without the leading "./".
+inline std::string inLauncher(std::string (GameFolders::*pick)(std::string_view) const,
+                              std::string_view versionId) {
+    return (GameFolders(".", platform::PathStyle::posix()).*pick)(versionId).substr(2);
+}
+inline std::string inLauncher(std::string (GameFolders::*pick)() const) {
+    return (GameFolders(".", platform::PathStyle::posix()).*pick)().substr(2);
+}
 
 // The launch values of the player "Steve" with the game folders in `separator` style, as
 // the launch sequence passes them.
@@ -14,9 +25,11 @@ inline LaunchValues steve(const std::string& versionId, int32_t memoryMb, char s
     values.memoryMb = memoryMb;
     values.userName = "Steve";
     values.versionId = versionId;
-    values.nativesDir = std::string(".minecraft") + separator + "native";
-    values.assetsDir = std::string(".minecraft") + separator + "assets";
-    values.gameDir = ".minecraft";
+    GameFolders folders(
+        "", separator == '\\' ? platform::PathStyle::windows() : platform::PathStyle::posix());
+    values.nativesDir = folders.relativeNative();
+    values.assetsDir = folders.relativeAssets();
+    values.gameDir = folders.relativeRoot();
     return values;
 }
 
@@ -51,16 +64,16 @@ inline std::string versionJson(const std::string& id, const std::string& mainCla
     return json;
 }
 
-// Writes `<launcher>/.minecraft/versions/<id>/<id>.json` and returns its path.
+// Writes the version JSON of `id` into the launcher folder and returns its path.
 inline std::string writeVersion(const testing_support::TempFolder& launcher, const std::string& id,
                                 const std::string& json) {
-    return launcher.write(".minecraft/versions/" + id + "/" + id + ".json", json);
+    return launcher.write(inLauncher(&GameFolders::versionJson, id), json);
 }
 
-// Puts a file into the folder of `folderPart` under `.minecraft/libraries`.
+// Puts a file into the folder of `folderPart` under the libraries folder.
 inline void fillLibraryFolder(const testing_support::TempFolder& launcher,
                               const std::string& folderPart, const std::string& fileName) {
-    launcher.write(".minecraft/libraries/" + folderPart + "/" + fileName, "PK");
+    launcher.write(inLauncher(&GameFolders::libraries) + "/" + folderPart + "/" + fileName, "PK");
 }
 
 }  // namespace launch_fixtures

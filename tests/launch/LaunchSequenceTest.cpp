@@ -6,8 +6,6 @@
 #include "LoopbackHttpServer.h"
 #include "RecordingLaunchUi.h"
 #include "TestLauncher.h"
-#include "launch/MemorySetting.h"
-#include "launch/SignInReply.h"
 #include "platform/CommandLine.h"
 
 using launch_fixtures::RecordingLaunchUi;
@@ -189,39 +187,45 @@ TEST(LaunchSequence, SignInRepliesWithoutAnAccessTokenStartNothing) {
     }
 }
 
-TEST(SignInReply, CutsTheThreeValuesOrFails) {
-    struct Case {
-        const char* reply;
-        std::optional<SignInReply> expected;
-    };
-    const Case cases[] = {
-        {"{\"accessToken\":\"t\",\"availableProfiles\":[{\"id\":\"p\",\"name\":\"中文名\"}]}",
-         SignInReply{"t", "p", "中文名"}},
-        // Without profile the id and the name stay empty; the caller keeps its own name.
-        {"{\"accessToken\":\"t\",\"availableProfiles\":[]}", SignInReply{"t", "", ""}},
-        {"{\"accessToken\":\"t\",\"id\":\"p", SignInReply{"t", "", ""}},
-        {"{ \"accessToken\":\"t\"}", std::nullopt},
-        {"{\"accessToken\":\"\"}", std::nullopt},
-        {"", std::nullopt},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(CutSignInReply(c.reply), c.expected) << c.reply;
+TEST(LaunchSequence, ASignInWithoutConnectionNamesTheCause) {
+    std::string closed;
+    {
+        LoopbackHttpServer gone(LoopbackHttpServer::replyWith(""));
+        closed = gone.baseUrl();
+    }
+    LaunchFixture f;
+    f.launcher.context.services.auth = closed;
+    f.ui.signIn = true;
+    EXPECT_FALSE(f.launch());
+    EXPECT_TRUE(f.launcher.processes.started.empty());
+    ASSERT_EQ(f.launcher.dialogs.messageTexts().size(), 1u);
+    EXPECT_TRUE(
+        f.launcher.dialogs.messageTexts()[0].starts_with("正版登录失败：无法连接验证服务器："))
+        << f.launcher.dialogs.messageTexts()[0];
 }
 
-// The settings window saves any positive number ("1.5" included); the launch converts it
-// instead of refusing what was saved as valid.
-TEST(MemorySetting, SavedNumbersBecomePositive32BitWholeNumbers) {
-    struct Case {
-        const char* text;
-        std::optional<int32_t> expected;
-    };
-    const Case cases[] = {
-        {"2048", 2048},     {" 1024 ", 1024}, {"2147483647", 2147483647},
-        {"2147483648", {}}, {"0", {}},        {"-1", {}},
-        {"+1", 1},          {"1.5", 2},       {"2.5", 2},
-        {"1e3", 1000},      {"0.4", {}},      {"1024MB", {}},
-        {"", {}},           {"  ", {}},       {"１０２４", {}},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(ParseMemoryMb(c.text), c.expected) << c.text;
+// The log holds the sign-in outcome and the command line, never the password or the token.
+TEST(LaunchSequence, TheLogKeepsTheLaunchButNoSecret) {
+    const std::string token = "tok-7f3a9c";
+    const std::string password = "pa55-wörd";
+    LoopbackHttpServer auth(LoopbackHttpServer::replyWith(LoopbackHttpServer::response(
+        200, "{\"accessToken\":\"" + token +
+                 "\",\"selectedProfile\":{\"id\":\"0af3\",\"name\":\"Notch\"}}")));
+    LaunchFixture f;
+    f.launcher.folder.makeFolder(".Vendrolupa_Data");
+    f.launcher.context.log = platform::Log(f.launcher.context.dataFolder() + "/launcher.log");
+    f.launcher.context.services.auth = auth.baseUrl();
+    f.launcher.context.config.password = password;
+    f.ui.signIn = true;
+    ASSERT_TRUE(f.launch());
+    ASSERT_NE(f.launcher.processes.started.at(0).commandLine.find(token), std::string::npos);
+
+    std::string log = testing_support::readAll(f.launcher.context.log.path());
+    EXPECT_NE(log.find("正版登录（用户“Steve”）成功：玩家“Notch”"), std::string::npos) << log;
+    EXPECT_NE(log.find("启动游戏：\"" + f.ui.javaPath + "\" -Xmx1024m"), std::string::npos) << log;
+    EXPECT_NE(log.find("--uuid 0af3"), std::string::npos) << log;
+    EXPECT_NE(log.find("--accessToken ******"), std::string::npos) << log;
+    EXPECT_EQ(log.find(token), std::string::npos) << log;
+    EXPECT_EQ(log.find(password), std::string::npos) << log;
+    EXPECT_EQ(log.find("pa55"), std::string::npos) << log;
 }

@@ -4,7 +4,6 @@
 
 #include "LaunchFixtures.h"
 #include "TempFolder.h"
-#include "launch/FindFiles.h"
 #include "launch/MakeArgs.h"
 
 using testing_support::TempFolder;
@@ -13,45 +12,19 @@ namespace {
 
 const auto kPosix = platform::PathStyle::posix();
 
+LaunchValues steve(const std::string& versionId, const std::string& token = "",
+                   const std::string& uuid = "") {
+    LaunchValues values = launch_fixtures::steve(versionId, 2048, '\\');
+    values.accessToken = token;
+    values.uuid = uuid;
+    return values;
+}
+
 LaunchValues values(const std::string& versionId) {
     return launch_fixtures::steve(versionId, 1024, '/');
 }
 
 }  // namespace
-
-TEST(FindFiles, WalksTheTreeLeavingOutHiddenFilesAndDotFolders) {
-    TempFolder tree("查找 文件");
-    const std::string t = tree.path();
-    for (const char* file : {"b.jar", "a.JAR", "notes.txt", ".hidden.jar", "jar", "lib/x.jar",
-                             "lib/deep/er/y.jar", ".git/z.jar", "a.d/.w.jar", "a.d/w.jar"})
-        tree.write(file, "PK");
-    tree.makeFolder("empty");
-    std::filesystem::create_directory_symlink(t, t + "/loop");
-
-    EXPECT_EQ(FindFiles(t, "*.jar", kPosix),
-              (std::vector<std::string>{t + "/a.JAR", t + "/b.jar", t + "/a.d/w.jar",
-                                        t + "/lib/x.jar", t + "/lib/deep/er/y.jar"}));
-    EXPECT_EQ(FindFiles(t + "/lib/", "?.jar", kPosix),
-              (std::vector<std::string>{t + "/lib/x.jar", t + "/lib/deep/er/y.jar"}));
-    EXPECT_TRUE(FindFiles(t + "/missing", "*.jar", kPosix).empty());
-}
-
-TEST(FindFiles, WildcardsMatchLikeWindowsNames) {
-    struct Case {
-        const char* name;
-        const char* pattern;
-        bool matches;
-    };
-    const Case cases[] = {
-        {"minecraft.jar", "*.jar", true}, {"MINECRAFT.JAR", "*.jar", true},
-        {"a.jar.bak", "*.jar", false},    {"x.jar", "?.jar", true},
-        {"xy.jar", "?.jar", false},       {"a.b.jar", "*.*", true},
-        {"jar", "*.jar", false},          {"游戏.jar", "*.jar", true},
-        {"aXbXc", "a*b*c", true},         {"ab", "a*b*c", false},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(MatchesPattern(c.name, c.pattern), c.matches) << c.name << " " << c.pattern;
-}
 
 TEST(MakeArgs, NewLayoutFromTheVersionJson) {
     TempFolder launcher;
@@ -113,4 +86,70 @@ TEST(MakeArgs, ReportsAMissingJsonOrMainClassAndLeavesNoArguments) {
         EXPECT_TRUE(args.elements().empty()) << c.id;
     }
     EXPECT_FALSE(testing_support::exists(l + "/libs.txt"));
+}
+
+TEST(GameElement, LayoutChosenByVersionAndSignIn) {
+    struct Case {
+        LaunchValues values;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {steve("1.7.10"),
+         "M Steve --session ${auth_session} --version 1.7.10 --gameDir .minecraft --assetsDir "
+         ".minecraft\\assets --uuid ${auth_uuid} --assetIndex 1.7.10 --userProperties {} "
+         "--userType legacy --accessToken ${auth_access_token} --tweakClass "
+         "cpw.mods.fml.common.launcher.FMLTweaker"},
+        {steve("1.5.2"),
+         "M --username Steve ${auth_session} --gameDir .minecraft --assetsDir "
+         ".minecraft\\assets"},
+        // V is 7.3, but the "b" makes it old-style.
+        {steve("b1.7.3"),
+         "M --username Steve ${auth_session} --gameDir .minecraft --assetsDir "
+         ".minecraft\\assets"},
+        {steve("a1.2.6", "T", "U"),
+         "M --username Steve ${auth_session} --gameDir .minecraft "
+         "--assetsDir .minecraft\\assets"},
+        {steve("14w02a", "tok", "0123abc"),
+         "M --username Steve --version 14w02a --gameDir .minecraft --assetsDir "
+         ".minecraft\\assets --uuid 0123abc --assetIndex 14w02a --userProperties {} "
+         "--userType Legacy --accessToken tok"},
+        // Not snapshot-shaped, but V = 14 keeps it modern.
+        {steve("14W02A", "tok", "0123abc"),
+         "M --username Steve --version 14W02A --gameDir .minecraft --assetsDir "
+         ".minecraft\\assets --uuid 0123abc --assetIndex 14W02A --userProperties {} "
+         "--userType Legacy --accessToken tok"},
+        // A snapshot shape with V <= 5.9 is still signed in, but old-style offline.
+        {steve("01w01a", "tok", "id"),
+         "M --username Steve --version 01w01a --gameDir .minecraft --assetsDir "
+         ".minecraft\\assets --uuid id --assetIndex 01w01a --userProperties {} "
+         "--userType Legacy --accessToken tok"},
+        {steve("01w01a"),
+         "M --username Steve ${auth_session} --gameDir .minecraft --assetsDir "
+         ".minecraft\\assets"},
+        // An empty profile id falls back to the offline layouts.
+        {steve("1.7.10", "tok", ""),
+         "M Steve --session ${auth_session} --version 1.7.10 --gameDir .minecraft --assetsDir "
+         ".minecraft\\assets --uuid ${auth_uuid} --assetIndex 1.7.10 --userProperties {} "
+         "--userType legacy --accessToken ${auth_access_token} --tweakClass "
+         "cpw.mods.fml.common.launcher.FMLTweaker"},
+        {steve("1.5.2", "tok", "id"),
+         "M --username Steve ${auth_session} --gameDir .minecraft "
+         "--assetsDir .minecraft\\assets"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(GameElement("M", c.values), c.expected) << c.values.versionId;
+}
+
+TEST(ModernArgs, ElementsOfAnOfflineLaunch) {
+    LaunchArgs args;
+    args.AddArg("left over");
+    LaunchValues values = steve("1.7.10");
+    values.ignorePatchDiscrepancies = false;
+    AddModernArgs(args, values, "-cp \"a.jar;b.jar\"", "net.minecraft.launchwrapper.Launch");
+    EXPECT_EQ(
+        args.elements(),
+        (std::vector<std::string>{
+            "-Xmx2048m", "-Dfml.ignoreInvalidMinecraftCertificates=true",
+            "-Dfml.ignorePatchDiscrepancies=false", "-Djava.library.path=\".minecraft\\native\"",
+            "-cp \"a.jar;b.jar\"", GameElement("net.minecraft.launchwrapper.Launch", values)}));
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "FileSizeLimit.h"
 #include "TempFolder.h"
 #include "platform/FileList.h"
 #include "platform/TextFile.h"
@@ -39,9 +40,13 @@ TEST(TextFile, WritesCodePageWithCrLfAndReadsBack) {
 TEST(TextFile, FailedWriteLeavesTheOldFileWhole) {
     TempFolder folder;
     std::string path = folder.write("keep.txt", "old content");
-    EXPECT_FALSE(platform::writeTextLines(folder.path() + "/no/such/folder/x.txt", {"a"}));
-    folder.makeFolder("target-is-folder");
-    EXPECT_FALSE(platform::writeTextLines(folder.path() + "/target-is-folder", {"a"}));
+    {
+        // The disk takes 4 KiB of the new 10 KB and then refuses.
+        testing_support::FileSizeLimit limit(4096);
+        platform::Result<> written = platform::writeTextLines(path, {std::string(10000, 'n')});
+        EXPECT_FALSE(written);
+        EXPECT_NE(written.reason().find(path), std::string::npos) << written.reason();
+    }
     EXPECT_EQ(testing_support::readAll(path), "old content");
     EXPECT_EQ(platform::listFiles(folder.path()), (std::vector<std::string>{"keep.txt"}));
 }

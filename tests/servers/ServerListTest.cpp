@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "FileSizeLimit.h"
 #include "TempFolder.h"
 #include "platform/CodePage.h"
+#include "platform/FileList.h"
 
 namespace servers {
 namespace {
@@ -64,6 +66,22 @@ TEST(ServerListFile, SaveCreatesMissingDataFolderAndReportsFailure) {
     // A folder standing where the file should be cannot be replaced.
     std::string blocked = folder.makeFolder("blocked.ini");
     EXPECT_FALSE(saveServerList(blocked, ServerList{}));
+}
+
+TEST(ServerListFile, AWriteFailingPartWayKeepsTheOldFileWhole) {
+    TempFolder folder;
+    std::string path = folder.file(".Vendrolupa_Data/serverlist.ini");
+    ASSERT_TRUE(saveServerList(path, ServerList{}));
+    const std::string old = readAll(path);
+    ServerList longer;
+    longer[0] = {std::string(8000, 's'), "mc.example.cn:25565"};
+    {
+        testing_support::FileSizeLimit limit(4096);
+        EXPECT_FALSE(saveServerList(path, longer));
+    }
+    EXPECT_EQ(readAll(path), old);
+    EXPECT_EQ(platform::listFiles(folder.path() + "/.Vendrolupa_Data"),
+              std::vector<std::string>{"serverlist.ini"});
 }
 
 TEST(ParseAddress, TakesHostAndPortOfOneToFiveDigitsInRange) {

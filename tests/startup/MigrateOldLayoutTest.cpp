@@ -53,7 +53,7 @@ TEST(MigrationScriptTest, VersionNamesThatWouldLeaveTheVersionsFolderAreRefused)
 
 struct MigrateOldLayoutTest : ::testing::Test {
     TestLauncher launcher{"迁移 test"};
-    std::string game() const { return launcher.context.gameFolder(); }
+    std::string game() const { return launcher.context.folders().root(); }
     std::string script() const { return launcher.folder.path() + "/MoveOldVersion.sh"; }
     void makeOldLayout() {
         launcher.folder.write(".minecraft/bin/minecraft.jar", "jar");
@@ -64,7 +64,7 @@ struct MigrateOldLayoutTest : ::testing::Test {
 
 TEST_F(MigrateOldLayoutTest, WithoutOldJarNothingIsAsked) {
     launcher.folder.makeFolder(".minecraft/bin");
-    MigrateOldLayout(launcher.context, game());
+    MigrateOldLayout(launcher.context);
     EXPECT_TRUE(launcher.dialogs.shown.empty());
 }
 
@@ -83,7 +83,7 @@ TEST_F(MigrateOldLayoutTest, NoCancelEmptyOrBadNamesChangeNothingOnDisk) {
         launcher.dialogs.shown.clear();
         launcher.dialogs.messageAnswers = {c.answer};
         launcher.dialogs.inputAnswers = {c.name};
-        MigrateOldLayout(launcher.context, game());
+        MigrateOldLayout(launcher.context);
         EXPECT_EQ(launcher.dialogs.shown.size(), c.dialogs);
         EXPECT_EQ(launcher.dialogs.shown[0].text, "Vendrolupa检测到有旧版本的启动文件 是否迁移？");
         if (c.dialogs > 1) EXPECT_EQ(launcher.dialogs.shown[1].text, "请输入要保存为的版本名");
@@ -97,7 +97,7 @@ TEST_F(MigrateOldLayoutTest, WritesTheScriptAndStartsItHiddenWithoutWaiting) {
     makeOldLayout();
     launcher.dialogs.messageAnswers = {DialogAnswer::Yes};
     launcher.dialogs.inputAnswers = {std::string("1.5.2")};
-    MigrateOldLayout(launcher.context, game());
+    MigrateOldLayout(launcher.context);
     ASSERT_EQ(launcher.processes.started.size(), 1u);
     EXPECT_EQ(launcher.processes.started[0].commandLine, "/bin/sh \"" + script() + "\"");
     EXPECT_EQ(launcher.processes.started[0].style, platform::WindowStyle::Hidden);
@@ -109,7 +109,7 @@ TEST_F(MigrateOldLayoutTest, AFailedStartIsReportedAndLeavesNoScript) {
     launcher.processes.failure = "no shell";
     launcher.dialogs.messageAnswers = {DialogAnswer::Yes};
     launcher.dialogs.inputAnswers = {std::string("1.5.2")};
-    MigrateOldLayout(launcher.context, game());
+    MigrateOldLayout(launcher.context);
     ASSERT_EQ(launcher.dialogs.shown.size(), 3u);
     EXPECT_NE(launcher.dialogs.shown[2].text.find("no shell"), std::string::npos);
     EXPECT_FALSE(exists(script()));
@@ -124,7 +124,7 @@ bool migrateForReal(TestLauncher& launcher, const std::string& name) {
         PathStyle::posix());
     launcher.dialogs.messageAnswers = {DialogAnswer::Yes};
     launcher.dialogs.inputAnswers = {name};
-    MigrateOldLayout(context, context.gameFolder());
+    MigrateOldLayout(context);
     std::string script = launcher.folder.path() + "/MoveOldVersion.sh";
     for (int i = 0; i < 200 && exists(script); ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(50));

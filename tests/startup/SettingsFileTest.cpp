@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "FileSizeLimit.h"
 #include "TestLauncher.h"
 #include "startup/SettingsFile.h"
 #include "startup/Theme.h"
@@ -64,6 +65,20 @@ TEST_F(SettingsFileTest, LoadSettingsFillsTheRecordAndSetsOneColourEachTime) {
     LoadSettings(launcher.context);
     EXPECT_EQ(colours, (std::vector<uint32_t>{0x339344, 0x077DB6}));
     EXPECT_TRUE(launcher.dialogs.shown.empty());
+}
+
+TEST_F(SettingsFileTest, AWriteFailingPartWayKeepsTheOldFileWhole) {
+    launcher.folder.makeFolder(".Vendrolupa_Data");
+    ASSERT_TRUE(writeSettingsFile(path(), {"steve", "1024", "/usr/bin/java", "", "green"}));
+    const std::string old = readAll(path());
+    {
+        testing_support::FileSizeLimit limit(4096);
+        EXPECT_FALSE(writeSettingsFile(path(), {std::string(9000, 'n'), "2048", "j", "", "red"}));
+    }
+    EXPECT_EQ(readAll(path()), old);
+    auto entries =
+        std::filesystem::directory_iterator(launcher.folder.path() + "/.Vendrolupa_Data");
+    EXPECT_EQ(std::distance(begin(entries), end(entries)), 1);
 }
 
 TEST_F(SettingsFileTest, FailedWriteKeepsTheOldFileAndLeavesNoTemporaryFile) {

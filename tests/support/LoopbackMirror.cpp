@@ -16,12 +16,6 @@ std::vector<std::string> LoopbackMirror::requestedPaths() const {
     return paths;
 }
 
-void LoopbackMirror::writeServicesIni(const std::string& dataFolder) const {
-    platform::writeTextLines(
-        dataFolder + "/services.ini",
-        {"mirror=" + baseUrl(), "official=" + baseUrl(), "files=" + baseUrl()});
-}
-
 ScriptedResponse LoopbackMirror::answer(const std::string& request) const {
     std::string path = LoopbackHttpServer::pathOf(request);
     path = path.substr(0, path.find('?'));

@@ -18,10 +18,6 @@ class LoopbackMirror {
     // The paths requested so far, in order.
     std::vector<std::string> requestedPaths() const;
 
-    // Lines "mirror=", "official=" and "files=" pointing at this server, written into
-    // `dataFolder`/services.ini in the launcher's text encoding.
-    void writeServicesIni(const std::string& dataFolder) const;
-
   private:
     ScriptedResponse answer(const std::string& request) const;
 

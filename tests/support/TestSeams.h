@@ -21,10 +21,11 @@ class RecordingProcessStarter final : public platform::ProcessStarter {
     std::vector<Started> started;
     std::string failure;
 
-    std::string start(const std::string& commandLine, platform::WindowStyle style,
-                      const std::string& workingFolder) override {
+    platform::Result<> start(const std::string& commandLine, platform::WindowStyle style,
+                             const std::string& workingFolder) override {
         started.push_back({commandLine, style, workingFolder});
-        return failure;
+        if (!failure.empty()) return platform::Failure{failure};
+        return {};
     }
 };
 

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 #include <filesystem>
 
+#include "account/MemorySetting.h"
 #include "account/Proposals.h"
 #include "account/QueryMemory.h"
 #include "account/RandomUserNamer.h"
@@ -20,6 +21,7 @@
 #include "context/AppTitle.h"
 #include "platform/Paths.h"
 #include "platform/qt/UiFont.h"
+#include "platform/qt/WidgetHelpers.h"
 #include "startup/SettingsFile.h"
 #include "startup/Theme.h"
 
@@ -31,15 +33,8 @@ namespace {
 constexpr const char* kFirstSetupQuestion =
     "必须完成初始配置。您可以按“否”关闭 Vendrolupa，在以后的时间完成配置，也可以按“是”继续配置。";
 
-QString qs(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-template <typename T>
-T* named(T* widget, const char* name) {
-    widget->setObjectName(name);
-    return widget;
-}
+using platform::named;
+using platform::qs;
 
 }  // namespace
 
@@ -198,7 +193,7 @@ bool frmsetting::saveSettings() {
 }
 
 void frmsetting::btntstlogin_Click() {
-    std::string reply =
+    platform::Result<std::string> reply =
         SignIn(context_, txtUserName->text().toStdString(), txtpassword->text().toStdString());
     SignInReport report = describeTestSignIn(reply);
     context_.dialogs().messageBox(report.text, report.title, report.icon, MessageButtons::Ok);

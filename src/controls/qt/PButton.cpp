@@ -7,7 +7,7 @@
 
 #include "controls/qt/ControlsAccessibility.h"
 #include "controls/qt/MouseArgs.h"
-#include "controls/qt/PlatformColor.h"
+#include "platform/qt/WidgetHelpers.h"
 
 namespace {
 
@@ -31,7 +31,7 @@ PButton::PButton(QWidget* parent) : QWidget(parent) {
     connect(&timer1_, &QTimer::timeout, this, &PButton::leaveTest);
     connect(&timer2_, &QTimer::timeout, this, &PButton::fadeStep);
     cursorOverButton_ = [this] { return QApplication::widgetAt(QCursor::pos()) == this; };
-    resize(controls::twipsToPixels(1215), controls::twipsToPixels(495));
+    resize(platform::twipsToPixels(1215), platform::twipsToPixels(495));
 }
 
 void PButton::setColorBack(quint32 color) {
@@ -104,8 +104,8 @@ QPoint PButton::captionPosition() const {
     int x = (width() - metrics.horizontalAdvance(text_)) / 2;
     int y = (height() - metrics.height()) / 2;
     if (pressed_) {
-        x += controls::twipsToPixels(kPressOffsetTwips);
-        y += controls::twipsToPixels(kPressOffsetTwips);
+        x += platform::twipsToPixels(kPressOffsetTwips);
+        y += platform::twipsToPixels(kPressOffsetTwips);
     }
     return {x, y};
 }
@@ -133,14 +133,14 @@ void PButton::fadeStep() {
 
 void PButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), controls::toQColor(current_));
+    painter.fillRect(rect(), platform::toQColor(current_));
     if (borderVisible_) {
-        painter.setPen(controls::toQColor(borderColor()));
+        painter.setPen(platform::toQColor(borderColor()));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
     QFont font = captionFont();
     painter.setFont(font);
-    painter.setPen(controls::toQColor(colorText_));
+    painter.setPen(platform::toQColor(colorText_));
     QPoint at = captionPosition();
     painter.drawText(at.x(), at.y() + QFontMetrics(font).ascent(), text_);
 }

@@ -5,11 +5,11 @@
 
 #include "controls/qt/ControlsAccessibility.h"
 #include "controls/qt/MouseArgs.h"
-#include "controls/qt/PlatformColor.h"
+#include "platform/qt/WidgetHelpers.h"
 
 PProgressBar::PProgressBar(QWidget* parent) : QWidget(parent) {
     controls::installAccessibility();
-    resize(controls::twipsToPixels(3000), controls::twipsToPixels(255));
+    resize(platform::twipsToPixels(3000), platform::twipsToPixels(255));
 }
 
 void PProgressBar::setColorTop(quint32 color) {
@@ -38,9 +38,9 @@ QRect PProgressBar::progressRect() const {
 
 void PProgressBar::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), controls::toQColor(colorBack_));
+    painter.fillRect(rect(), platform::toQColor(colorBack_));
     QRect filled = progressRect();
-    if (filled.width() > 0) painter.fillRect(filled, controls::toQColor(colorTop_));
+    if (filled.width() > 0) painter.fillRect(filled, platform::toQColor(colorTop_));
 }
 
 void PProgressBar::mousePressEvent(QMouseEvent* event) {

@@ -7,7 +7,7 @@
 
 #include "controls/qt/ControlsAccessibility.h"
 #include "controls/qt/MouseArgs.h"
-#include "controls/qt/PlatformColor.h"
+#include "platform/qt/WidgetHelpers.h"
 
 bluebutton::bluebutton(QWidget* parent)
     : QWidget(parent), label_(new QLabel(QStringLiteral("Label1"), this)) {
@@ -19,16 +19,16 @@ bluebutton::bluebutton(QWidget* parent)
     backColor_ = defaultBackColor();
     foreColor_ = defaultForeColor();
     setForeColor(foreColor_);
-    resize(controls::twipsToPixels(1200), controls::twipsToPixels(375));
+    resize(platform::twipsToPixels(1200), platform::twipsToPixels(375));
     centreCaption();
 }
 
 quint32 bluebutton::defaultBackColor() const {
-    return controls::toPlatformColor(QApplication::palette().color(QPalette::Button));
+    return platform::toPlatformColor(QApplication::palette().color(QPalette::Button));
 }
 
 quint32 bluebutton::defaultForeColor() const {
-    return controls::toPlatformColor(QApplication::palette().color(QPalette::ButtonText));
+    return platform::toPlatformColor(QApplication::palette().color(QPalette::ButtonText));
 }
 
 void bluebutton::setBackColor(quint32 color) {
@@ -39,7 +39,7 @@ void bluebutton::setBackColor(quint32 color) {
 void bluebutton::setForeColor(quint32 color) {
     foreColor_ = color;
     QPalette palette = label_->palette();
-    palette.setColor(QPalette::WindowText, controls::toQColor(color));
+    palette.setColor(QPalette::WindowText, platform::toQColor(color));
     label_->setPalette(palette);
 }
 
@@ -83,7 +83,7 @@ void bluebutton::centreCaption() {
 
 void bluebutton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), controls::toQColor(currentBackColor()));
+    painter.fillRect(rect(), platform::toQColor(currentBackColor()));
     if (borderStyle_ == 1) {
         painter.setPen(Qt::black);
         painter.drawRect(rect().adjusted(0, 0, -1, -1));

@@ -160,14 +160,25 @@ void XGTDL::progress(int32_t downloaded, int32_t total, int32_t speed) {
     if (下载进度) 下载进度(downloaded, total, speed);
 }
 
+void XGTDL::logEnd(const char* event) const {
+    const download::DownloadEnd& end = engine_.lastEnd();
+    std::string line = std::string(event) + "：" + end.url + " → " + end.file;
+    if (end.status != 0) line += "，状态 " + std::to_string(end.status);
+    if (!end.reason.empty()) line += "，" + end.reason;
+    log_.write(line);
+}
+
 void XGTDL::done() {
+    logEnd("下载完毕");
     if (下载完毕) 下载完毕();
 }
 
 void XGTDL::failed() {
+    logEnd("下载失败");
     if (下载失败) 下载失败();
 }
 
 void XGTDL::error() {
+    logEnd("下载错误");
     if (下载错误) 下载错误();
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "download/DownloadEngine.h"
+#include "platform/Log.h"
 
 // The download control: one HTTP download at a time over a TCP socket of its own, told to
 // its host through four events. The engine decides everything; this class only carries
@@ -33,6 +34,11 @@ class XGTDL : public QWidget,
     std::function<void()> 下载错误;
 
     const download::DownloadEngine& engine() const { return engine_; }
+    // Why the last download ended (address, target file, reason, status), readable from
+    // inside the end events and after them.
+    const download::DownloadEnd& lastEnd() const { return engine_.lastEnd(); }
+    // Where the end of each download is written (address, target, reason); none by default.
+    void setLog(platform::Log log) { log_ = std::move(log); }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -56,6 +62,7 @@ class XGTDL : public QWidget,
     void readPending();
     void onSocketError(QAbstractSocket::SocketError error);
     QTimer& timer(download::DownloadTimer which);
+    void logEnd(const char* event) const;
 
     QTcpSocket* socket_ = nullptr;
     bool peerClosed_ = false;
@@ -64,4 +71,5 @@ class XGTDL : public QWidget,
     std::vector<char> buffer_;
     std::array<QTimer, 3> timers_;
     download::DownloadEngine engine_;
+    platform::Log log_;
 };

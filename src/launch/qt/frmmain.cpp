@@ -15,25 +15,17 @@
 #include "controls/qt/TrkenderPlus.h"
 #include "platform/FileList.h"
 #include "platform/qt/UiFont.h"
+#include "platform/qt/WidgetHelpers.h"
 #include "servers/qt/serveradfrm.h"
 #include "startup/MigrateOldLayout.h"
 #include "startup/Theme.h"
 
 namespace {
 
-QString qs(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-QColor fromRgb(uint32_t rgb) {
-    return QColor::fromRgb(QRgb(rgb));
-}
-
-template <typename T>
-T* named(T* widget, const char* name) {
-    widget->setObjectName(name);
-    return widget;
-}
+using platform::fromRgb;
+using platform::kTwipsPerPixel;
+using platform::named;
+using platform::qs;
 
 QLabel* whiteLabel(const QString& text, QWidget* parent, const char* name, const QFont& font) {
     auto* label = named(new QLabel(text, parent), name);
@@ -154,12 +146,11 @@ void frmmain::load() {
     QString title = qs(mainWindowTitle(kVersionMajor, kVersionMinor, kVersionRevision));
     lbltitle->setText(title);
     setWindowTitle(title);
-    MigrateOldLayout(context_, context_.gameFolder());
-    ShowFolderList(context_.path(".minecraft\\versions\\"));
-    // The Windows layout names the shared native folder "Native"; elsewhere names are exact.
-    bool windows = context_.style() == platform::PathStyle::windows();
-    context_.hooks.checkNative(
-        context_.path(windows ? ".minecraft\\Native\\" : ".minecraft\\native\\"));
+    MigrateOldLayout(context_);
+    const GameFolders folders = context_.folders();
+    const char separator = context_.style().separator;
+    ShowFolderList(folders.versions() + separator);
+    context_.hooks.checkNative(folders.native() + separator);
     showRandomBackground();
 }
 

@@ -7,6 +7,7 @@
 
 #include "context/LauncherContext.h"
 #include "launch/LaunchSequence.h"
+#include "platform/qt/WidgetHelpers.h"
 
 class QComboBox;
 class QLabel;
@@ -23,8 +24,7 @@ class frmmain : public QWidget, public LaunchUi {
     Q_OBJECT
 
   public:
-    // Heights of the bottom-edge animation, in twips (15 to a pixel).
-    static constexpr int kTwipsPerPixel = 15;
+    // Heights of the bottom-edge animation, in twips.
     static constexpr int kOpenHeight = 7200;
     static constexpr int kShutHeight = 6705;
     static constexpr int kStep = 30;
@@ -41,7 +41,7 @@ class frmmain : public QWidget, public LaunchUi {
     QColor themeColour() const { return colour_; }
     // The file name of the background picture shown (empty: none).
     QString backgroundFile() const { return backgroundFile_; }
-    int heightTwips() const { return height() * kTwipsPerPixel; }
+    int heightTwips() const { return height() * platform::kTwipsPerPixel; }
     bool collapsing() const { return collapsing_; }
     // One step of the bottom-edge animation.
     void Timer1_Timer();

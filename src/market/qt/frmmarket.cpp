@@ -5,28 +5,22 @@
 #include <QListWidget>
 
 #include "controls/qt/PProgressBar.h"
-#include "controls/qt/PlatformColor.h"
 #include "download/qt/XGTDL.h"
 #include "market/AssetInstaller.h"
 #include "market/Catalogue.h"
 #include "market/LibraryInstaller.h"
 #include "market/NativeInstaller.h"
 #include "market/VersionInstaller.h"
+#include "platform/qt/WidgetHelpers.h"
 
-namespace {
-
-QString text(const std::string& value) {
-    return QString::fromStdString(value);
-}
-
-}  // namespace
+using platform::qs;
 
 frmmarket::frmmarket(LauncherContext& context, QWidget* parent)
     : QDialog(parent),
       context_(context),
       pipeline_(*this, context.dialogs(), GameFolders(context.launcherFolder(), context.style())) {
     setObjectName("frmmarket");
-    setWindowTitle(text(std::string(market::kMarketTitle)));
+    setWindowTitle(qs(std::string(market::kMarketTitle)));
     buildTabs();
     buildModsPanel();
     buildVersionsPanel();
@@ -47,11 +41,11 @@ void frmmarket::loadCatalogue() {
     market::Catalogue catalogue = market::LoadCatalogue(context_.http(), context_.services,
                                                         [this] { context_.pumpEvents(); });
     for (const market::CatalogueEntry& entry : catalogue.entries) {
-        List1->addItem(text(market::CatalogueLine(entry)));
+        List1->addItem(qs(market::CatalogueLine(entry)));
         List2.push_back(entry.id);
     }
     // Said inside the window: a message box here would stop the launcher's start-up.
-    catalogueNote_->setText(text(catalogue.failure));
+    catalogueNote_->setText(qs(catalogue.failure));
     catalogueNote_->setVisible(!catalogue.failure.empty());
 }
 
@@ -69,10 +63,8 @@ void frmmarket::connectDownloadControl() {
 }
 
 market::DownloadEndInfo frmmarket::lastEnd() const {
-    // Until the control reports how a download ended as a whole (XGTDL::lastEnd), its engine's
-    // last error and file name say what failed and why.
-    const download::DownloadEngine& engine = XGTDL1->engine();
-    return {engine.url(), engine.fileName(), engine.lastError(), 0};
+    const download::DownloadEnd& end = XGTDL1->lastEnd();
+    return {end.url, end.file, end.reason, end.status};
 }
 
 int frmmarket::selectedVersion() const {
@@ -93,14 +85,14 @@ void frmmarket::List1_Click(int row) {
     if (row < 0 || row >= List1->count()) return;
     market::CatalogueDetails details =
         market::DetailsOfLine(List1->item(row)->text().toStdString());
-    Label2->setText(text(details.name));
-    Label3->setText(text(details.type));
+    Label2->setText(qs(details.name));
+    Label3->setText(qs(details.type));
 }
 
 void frmmarket::tabs_Click(int index) {
     for (QLabel* tab : tabs_)
-        tab->setStyleSheet("color: " + controls::toQColor(kTabOther).name());
-    tabs_[size_t(index)]->setStyleSheet("color: " + controls::toQColor(kTabChosen).name());
+        tab->setStyleSheet("color: " + platform::toQColor(kTabOther).name());
+    tabs_[size_t(index)]->setStyleSheet("color: " + platform::toQColor(kTabChosen).name());
     if (index == 0) pnlVersions->raise();
     if (index == 1) pnlMods->raise();
     // The download list stays in sight over either panel.
@@ -138,12 +130,12 @@ void frmmarket::showModal() {
 }
 
 void frmmarket::EnterUpdateMode(const std::string& title) {
-    setWindowTitle(text(title));
+    setWindowTitle(qs(title));
     pnlVersions->hide();
-    Frame1->move(controls::twipsToPixels(50), controls::twipsToPixels(50));
+    Frame1->move(platform::twipsToPixels(50), platform::twipsToPixels(50));
     Frame1->raise();
-    setFixedSize(Frame1->width() + controls::twipsToPixels(200),
-                 Frame1->height() + controls::twipsToPixels(500));
+    setFixedSize(Frame1->width() + platform::twipsToPixels(200),
+                 Frame1->height() + platform::twipsToPixels(500));
 }
 
 void frmmarket::done(int result) {
@@ -157,11 +149,11 @@ std::string frmmarket::title() const {
 }
 
 void frmmarket::setSpeedText(const std::string& value) {
-    Label5->setText(text(value));
+    Label5->setText(qs(value));
 }
 
 void frmmarket::setCountText(const std::string& value) {
-    Label8->setText(text(value));
+    Label8->setText(qs(value));
 }
 
 void frmmarket::setProgress(float value) {
@@ -169,7 +161,7 @@ void frmmarket::setProgress(float value) {
 }
 
 void frmmarket::queueAppended(const std::string& task) {
-    List3->addItem(text(task));
+    List3->addItem(qs(task));
     if (List3->count() == 1) List3->setCurrentRow(0);
 }
 

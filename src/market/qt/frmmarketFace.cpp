@@ -6,9 +6,9 @@
 
 #include "controls/qt/PButton.h"
 #include "controls/qt/PProgressBar.h"
-#include "controls/qt/PlatformColor.h"
 #include "market/qt/frmmarket.h"
 #include "platform/qt/UiFont.h"
+#include "platform/qt/WidgetHelpers.h"
 
 // The controls of the market window and where they sit.
 
@@ -47,7 +47,7 @@ void frmmarket::buildTabs() {
         tab->setAlignment(Qt::AlignCenter);
         tab->setCursor(Qt::PointingHandCursor);
         quint32 colour = i == 0 ? kTabChosen : kTabResting;
-        tab->setStyleSheet("color: " + controls::toQColor(colour).name());
+        tab->setStyleSheet("color: " + platform::toQColor(colour).name());
         tab->installEventFilter(this);
         tabs_[size_t(i)] = tab;
     }

@@ -13,14 +13,11 @@ size_t appendBody(char* data, size_t size, size_t count, void* target) {
     return size * count;
 }
 
-HttpResponse perform(const std::string& url, const HttpTimeouts& timeouts,
-                     const std::string* postBody) {
-    HttpResponse response;
+Result<HttpAnswer> perform(const std::string& url, const HttpTimeouts& timeouts,
+                           const std::string* postBody) {
+    HttpAnswer response;
     std::unique_ptr<CURL, decltype(&curl_easy_cleanup)> curl(curl_easy_init(), curl_easy_cleanup);
-    if (!curl) {
-        response.error = "curl_easy_init failed";
-        return response;
-    }
+    if (!curl) return Failure{"curl_easy_init failed"};
     CURL* h = curl.get();
     char errorBuffer[CURL_ERROR_SIZE] = {};
     curl_easy_setopt(h, CURLOPT_URL, url.c_str());
@@ -55,13 +52,8 @@ HttpResponse perform(const std::string& url, const HttpTimeouts& timeouts,
     }
     CURLcode rc = curl_easy_perform(h);
     curl_slist_free_all(headers);
-    if (rc != CURLE_OK) {
-        response.error = errorBuffer[0] ? errorBuffer : curl_easy_strerror(rc);
-        response.body.clear();
-        return response;
-    }
+    if (rc != CURLE_OK) return Failure{errorBuffer[0] ? errorBuffer : curl_easy_strerror(rc)};
     curl_easy_getinfo(h, CURLINFO_RESPONSE_CODE, &response.status);
-    response.completed = true;
     return response;
 }
 
@@ -74,12 +66,12 @@ CurlHttpClient::~CurlHttpClient() {
     curl_global_cleanup();
 }
 
-HttpResponse CurlHttpClient::get(const std::string& url, const HttpTimeouts& timeouts) {
+Result<HttpAnswer> CurlHttpClient::get(const std::string& url, const HttpTimeouts& timeouts) {
     return perform(url, timeouts, nullptr);
 }
 
-HttpResponse CurlHttpClient::postJson(const std::string& url, const std::string& body,
-                                      const HttpTimeouts& timeouts) {
+Result<HttpAnswer> CurlHttpClient::postJson(const std::string& url, const std::string& body,
+                                            const HttpTimeouts& timeouts) {
     return perform(url, timeouts, &body);
 }
 

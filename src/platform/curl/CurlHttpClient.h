@@ -8,9 +8,9 @@ class CurlHttpClient final : public HttpClient {
   public:
     CurlHttpClient();
     ~CurlHttpClient() override;
-    HttpResponse get(const std::string& url, const HttpTimeouts& timeouts) override;
-    HttpResponse postJson(const std::string& url, const std::string& body,
-                          const HttpTimeouts& timeouts) override;
+    Result<HttpAnswer> get(const std::string& url, const HttpTimeouts& timeouts) override;
+    Result<HttpAnswer> postJson(const std::string& url, const std::string& body,
+                                const HttpTimeouts& timeouts) override;
 };
 
 }  // namespace platform

@@ -4,6 +4,8 @@
 
 #include <cerrno>
 
+#include "platform/Utf8.h"
+
 namespace platform {
 namespace {
 
@@ -38,16 +40,15 @@ std::string convert(const std::string& input, const char* to, const char* from,
     return out;
 }
 
-size_t utf8SequenceLength(const char* p, size_t left) {
-    unsigned char c = static_cast<unsigned char>(*p);
-    size_t n = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 1;
+size_t cappedSequenceLength(const char* p, size_t left) {
+    size_t n = platform::utf8SequenceLength(static_cast<unsigned char>(*p));
     return n > left ? 1 : n;
 }
 
 }  // namespace
 
 std::string toCodePage(const std::string& utf8) {
-    return convert(utf8, kSystemCodePage, "UTF-8", "?", utf8SequenceLength);
+    return convert(utf8, kSystemCodePage, "UTF-8", "?", cappedSequenceLength);
 }
 
 std::string fromCodePage(const std::string& bytes) {

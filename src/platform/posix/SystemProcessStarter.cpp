@@ -13,10 +13,10 @@ extern char** environ;
 
 namespace platform {
 
-std::string SystemProcessStarter::start(const std::string& commandLine, WindowStyle,
-                                        const std::string& workingFolder) {
+Result<> SystemProcessStarter::start(const std::string& commandLine, WindowStyle,
+                                     const std::string& workingFolder) {
     std::vector<std::string> words = splitWindowsCommandLine(commandLine);
-    if (words.empty()) return "命令行为空";
+    if (words.empty()) return Failure{"命令行为空"};
     std::vector<char*> argv;
     for (std::string& word : words)
         argv.push_back(word.data());
@@ -35,7 +35,7 @@ std::string SystemProcessStarter::start(const std::string& commandLine, WindowSt
     int rc = posix_spawnp(&pid, argv[0], &actions, &attributes, argv.data(), environ);
     posix_spawnattr_destroy(&attributes);
     posix_spawn_file_actions_destroy(&actions);
-    if (rc != 0) return words[0] + ": " + std::strerror(rc);
+    if (rc != 0) return Failure{words[0] + ": " + std::strerror(rc)};
     // Reap the child whenever it ends so it never lingers as a zombie; nobody waits on it.
     std::thread([pid] { waitpid(pid, nullptr, 0); }).detach();
     return {};

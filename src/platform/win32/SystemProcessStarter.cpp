@@ -5,8 +5,8 @@
 
 namespace platform {
 
-std::string SystemProcessStarter::start(const std::string& commandLine, WindowStyle style,
-                                        const std::string& workingFolder) {
+Result<> SystemProcessStarter::start(const std::string& commandLine, WindowStyle style,
+                                     const std::string& workingFolder) {
     std::wstring line = fromUtf8Path(commandLine).wstring();
     std::wstring folder = fromUtf8Path(workingFolder).wstring();
     STARTUPINFOW startup{};
@@ -29,7 +29,7 @@ std::string SystemProcessStarter::start(const std::string& commandLine, WindowSt
     PROCESS_INFORMATION info{};
     if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         folder.empty() ? nullptr : folder.c_str(), &startup, &info)) {
-        return "CreateProcess error " + std::to_string(GetLastError());
+        return Failure{"CreateProcess error " + std::to_string(GetLastError())};
     }
     CloseHandle(info.hThread);
     CloseHandle(info.hProcess);

@@ -5,9 +5,8 @@
 #include <QVBoxLayout>
 
 #include "context/AppTitle.h"
-#include "context/LauncherContext.h"
-#include "controls/qt/PlatformColor.h"
 #include "platform/qt/QtDialogs.h"
+#include "platform/qt/WidgetHelpers.h"
 #include "scripthost/qt/SnippetRunner.h"
 
 namespace {
@@ -35,7 +34,7 @@ RunCodeAtDesignTime::RunCodeAtDesignTime(QWidget* parent)
     : QWidget(parent), ownDialogs_(std::make_unique<platform::QtDialogs>()) {
     dialogs_ = ownDialogs_.get();
     buildFace();
-    resize(controls::twipsToPixels(kMaxWidthTwips), controls::twipsToPixels(kMaxHeightTwips));
+    resize(platform::twipsToPixels(kMaxWidthTwips), platform::twipsToPixels(kMaxHeightTwips));
 }
 
 RunCodeAtDesignTime::~RunCodeAtDesignTime() = default;
@@ -142,8 +141,8 @@ void RunCodeAtDesignTime::showFailure(const QString& text) {
 }
 
 void RunCodeAtDesignTime::resizeEvent(QResizeEvent* event) {
-    int maxWidth = controls::twipsToPixels(kMaxWidthTwips);
-    int maxHeight = controls::twipsToPixels(kMaxHeightTwips);
+    int maxWidth = platform::twipsToPixels(kMaxWidthTwips);
+    int maxHeight = platform::twipsToPixels(kMaxHeightTwips);
     QSize size = event->size();
     if (size.width() > maxWidth || size.height() > maxHeight)
         resize(std::min(size.width(), maxWidth), std::min(size.height(), maxHeight));

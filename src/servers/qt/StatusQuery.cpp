@@ -32,8 +32,8 @@ void StatusQuery::stop() {
 }
 
 void StatusQuery::sendRequest() {
-    // Three writes, as the request has always gone out; each is handed to the system on its
-    // own rather than gathered in the socket's buffer.
+    // Each of the three writes is handed to the system on its own rather than gathered in the
+    // socket's buffer, so the bytes leave in the same pieces on every system.
     for (const std::string& part : servers::statusRequestWrites()) {
         socket_.write(part.data(), qint64(part.size()));
         socket_.flush();

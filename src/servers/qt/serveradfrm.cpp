@@ -8,6 +8,7 @@
 
 #include "context/AppTitle.h"
 #include "controls/qt/bluebutton.h"
+#include "platform/qt/WidgetHelpers.h"
 
 namespace {
 
@@ -18,9 +19,7 @@ const char* const kTimedOut = "查询超时";
 const char* const kBadReply = "回复无效";
 const char* const kAddTitle = "添加服务器";
 
-QString qs(const std::string& text) {
-    return QString::fromStdString(text);
-}
+using platform::qs;
 
 QLabel* label(const QString& text, int pointSize, bool bold, QWidget* parent) {
     auto* result = new QLabel(text, parent);

@@ -7,7 +7,7 @@
 #include <limits>
 
 #include "MouseInput.h"
-#include "controls/qt/PlatformColor.h"
+#include "platform/qt/WidgetHelpers.h"
 
 namespace {
 
@@ -45,8 +45,8 @@ TEST(PProgressBar, PaintsFilledPartInTopColourAndRestInBackColour) {
     bar.resize(100, 10);
     bar.setValue(0.3f);
     QImage face = bar.grab().toImage();
-    EXPECT_EQ(face.pixelColor(10, 5), controls::toQColor(PProgressBar::kDefaultTop));
-    EXPECT_EQ(face.pixelColor(80, 5), controls::toQColor(PProgressBar::kDefaultBack));
+    EXPECT_EQ(face.pixelColor(10, 5), platform::toQColor(PProgressBar::kDefaultTop));
+    EXPECT_EQ(face.pixelColor(80, 5), platform::toQColor(PProgressBar::kDefaultBack));
 }
 
 TEST(PProgressBar, MouseEventsCarryRelativePositionOnlyWhileEnabled) {

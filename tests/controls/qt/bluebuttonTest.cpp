@@ -5,7 +5,7 @@
 #include <QSignalSpy>
 
 #include "MouseInput.h"
-#include "controls/qt/PlatformColor.h"
+#include "platform/qt/WidgetHelpers.h"
 
 namespace {
 
@@ -19,11 +19,11 @@ TEST(bluebutton, TakesDownColourWhileHeldAndRestoresItAfterMouseUp) {
     QSignalSpy clicks(&button, &bluebutton::Click);
     mouse(&button, QEvent::MouseButtonPress, {10, 10});
     EXPECT_EQ(button.currentBackColor(), 0x404040u);
-    EXPECT_EQ(button.grab().toImage().pixelColor(3, 3), controls::toQColor(0x404040));
+    EXPECT_EQ(button.grab().toImage().pixelColor(3, 3), platform::toQColor(0x404040));
     mouse(&button, QEvent::MouseButtonPress, {10, 10}, Qt::RightButton);
     mouse(&button, QEvent::MouseButtonRelease, {10, 10});
     EXPECT_EQ(button.currentBackColor(), 0xFF8000u);
-    EXPECT_EQ(button.grab().toImage().pixelColor(3, 3), controls::toQColor(0xFF8000));
+    EXPECT_EQ(button.grab().toImage().pixelColor(3, 3), platform::toQColor(0xFF8000));
     EXPECT_EQ(clicks.count(), 1);
 }
 

@@ -76,7 +76,7 @@ TEST(XGTDLScripted, EndsOfDownloadsThatCannotSucceed) {
         EXPECT_EQ(h.download(server.baseUrl() + "/a.jar"), c.expected) << c.name;
         EXPECT_EQ(h.files(), std::vector<std::string>{"a.jar"}) << c.name;
         EXPECT_EQ(h.file("a.jar"), "old") << c.name;
-        EXPECT_FALSE(h.control.engine().lastError().empty()) << c.name;
+        EXPECT_FALSE(h.control.lastEnd().reason.empty()) << c.name;
     }
 }
 
@@ -84,6 +84,41 @@ TEST(XGTDLScripted, RefusedConnectionFails) {
     ControlHarness h;
     uint16_t port = testing_support::unusedLoopbackPort();
     EXPECT_EQ(h.download("http://127.0.0.1:" + std::to_string(port) + "/a.jar"), "failed");
+}
+
+// The host reads why the download ended from inside the event; the log keeps the same.
+TEST(XGTDLScripted, TheEndOfEachDownloadIsReadableAndLogged) {
+    LoopbackHttpServer server([&](const std::string& request) {
+        if (LoopbackHttpServer::pathOf(request) == "/ok.jar")
+            return scripted({"HTTP/1.1 200 OK\r\nContent-Length: 2\r\n\r\nok"}, After::KeepOpen);
+        return scripted({"HTTP/1.1 404 Not Found\r\nContent-Length: 3\r\n\r\nno!"},
+                        After::KeepOpen);
+    });
+    testing_support::TempFolder data("日志");
+    ControlHarness h;
+    h.control.setLog(platform::Log(data.file("launcher.log")));
+    download::DownloadEnd seen;
+    h.control.下载错误 = [&] {
+        seen = h.control.lastEnd();
+        h.events.push_back("error");
+    };
+    const std::string missing = server.baseUrl() + "/missing.jar";
+    ASSERT_EQ(h.download(missing), "error");
+    EXPECT_EQ(seen.url, missing);
+    EXPECT_EQ(seen.file, h.folder.path() + "/missing.jar");
+    EXPECT_EQ(seen.status, 404);
+    EXPECT_NE(seen.reason.find("404"), std::string::npos) << seen.reason;
+    ASSERT_EQ(h.download(server.baseUrl() + "/ok.jar"), "done");
+    EXPECT_EQ(h.control.lastEnd().reason, "");
+
+    std::string log = testing_support::readAll(data.path() + "/launcher.log");
+    EXPECT_NE(log.find("下载错误：" + missing + " → " + seen.file + "，状态 404，" + seen.reason),
+              std::string::npos)
+        << log;
+    EXPECT_NE(log.find("下载完毕：" + server.baseUrl() + "/ok.jar → " + h.folder.path() +
+                       "/ok.jar，状态 200\r\n"),
+              std::string::npos)
+        << log;
 }
 
 TEST(XGTDLScripted, StopEndsQuietlyAndRestartStartsOver) {

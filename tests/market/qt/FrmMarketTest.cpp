@@ -201,6 +201,25 @@ TEST_F(FrmMarketTest, QueueRunsThroughWithEventsBetweenTasks) {
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
+// A missing file on the mirror: the message names it and says why, then the queue goes on.
+TEST_F(FrmMarketTest, ADownloadErrorSaysWhichFileAndWhy) {
+    std::string target = folder.makeFolder("downloads");
+    www.write("files/here.bin", "here");
+    auto window = open();
+    for (const char* name : {"gone.bin", "here.bin"})
+        window->pipeline().append(mirror.baseUrl() + "/files/" + name + "[下载到]" + target);
+    window->pipeline().StartHeadTask();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->pipeline().empty(); }, 20000));
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    const std::string& said = dialogs.shown[0].text;
+    EXPECT_EQ(said.rfind("下载错误", 0), 0u) << said;
+    EXPECT_NE(said.find("gone.bin"), std::string::npos) << said;
+    EXPECT_NE(said.find("原因："), std::string::npos) << said;
+    EXPECT_NE(said.find("404"), std::string::npos) << said;
+    EXPECT_FALSE(exists(target + "/gone.bin"));
+    EXPECT_EQ(readAll(target + "/here.bin"), "here");
+}
+
 TEST_F(FrmMarketTest, LibraryCheckOfAnOldLayoutClosesTheWindowAtOnce) {
     auto window = open();
     std::string version = folder.makeFolder(".minecraft/versions/b1.7.3");

@@ -1,4 +1,4 @@
-#include "launch/SignInReply.h"
+#include "account/SignInReply.h"
 
 #include <string_view>
 
