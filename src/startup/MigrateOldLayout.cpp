@@ -4,42 +4,14 @@
 
 #include "context/AppTitle.h"
 #include "platform/FileList.h"
-#include "platform/TextFile.h"
+#include "platform/ScriptFile.h"
 
 namespace {
 
 using platform::DialogAnswer;
 using platform::MessageButtons;
 using platform::MessageIcon;
-
-// Single quotes for sh: nothing inside is expanded; a quote becomes '\''.
-std::string shellQuoted(const std::string& text) {
-    std::string quoted = "'";
-    for (char c : text) {
-        if (c == '\'')
-            quoted += "'\\''";
-        else
-            quoted += c;
-    }
-    return quoted + "'";
-}
-
-// One argument quoted so that the Windows command-line rules give it back unchanged.
-std::string commandLineQuoted(const std::string& text) {
-    std::string quoted = "\"";
-    size_t backslashes = 0;
-    for (char c : text) {
-        if (c == '\\') {
-            ++backslashes;
-            continue;
-        }
-        quoted.append(c == '"' ? backslashes * 2 + 1 : backslashes, '\\');
-        backslashes = 0;
-        quoted += c;
-    }
-    quoted.append(backslashes * 2, '\\');
-    return quoted + "\"";
-}
+using platform::shellQuoted;
 
 std::vector<std::string> batchLines(const std::string& launcher, const std::string& name) {
     std::string bin = launcher + "\\.minecraft\\bin";
@@ -61,16 +33,6 @@ std::vector<std::string> shellLines(const std::string& launcher, const std::stri
             shellQuoted(target + "/") + "; then rm -rf " + shellQuoted(bin) + "; fi",
         "rm -f -- \"$0\"",
     };
-}
-
-bool writeScript(const std::string& path, const std::vector<std::string>& lines,
-                 platform::PathStyle style) {
-    if (style == platform::PathStyle::windows()) return platform::writeTextLines(path, lines);
-    // The shell reads file names as the file system's UTF-8 bytes, so the script stays UTF-8.
-    std::string text;
-    for (const std::string& line : lines)
-        text += line + "\n";
-    return platform::writeFileAtomically(path, text);
 }
 
 }  // namespace
@@ -99,9 +61,7 @@ std::vector<std::string> migrationScriptLines(const std::string& launcherFolder,
 }
 
 std::string migrationCommandLine(const std::string& scriptPath, platform::PathStyle style) {
-    // CreateProcess runs batch files only through the command interpreter.
-    if (style == platform::PathStyle::windows()) return "cmd.exe /c \"" + scriptPath + "\"";
-    return "/bin/sh " + commandLineQuoted(scriptPath);
+    return platform::scriptCommandLine(scriptPath, style);
 }
 
 void MigrateOldLayout(LauncherContext& context, const std::string& gameFolder) {
@@ -120,7 +80,8 @@ void MigrateOldLayout(LauncherContext& context, const std::string& gameFolder) {
         return;
     }
     std::string script = context.path(migrationScriptName(style));
-    if (!writeScript(script, migrationScriptLines(context.launcherFolder(), *name, style), style)) {
+    if (!platform::writeScript(script, migrationScriptLines(context.launcherFolder(), *name, style),
+                               style)) {
         dialogs.messageBox("无法写入迁移脚本“" + script + "”，旧版本没有迁移。", kAppTitle,
                            MessageIcon::Warning, MessageButtons::Ok);
         return;
