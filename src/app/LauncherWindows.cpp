@@ -2,13 +2,24 @@
 
 #include "account/qt/frmsetting.h"
 #include "launch/qt/frmmain.h"
+#include "market/qt/frmmarket.h"
 
 LauncherWindows::LauncherWindows(LauncherContext& context) : context_(context) {
-    context_.hooks.applyTheme = [this](uint32_t colour) { mainWindow().setThemeColour(colour); };
+    LauncherHooks& hooks = context_.hooks;
+    hooks.applyTheme = [this](uint32_t colour) { mainWindow().setThemeColour(colour); };
+    hooks.showMarket = [this](bool modal) { showMarket(modal); };
+    hooks.checkNative = [this](const std::string& nativeFolder) {
+        market().CheckNative(nativeFolder);
+        unloadClosedMarket();
+    };
+    hooks.checkLibraries = [this](const std::string& versionFolder, const std::string& versionId) {
+        market().CheckLibraries(versionFolder, versionId);
+        unloadClosedMarket();
+    };
 }
 
 LauncherWindows::~LauncherWindows() {
-    context_.hooks.applyTheme = [](uint32_t) {};
+    context_.hooks = LauncherHooks{.endProcess = context_.hooks.endProcess};
 }
 
 void LauncherWindows::showSettingsModal() {
@@ -23,4 +34,33 @@ void LauncherWindows::showMainWindow() {
 frmmain& LauncherWindows::mainWindow() {
     if (!main_) main_ = std::make_unique<frmmain>(context_);
     return *main_;
+}
+
+frmmarket& LauncherWindows::market() {
+    unloadClosedMarket();
+    if (!market_) {
+        market_ = std::make_unique<frmmarket>(context_);
+        market_->refreshVersions = [this] { refreshVersions(); };
+    }
+    return *market_;
+}
+
+void LauncherWindows::showMarket(bool modal) {
+    if (!modal) {
+        market().show();
+        return;
+    }
+    market().exec();
+    unloadClosedMarket();
+}
+
+void LauncherWindows::unloadClosedMarket() {
+    if (market_ && market_->closed()) market_.reset();
+}
+
+void LauncherWindows::refreshVersions() {
+    // The main window may still be loading: the native check runs inside its load.
+    if (!main_) return;
+    GameFolders folders(context_.launcherFolder(), context_.style());
+    main_->ShowFolderList(folders.versions() + folders.style().separator);
 }

@@ -67,8 +67,8 @@ std::string nginxConfig(const std::string& prefix, uint16_t port,
            "        listen 127.0.0.1:" +
            std::to_string(port) +
            ";\n"
-           "        root " +
-           options.root + ";\n" + redirects + options.extraServerLines + "    }\n}\n";
+           "        root \"" +
+           options.root + "\";\n" + redirects + options.extraServerLines + "    }\n}\n";
 }
 
 bool NginxServer::available() {

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 
+#include "controls/qt/ControlsAccessibility.h"
 #include "controls/qt/MouseArgs.h"
 #include "controls/qt/PlatformColor.h"
 
@@ -22,6 +23,7 @@ int stepTowards(int from, int to, int step) {
 }  // namespace
 
 PButton::PButton(QWidget* parent) : QWidget(parent) {
+    controls::installAccessibility();
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     timer1_.setInterval(kTimerIntervalMs);
@@ -56,6 +58,7 @@ void PButton::setColorText(quint32 color) {
 void PButton::setText(const QString& text) {
     text_ = text;
     update();
+    controls::announceNameChange(this);
 }
 
 void PButton::setFontName(const QString& name) {

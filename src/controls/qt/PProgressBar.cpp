@@ -3,10 +3,12 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "controls/qt/ControlsAccessibility.h"
 #include "controls/qt/MouseArgs.h"
 #include "controls/qt/PlatformColor.h"
 
 PProgressBar::PProgressBar(QWidget* parent) : QWidget(parent) {
+    controls::installAccessibility();
     resize(controls::twipsToPixels(3000), controls::twipsToPixels(255));
 }
 
@@ -27,6 +29,7 @@ void PProgressBar::setValue(float value) {
         value = 1.0f;
     value_ = value;
     update();
+    controls::announceValueChange(this, value_);
 }
 
 QRect PProgressBar::progressRect() const {

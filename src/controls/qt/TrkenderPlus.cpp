@@ -4,7 +4,10 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "controls/qt/ControlsAccessibility.h"
+
 TrkenderPlus::TrkenderPlus(QWidget* parent) : QWidget(parent), picture_(defaultPicture()) {
+    controls::installAccessibility();
     resize(kPictureWidth, kPictureHeight);
 }
 

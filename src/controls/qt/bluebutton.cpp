@@ -5,11 +5,13 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "controls/qt/ControlsAccessibility.h"
 #include "controls/qt/MouseArgs.h"
 #include "controls/qt/PlatformColor.h"
 
 bluebutton::bluebutton(QWidget* parent)
     : QWidget(parent), label_(new QLabel(QStringLiteral("Label1"), this)) {
+    controls::installAccessibility();
     // The label only shows the caption; the control takes its mouse events.
     label_->setAttribute(Qt::WA_TransparentForMouseEvents);
     // The caption is shown as written, never read as markup.
@@ -57,6 +59,7 @@ QString bluebutton::caption() const {
 void bluebutton::setCaption(const QString& caption) {
     label_->setText(caption);
     centreCaption();
+    controls::announceNameChange(this);
 }
 
 void bluebutton::setBorderStyle(int style) {

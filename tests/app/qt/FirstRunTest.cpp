@@ -10,6 +10,7 @@
 #include "TestLauncher.h"
 #include "app/LauncherWindows.h"
 #include "launch/qt/frmmain.h"
+#include "market/NativeInstaller.h"
 #include "startup/Startup.h"
 
 using platform::DialogAnswer;
@@ -47,6 +48,11 @@ struct FirstRunTest : ::testing::Test {
         java = launcher.folder.write("jdk/bin/java", "#!/bin/sh\n");
         chmod(java.c_str(), 0755);
         launcher.folder.makeFolder(".minecraft/versions/1.7.10");
+        // Start-up checks the native libraries and loads the catalogue: nothing to download,
+        // and a mirror that refuses at once.
+        for (const std::string& name : market::NativeLibraryNames(platform::PathStyle::posix()))
+            launcher.folder.write(".minecraft/native/" + name, "native");
+        launcher.context.services.mirror = "http://127.0.0.1:1";
     }
 };
 

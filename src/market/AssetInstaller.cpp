@@ -1,0 +1,149 @@
+#include "market/AssetInstaller.h"
+
+#include "download/DownloadTask.h"
+#include "download/HttpGetText.h"
+#include "market/NetworkNames.h"
+#include "market/VersionInstaller.h"
+#include "platform/FileList.h"
+
+namespace market {
+
+namespace {
+
+constexpr int kLegacyPauseMs = 200;
+
+std::string withSeparators(std::string path, char separator) {
+    for (char& c : path) {
+        if (c == '/') c = separator;
+    }
+    return path;
+}
+
+std::string join(const std::string& folder, const std::string& name, const GameFolders& folders) {
+    return folder + folders.style().separator + name;
+}
+
+std::string objectFolder(const std::string& hash, const GameFolders& folders) {
+    return join(folders.assetObjects(), hash.substr(0, 2), folders);
+}
+
+}  // namespace
+
+std::string ObjectPath(const std::string& hash, const GameFolders& folders) {
+    return join(objectFolder(hash, folders), hash, folders);
+}
+
+std::string ResourcePath(const std::string& name, const GameFolders& folders) {
+    return join(folders.assets(), withSeparators(name, folders.style().separator), folders);
+}
+
+PlannedTask ObjectTask(const std::string& hash, const GameFolders& folders,
+                       const ServiceHosts& hosts) {
+    std::string folder = objectFolder(hash, folders);
+    return {folder, download::makeDownloadTask(
+                        hosts.mirror + "/assets/" + hash.substr(0, 2) + "/" + hash, folder)};
+}
+
+PlannedTask SharedIndexTask(const GameFolders& folders, const ServiceHosts& hosts) {
+    return {folders.assetIndexes(),
+            download::makeDownloadTask(IndexUrl(AssetPath::SharedIndex, "", hosts),
+                                       folders.assetIndexes())};
+}
+
+PlannedTask VersionIndexTask(const std::string& id, const GameFolders& folders,
+                             const ServiceHosts& hosts) {
+    return {folders.assetIndexes(),
+            download::makeDownloadTask(IndexUrl(AssetPath::PerVersion, id, hosts),
+                                       folders.assetIndexes())};
+}
+
+PlannedTask ResourceTask(const std::string& name, const GameFolders& folders,
+                         const ServiceHosts& hosts) {
+    size_t slash = name.rfind('/');
+    std::string folder = folders.assets();
+    if (slash != std::string::npos)
+        folder =
+            join(folder, withSeparators(name.substr(0, slash), folders.style().separator), folders);
+    return {folder, download::makeDownloadTask(hosts.mirror + "/resources/" + name, folder)};
+}
+
+std::optional<std::string> ExpectedObjectHash(const std::string& task, const GameFolders& folders) {
+    std::optional<download::DownloadTask> split = download::splitDownloadTask(task);
+    if (!split) return std::nullopt;
+    std::string hash = split->url.substr(split->url.rfind('/') + 1);
+    if (!isAssetHash(hash)) return std::nullopt;
+    std::string destination = split->destination;
+    if (!destination.empty() && destination.back() == folders.style().separator)
+        destination.pop_back();
+    if (destination != objectFolder(hash, folders)) return std::nullopt;
+    return hash;
+}
+
+std::string IndexUrl(AssetPath path, const std::string& id, const ServiceHosts& hosts) {
+    switch (path) {
+        case AssetPath::SharedIndex:
+            return hosts.mirror + "/indexes/1.8.json";
+        case AssetPath::PerVersion:
+            return hosts.mirror + "/indexes/" + id + ".json";
+        case AssetPath::Legacy:
+            break;
+    }
+    return hosts.official + "/Minecraft.Download/indexes/legacy.json";
+}
+
+InstallPlan AssetPlan(AssetPath path, const std::string& id, const std::string& index,
+                      const GameFolders& folders, const ServiceHosts& hosts) {
+    InstallPlan plan;
+    if (path == AssetPath::Legacy) {
+        for (const std::string& name : ScanNameKeys(index)) {
+            if (!platform::isExistingFile(ResourcePath(name, folders)))
+                plan.push_back(ResourceTask(name, folders, hosts));
+        }
+        return plan;
+    }
+    for (const std::string& hash : ScanHashKeys(index)) {
+        if (!platform::isExistingFile(ObjectPath(hash, folders)))
+            plan.push_back(ObjectTask(hash, folders, hosts));
+    }
+    const bool shared = path == AssetPath::SharedIndex;
+    if (!shared && !isSafePathElement(id)) return plan;
+    std::string indexFile =
+        join(folders.assetIndexes(), shared ? "1.8.json" : id + ".json", folders);
+    if (!platform::isExistingFile(indexFile))
+        plan.push_back(shared ? SharedIndexTask(folders, hosts)
+                              : VersionIndexTask(id, folders, hosts));
+    return plan;
+}
+
+void UpdateAssets(InstallPipeline& pipeline, platform::HttpClient& http,
+                  const std::vector<std::string>& ids, int selected, const ServiceHosts& hosts,
+                  const std::function<void(int)>& wait) {
+    platform::Result<std::string> id = SelectedVersion(ids, selected);
+    if (!id) {
+        pipeline.showMessage(id.reason());
+        return;
+    }
+    const AssetPath path = ChooseAssetPath(id.value());
+    const std::string url = IndexUrl(path, id.value(), hosts);
+    download::TextFetch index = download::HttpGetText(http, url);
+    std::string trouble;
+    if (!index.ok) {
+        trouble = index.error;
+    } else if (index.status != 200) {
+        trouble = "服务器对 " + url + " 的回答是 HTTP " + std::to_string(index.status);
+    } else if (index.text.empty()) {
+        trouble = url + " 是空的";
+    }
+    if (!trouble.empty()) {
+        pipeline.showMessage("无法获取资源索引：" + trouble);
+        return;
+    }
+    QueueOutcome queued =
+        QueuePlan(pipeline, AssetPlan(path, id.value(), index.text, pipeline.folders(), hosts));
+    if (path == AssetPath::Legacy) wait(kLegacyPauseMs);
+    if (queued.startHead) pipeline.StartHeadTask();
+    if (queued.skipped > 0) pipeline.showMessage(SkippedMessage(queued));
+    if (pipeline.empty()) pipeline.showMessage(std::string(kNothingToUpdate));
+}
+
+}  // namespace market

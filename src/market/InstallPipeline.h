@@ -1,0 +1,95 @@
+#pragma once
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "context/GameFolders.h"
+#include "market/MarketMode.h"
+#include "platform/Dialogs.h"
+
+namespace market {
+
+// Why a download ended with an error or a failure, as the download control reports it.
+struct DownloadEndInfo {
+    std::string url;
+    std::string file;    // the target file's name (or path)
+    std::string reason;  // Chinese, for the player
+    int status = 0;      // the HTTP status when one arrived, else 0
+};
+
+// What the pipeline asks of the market window.
+class MarketView {
+  public:
+    virtual ~MarketView() = default;
+    virtual std::string title() const = 0;
+    virtual void setSpeedText(const std::string& text) = 0;  // Label5
+    virtual void setCountText(const std::string& text) = 0;  // Label8
+    virtual void setProgress(float value) = 0;               // PProgressBar1, 0 to 1
+    // List3 follows the queue: an entry appended at the end, the head removed.
+    virtual void queueAppended(const std::string& task) = 0;
+    virtual void queueHeadRemoved() = 0;
+    // 下载文件(url, folder) on the download control.
+    virtual void startDownload(const std::string& url, const std::string& folder) = 0;
+    // ShowFolderList on the versions folder of the main window.
+    virtual void refreshVersionList() = 0;
+    // Closes (unloads) the market window; the pipeline touches nothing after calling it.
+    virtual void closeWindow() = 0;
+    // The self-update's finishing step for the task that brought the new executable.
+    virtual void finishSelfUpdate(const std::string& task) = 0;
+    // Runs `step` once after `milliseconds`, letting the window's events run meanwhile; a
+    // closed window drops it.
+    virtual void runAfter(int milliseconds, std::function<void()> step) = 0;
+};
+
+// "125KB/S" for 125.
+std::string SpeedText(int32_t speed);
+// "12项" for 12.
+std::string CountText(size_t count);
+
+// The market window's download queue and what happens on each event of its download control.
+// Entry 0 of the queue is the running task; installers append at the end, only the pipeline
+// removes, at the head. The 100 ms pause between two tasks runs through `runAfter`, so a long
+// queue never freezes the window.
+class InstallPipeline {
+  public:
+    static constexpr int kPauseBetweenTasksMs = 100;
+
+    InstallPipeline(MarketView& view, platform::Dialogs& dialogs, GameFolders folders);
+
+    const std::deque<std::string>& queue() const { return queue_; }
+    bool empty() const { return queue_.empty(); }
+    size_t size() const { return queue_.size(); }
+    MarketMode mode() const { return ModeFromTitle(view_.title()); }
+    const GameFolders& folders() const { return folders_; }
+
+    // Appends a task text at the end; never starts anything.
+    void append(const std::string& task);
+    // Starts the head task: its URL (every "\" turned into "/" unless `keepUrlAsWritten`) and
+    // its folder go to the download control. A head without the marker is dropped.
+    void StartHeadTask(bool keepUrlAsWritten = false);
+
+    // The four events of the download control.
+    void onProgress(int32_t downloaded, int32_t total, int32_t speed);
+    void onDone();
+    void onFailed(const DownloadEndInfo& end);
+    void onError(const DownloadEndInfo& end);
+    // Timer1: the count label follows the queue once a second.
+    void onTimerTick();
+
+    // An OK message box without icon, under the launcher's title.
+    void showMessage(const std::string& text);
+
+  private:
+    void endWithError(const std::string& text);
+    void advance();
+    std::optional<std::string> damagedObject(const std::string& task) const;
+
+    MarketView& view_;
+    platform::Dialogs& dialogs_;
+    GameFolders folders_;
+    std::deque<std::string> queue_;
+};
+
+}  // namespace market

@@ -1,0 +1,40 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "market/InstallPipeline.h"
+#include "platform/Result.h"
+
+namespace market {
+
+// One download an installer wants: the task text and the folder that receives the file.
+struct PlannedTask {
+    std::string folder;
+    std::string task;
+    bool operator==(const PlannedTask&) const = default;
+};
+
+// What one installer run queues, in queue order.
+using InstallPlan = std::vector<PlannedTask>;
+
+// What queueing a plan did.
+struct QueueOutcome {
+    size_t added = 0;
+    // The queue was empty before and holds tasks now: the caller starts the head.
+    bool startHead = false;
+    // Tasks left out because their folder could not be created, and the first reason.
+    size_t skipped = 0;
+    std::string failure;
+};
+
+// Creates each task's folder (with all parents) before the task is appended; a task whose
+// folder cannot be created is left out.
+QueueOutcome QueuePlan(InstallPipeline& pipeline, const InstallPlan& plan);
+
+// What a player reads about skipped tasks; empty when none was skipped.
+std::string SkippedMessage(const QueueOutcome& outcome);
+
+// The folder at `path` with all its parents, created now.
+platform::Result<void> MakeFolder(const std::string& path);
+
+}  // namespace market

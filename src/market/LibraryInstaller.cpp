@@ -1,0 +1,79 @@
+#include "market/LibraryInstaller.h"
+
+#include "download/DownloadTask.h"
+#include "launch/LibraryPath.h"
+#include "launch/VersionText.h"
+#include "market/NetworkNames.h"
+#include "platform/FileList.h"
+
+namespace market {
+
+namespace {
+
+constexpr platform::PathStyle kUrlStyle = platform::PathStyle::windows();
+
+// One library as the installer sees it: where it lives on disk and under the mirror.
+struct LibraryPlace {
+    std::string folder;     // on disk, no trailing separator
+    std::string urlFolder;  // relative to "/libraries/", with "\" separators
+    LibraryCoordinate local;
+};
+
+std::optional<LibraryPlace> placeOf(const std::string& coordinate, const GameFolders& folders) {
+    std::optional<LibraryCoordinate> local = SplitCoordinate(coordinate, folders.style());
+    std::optional<LibraryCoordinate> remote = SplitCoordinate(coordinate, kUrlStyle);
+    if (!local || !remote) return std::nullopt;
+    // A coordinate from the network must not climb out of the libraries folder.
+    if (!isSafeRelativeFolder(local->folderPart, folders.style().separator)) return std::nullopt;
+    return LibraryPlace{folders.libraries() + folders.style().separator + local->folderPart,
+                        remote->folderPart, *local};
+}
+
+}  // namespace
+
+InstallPlan LibraryPlan(const std::string& versionText, const GameFolders& folders,
+                        const ServiceHosts& hosts, const FolderProbe& folderHoldsFile,
+                        const FileProbe& fileExists) {
+    InstallPlan plan;
+    for (const Library& library : ScanLibraries(versionText)) {
+        std::optional<LibraryPlace> place = placeOf(library.coordinate, folders);
+        if (!place) continue;
+        auto checkAndQueue = [&](const std::string& classifier) {
+            std::string jar = JarName(place->local, classifier);
+            if (!isSafePathElement(jar)) return;
+            std::string path = place->folder + folders.style().separator + jar;
+            if (folderHoldsFile(place->folder) || fileExists(path)) return;
+            std::string url = hosts.mirror + "/libraries/" + place->urlFolder + "\\" + jar;
+            plan.push_back({place->folder, download::makeDownloadTask(url, place->folder)});
+        };
+        if (std::optional<std::string> classifier = NativeClassifier(library.entry)) {
+            // Both widths when the classifier depends on one, "32" first.
+            std::string narrow = ReplaceArch(*classifier, "32");
+            std::string wide = ReplaceArch(*classifier, "64");
+            checkAndQueue(narrow);
+            if (wide != narrow) checkAndQueue(wide);
+        }
+        checkAndQueue("");
+    }
+    return plan;
+}
+
+LibraryCheckOutcome QueueMissingLibraries(InstallPipeline& pipeline,
+                                          const std::string& versionFolder,
+                                          const std::string& versionId, const ServiceHosts& hosts) {
+    const GameFolders& folders = pipeline.folders();
+    const char separator = folders.style().separator;
+    // A version of the old single-jar layout brings its libraries along.
+    if (platform::isExistingFile(versionFolder + separator + "minecraft.jar")) return {};
+    std::optional<std::string> text =
+        ReadVersionText(versionFolder + separator + versionId + ".json");
+    if (!text) return {};
+    auto exists = [](const std::string& path) { return platform::isExistingFile(path); };
+    QueueOutcome queued =
+        QueuePlan(pipeline, LibraryPlan(*text, folders, hosts, FolderHoldsFile, exists));
+    if (queued.skipped > 0) pipeline.showMessage(SkippedMessage(queued));
+    if (pipeline.empty()) return {};
+    return {LibraryCheck::Queued, queued.startHead};
+}
+
+}  // namespace market

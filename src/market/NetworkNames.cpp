@@ -1,0 +1,56 @@
+#include "market/NetworkNames.h"
+
+#include <array>
+
+#include "download/DownloadNames.h"
+#include "platform/AsciiText.h"
+
+namespace market {
+
+namespace {
+
+template <class Test>
+bool everyElement(std::string_view path, char separator, Test test) {
+    size_t start = 0;
+    while (true) {
+        size_t end = path.find(separator, start);
+        if (!test(path.substr(start, end == std::string_view::npos ? end : end - start)))
+            return false;
+        if (end == std::string_view::npos) return true;
+        start = end + 1;
+    }
+}
+
+}  // namespace
+
+bool isSafePathElement(std::string_view name) {
+    // The download control's own rule for file names, taken only when it keeps the name as is
+    // (it would re-read a code-page name, which then would not be the name on the server).
+    std::string text(name);
+    return !text.empty() && download::plainFileName(text) == text;
+}
+
+bool isAssetHash(std::string_view hash) {
+    if (hash.size() != 40) return false;
+    for (char c : hash) {
+        bool hex = (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+        if (!hex) return false;
+    }
+    return true;
+}
+
+bool isSafeResourceName(std::string_view name) {
+    static constexpr std::array<std::string_view, 3> kStoreFolders = {"objects", "indexes",
+                                                                      "virtual"};
+    std::string first = platform::lowerAscii(std::string(name.substr(0, name.find('/'))));
+    for (std::string_view folder : kStoreFolders) {
+        if (first == folder) return false;
+    }
+    return everyElement(name, '/', isSafePathElement);
+}
+
+bool isSafeRelativeFolder(std::string_view folder, char separator) {
+    return everyElement(folder, separator, isSafePathElement);
+}
+
+}  // namespace market

@@ -1,0 +1,25 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+// Ids, hashes and names that arrive from the network become parts of paths under the game
+// folder. These tests decide which of them may; whatever fails one is skipped, so nothing is
+// ever written outside the game folder.
+namespace market {
+
+// One path element: no separator of either style, no drive (":"), none of the characters
+// Windows refuses, no control character, not empty, "." or "..".
+bool isSafePathElement(std::string_view name);
+
+// Exactly 40 hexadecimal digits: the name of an asset object.
+bool isAssetHash(std::string_view hash);
+
+// A relative path written with "/" whose every element is a safe path element and whose first
+// element is not one of the asset folder's own sub-folders (objects, indexes, virtual, in any
+// case, since Windows ignores it).
+bool isSafeResourceName(std::string_view name);
+
+// A relative folder path written with `separator` whose every element is a safe path element.
+bool isSafeRelativeFolder(std::string_view folder, char separator);
+
+}  // namespace market

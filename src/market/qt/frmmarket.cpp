@@ -1,0 +1,202 @@
+#include "market/qt/frmmarket.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+
+#include "controls/qt/PProgressBar.h"
+#include "controls/qt/PlatformColor.h"
+#include "download/qt/XGTDL.h"
+#include "market/AssetInstaller.h"
+#include "market/Catalogue.h"
+#include "market/LibraryInstaller.h"
+#include "market/NativeInstaller.h"
+#include "market/VersionInstaller.h"
+
+namespace {
+
+QString text(const std::string& value) {
+    return QString::fromStdString(value);
+}
+
+}  // namespace
+
+frmmarket::frmmarket(LauncherContext& context, QWidget* parent)
+    : QDialog(parent),
+      context_(context),
+      pipeline_(*this, context.dialogs(), GameFolders(context.launcherFolder(), context.style())) {
+    setObjectName("frmmarket");
+    setWindowTitle(text(std::string(market::kMarketTitle)));
+    buildTabs();
+    buildModsPanel();
+    buildVersionsPanel();
+    buildDownloadFrame();
+    XGTDL1 = new XGTDL(context.clock(), context.random(), this);
+    XGTDL1->setObjectName("XGTDL1");
+    XGTDL1->hide();
+    connectDownloadControl();
+    Timer1.setInterval(1000);
+    connect(&Timer1, &QTimer::timeout, this, [this] { pipeline_.onTimerTick(); });
+    Timer1.start();
+    loadCatalogue();
+}
+
+frmmarket::~frmmarket() = default;
+
+void frmmarket::loadCatalogue() {
+    market::Catalogue catalogue = market::LoadCatalogue(context_.http(), context_.services,
+                                                        [this] { context_.pumpEvents(); });
+    for (const market::CatalogueEntry& entry : catalogue.entries) {
+        List1->addItem(text(market::CatalogueLine(entry)));
+        List2.push_back(entry.id);
+    }
+    // Said inside the window: a message box here would stop the launcher's start-up.
+    catalogueNote_->setText(text(catalogue.failure));
+    catalogueNote_->setVisible(!catalogue.failure.empty());
+}
+
+QString frmmarket::catalogueNote() const {
+    return catalogueNote_->text();
+}
+
+void frmmarket::connectDownloadControl() {
+    XGTDL1->下载进度 = [this](int32_t downloaded, int32_t total, int32_t speed) {
+        pipeline_.onProgress(downloaded, total, speed);
+    };
+    XGTDL1->下载完毕 = [this] { pipeline_.onDone(); };
+    XGTDL1->下载失败 = [this] { pipeline_.onFailed(lastEnd()); };
+    XGTDL1->下载错误 = [this] { pipeline_.onError(lastEnd()); };
+}
+
+market::DownloadEndInfo frmmarket::lastEnd() const {
+    // Until the control reports how a download ended as a whole (XGTDL::lastEnd), its engine's
+    // last error and file name say what failed and why.
+    const download::DownloadEngine& engine = XGTDL1->engine();
+    return {engine.url(), engine.fileName(), engine.lastError(), 0};
+}
+
+int frmmarket::selectedVersion() const {
+    const QList<QListWidgetItem*> selected = List1->selectedItems();
+    return selected.isEmpty() ? -1 : List1->row(selected.first());
+}
+
+void frmmarket::PButton1_Click() {
+    market::AddVersionDownload(pipeline_, List2, selectedVersion(), context_.services);
+}
+
+void frmmarket::PButton2_Click() {
+    market::UpdateAssets(pipeline_, context_.http(), List2, selectedVersion(), context_.services,
+                         [this](int milliseconds) { context_.wait(milliseconds); });
+}
+
+void frmmarket::List1_Click(int row) {
+    if (row < 0 || row >= List1->count()) return;
+    market::CatalogueDetails details =
+        market::DetailsOfLine(List1->item(row)->text().toStdString());
+    Label2->setText(text(details.name));
+    Label3->setText(text(details.type));
+}
+
+void frmmarket::tabs_Click(int index) {
+    for (QLabel* tab : tabs_)
+        tab->setStyleSheet("color: " + controls::toQColor(kTabOther).name());
+    tabs_[size_t(index)]->setStyleSheet("color: " + controls::toQColor(kTabChosen).name());
+    if (index == 0) pnlVersions->raise();
+    if (index == 1) pnlMods->raise();
+    // The download list stays in sight over either panel.
+    Frame1->raise();
+}
+
+void frmmarket::CheckNative(const std::string& nativeFolder) {
+    market::QueueOutcome queued =
+        market::QueueMissingNatives(pipeline_, nativeFolder, context_.services);
+    if (pipeline_.empty()) return;
+    EnterUpdateMode(std::string(market::kNativeTitle));
+    context_.wait(kPauseBeforeStartMs);
+    if (queued.startHead) pipeline_.StartHeadTask();
+    showModal();
+}
+
+void frmmarket::CheckLibraries(const std::string& versionFolder, const std::string& versionId) {
+    market::LibraryCheckOutcome outcome =
+        market::QueueMissingLibraries(pipeline_, versionFolder, versionId, context_.services);
+    if (outcome.check == market::LibraryCheck::NothingToDo) {
+        closeWindow();
+        return;
+    }
+    EnterUpdateMode(std::string(market::kLibrariesTitle));
+    context_.wait(kPauseBeforeStartMs);
+    if (outcome.startHead) pipeline_.StartHeadTask();
+    showModal();
+}
+
+void frmmarket::showModal() {
+    hide();
+    // A queue that ended before the window could show (every task refused at once) has
+    // already closed it; showing it now would wait for a player with nothing to watch.
+    if (!closed_) exec();
+}
+
+void frmmarket::EnterUpdateMode(const std::string& title) {
+    setWindowTitle(text(title));
+    pnlVersions->hide();
+    Frame1->move(controls::twipsToPixels(50), controls::twipsToPixels(50));
+    Frame1->raise();
+    setFixedSize(Frame1->width() + controls::twipsToPixels(200),
+                 Frame1->height() + controls::twipsToPixels(500));
+}
+
+void frmmarket::done(int result) {
+    closed_ = true;
+    Timer1.stop();
+    QDialog::done(result);
+}
+
+std::string frmmarket::title() const {
+    return windowTitle().toStdString();
+}
+
+void frmmarket::setSpeedText(const std::string& value) {
+    Label5->setText(text(value));
+}
+
+void frmmarket::setCountText(const std::string& value) {
+    Label8->setText(text(value));
+}
+
+void frmmarket::setProgress(float value) {
+    PProgressBar1->setValue(value);
+}
+
+void frmmarket::queueAppended(const std::string& task) {
+    List3->addItem(text(task));
+    if (List3->count() == 1) List3->setCurrentRow(0);
+}
+
+void frmmarket::queueHeadRemoved() {
+    delete List3->takeItem(0);
+    if (List3->count() > 0) List3->setCurrentRow(0);
+}
+
+void frmmarket::startDownload(const std::string& url, const std::string& folder) {
+    XGTDL1->下载文件(url, folder);
+}
+
+void frmmarket::refreshVersionList() {
+    refreshVersions();
+}
+
+void frmmarket::closeWindow() {
+    done(QDialog::Rejected);
+}
+
+void frmmarket::finishSelfUpdate(const std::string&) {
+    // Nothing enters the self-update mode yet; its finishing step comes with the self-update.
+}
+
+void frmmarket::runAfter(int milliseconds, std::function<void()> step) {
+    // Tied to the window: a closed and destroyed window drops the step.
+    QTimer::singleShot(milliseconds, this, [this, step = std::move(step)] {
+        if (!closed_) step();
+    });
+}

@@ -1,0 +1,113 @@
+#pragma once
+#include <QDialog>
+#include <QTimer>
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "context/LauncherContext.h"
+#include "market/InstallPipeline.h"
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class PButton;
+class PProgressBar;
+class XGTDL;
+
+// The market window: the version catalogue of the mirror, the buttons that install a version
+// and its assets, and the download list the install pipeline carries through. It doubles as the
+// compact modal progress window of the library and native updates, its title telling the mode.
+// Building it fetches the catalogue. Closing it ends its use: the owner destroys it afterwards.
+class frmmarket : public QDialog, private market::MarketView {
+    Q_OBJECT
+
+  public:
+    // Tab header colours: the chosen one, the others before any click, the others after one.
+    static constexpr quint32 kTabChosen = 0xD5741C;
+    static constexpr quint32 kTabResting = 0x707070;
+    static constexpr quint32 kTabOther = 0x000000;
+    static constexpr int kPauseBeforeStartMs = 1000;
+
+    explicit frmmarket(LauncherContext& context, QWidget* parent = nullptr);
+    ~frmmarket() override;
+
+    // Refills the main window's version list; set by the window that owns the list.
+    std::function<void()> refreshVersions = [] {};
+
+    // Start-up: downloads the missing native libraries in "Native更新中" mode and returns when
+    // the window closes; returns at once when nothing is missing.
+    void CheckNative(const std::string& nativeFolder);
+    // Before a launch: downloads the missing libraries of a version in "Libraries更新中" mode
+    // and returns when the window closes; closes the window at once when nothing is missing.
+    void CheckLibraries(const std::string& versionFolder, const std::string& versionId);
+    // Turns the window into the compact progress window titled `title`.
+    void EnterUpdateMode(const std::string& title);
+
+    // Click handlers of the versions tab and the tab headers.
+    void PButton1_Click();
+    void PButton2_Click();
+    void tabs_Click(int index);
+    void List1_Click(int row);
+
+    // Whether the window has been closed (by the player or by the pipeline).
+    bool closed() const { return closed_; }
+    market::InstallPipeline& pipeline() { return pipeline_; }
+    // Why the catalogue is empty, as the window shows it; empty when it loaded.
+    QString catalogueNote() const;
+
+    QLabel* tabs(int index) const { return tabs_[size_t(index)]; }
+    QWidget* pnlVersions = nullptr;
+    QWidget* pnlMods = nullptr;
+    QListWidget* List1 = nullptr;
+    std::vector<std::string> List2;  // the bare ids, parallel to List1
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    PButton* PButton1 = nullptr;
+    PButton* PButton2 = nullptr;
+    QComboBox* 选择版本 = nullptr;
+    QGroupBox* Frame1 = nullptr;
+    QListWidget* List3 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Label8 = nullptr;
+    PProgressBar* PProgressBar1 = nullptr;
+    QTimer Timer1;
+    XGTDL* XGTDL1 = nullptr;
+
+    void done(int result) override;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void buildTabs();
+    void buildVersionsPanel();
+    void buildModsPanel();
+    void buildDownloadFrame();
+    void loadCatalogue();
+    int selectedVersion() const;
+    void connectDownloadControl();
+    market::DownloadEndInfo lastEnd() const;
+    void showModal();
+
+    // market::MarketView
+    std::string title() const override;
+    void setSpeedText(const std::string& text) override;
+    void setCountText(const std::string& text) override;
+    void setProgress(float value) override;
+    void queueAppended(const std::string& task) override;
+    void queueHeadRemoved() override;
+    void startDownload(const std::string& url, const std::string& folder) override;
+    void refreshVersionList() override;
+    void closeWindow() override;
+    void finishSelfUpdate(const std::string& task) override;
+    void runAfter(int milliseconds, std::function<void()> step) override;
+
+    LauncherContext& context_;
+    market::InstallPipeline pipeline_;
+    std::array<QLabel*, 3> tabs_{};
+    QLabel* catalogueNote_ = nullptr;
+    bool closed_ = false;
+};

@@ -1,0 +1,125 @@
+#include <QComboBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+
+#include "controls/qt/PButton.h"
+#include "controls/qt/PProgressBar.h"
+#include "controls/qt/PlatformColor.h"
+#include "market/qt/frmmarket.h"
+#include "platform/qt/UiFont.h"
+
+// The controls of the market window and where they sit.
+
+namespace {
+
+constexpr int kWidth = 640;
+constexpr int kPanelTop = 44;
+constexpr int kPanelHeight = 262;
+
+QLabel* label(const QString& caption, QWidget* parent, const char* name) {
+    auto* result = new QLabel(caption, parent);
+    result->setObjectName(name);
+    result->setTextFormat(Qt::PlainText);
+    return result;
+}
+
+PButton* button(const QString& caption, QWidget* parent, const char* name) {
+    auto* result = new PButton(parent);
+    result->setObjectName(name);
+    result->setText(caption);
+    result->setColorText(0xFFFFFF);
+    result->resize(150, 34);
+    return result;
+}
+
+}  // namespace
+
+void frmmarket::buildTabs() {
+    setFixedSize(kWidth, 500);
+    const QStringList captions{QStringLiteral("版本文件"), QStringLiteral("Mods"),
+                               QStringLiteral("材质包")};
+    for (int i = 0; i < 3; ++i) {
+        QLabel* tab = label(captions[i], this, "tabs");
+        tab->setFont(platform::uiFont(12, true));
+        tab->setGeometry(16 + i * 104, 8, 96, 30);
+        tab->setAlignment(Qt::AlignCenter);
+        tab->setCursor(Qt::PointingHandCursor);
+        quint32 colour = i == 0 ? kTabChosen : kTabResting;
+        tab->setStyleSheet("color: " + controls::toQColor(colour).name());
+        tab->installEventFilter(this);
+        tabs_[size_t(i)] = tab;
+    }
+}
+
+void frmmarket::buildVersionsPanel() {
+    pnlVersions = new QWidget(this);
+    pnlVersions->setObjectName("pnlVersions");
+    pnlVersions->setGeometry(8, kPanelTop, kWidth - 16, kPanelHeight);
+    pnlVersions->setAutoFillBackground(true);
+    List1 = new QListWidget(pnlVersions);
+    List1->setObjectName("List1");
+    List1->setGeometry(0, 0, 390, kPanelHeight);
+    connect(List1, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { List1_Click(List1->row(item)); });
+    Label2 = label(QStringLiteral("版本名称："), pnlVersions, "Label2");
+    Label2->setGeometry(406, 8, 218, 24);
+    Label3 = label(QStringLiteral("版本类型："), pnlVersions, "Label3");
+    Label3->setGeometry(406, 38, 218, 24);
+    catalogueNote_ = label({}, pnlVersions, "catalogueNote");
+    catalogueNote_->setGeometry(406, 70, 218, 110);
+    catalogueNote_->setWordWrap(true);
+    catalogueNote_->setStyleSheet("color: #c0392b");
+    catalogueNote_->hide();
+    PButton1 = button(QStringLiteral("加入下载列表"), pnlVersions, "PButton1");
+    PButton1->move(440, 180);
+    connect(PButton1, &PButton::Click, this, [this] { PButton1_Click(); });
+    PButton2 = button(QStringLiteral("更新资源"), pnlVersions, "PButton2");
+    PButton2->move(440, 222);
+    connect(PButton2, &PButton::Click, this, [this] { PButton2_Click(); });
+}
+
+void frmmarket::buildModsPanel() {
+    pnlMods = new QWidget(this);
+    pnlMods->setObjectName("pnlMods");
+    pnlMods->setGeometry(8, kPanelTop, kWidth - 16, kPanelHeight);
+    pnlMods->setAutoFillBackground(true);
+    选择版本 = new QComboBox(pnlMods);
+    选择版本->setObjectName(QStringLiteral("选择版本"));
+    选择版本->setGeometry(0, 0, 160, 28);
+    // The game versions the mod catalogue is published for.
+    选择版本->addItems({QStringLiteral("1.6.4"), QStringLiteral("1.7.2"), QStringLiteral("1.7.10"),
+                        QStringLiteral("Other")});
+}
+
+void frmmarket::buildDownloadFrame() {
+    Frame1 = new QGroupBox(QStringLiteral("下载列表"), this);
+    Frame1->setObjectName("Frame1");
+    Frame1->setGeometry(8, kPanelTop + kPanelHeight + 8, kWidth - 16, 170);
+    List3 = new QListWidget(Frame1);
+    List3->setObjectName("List3");
+    List3->setGeometry(10, 24, kWidth - 36, 94);
+    // The running task, entry 0, stays selected whatever the player clicks.
+    connect(List3, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row != 0 && List3->count() > 0) List3->setCurrentRow(0);
+    });
+    Label5 = label(QStringLiteral("0KB/S"), Frame1, "Label5");
+    Label5->setGeometry(10, 124, 120, 20);
+    Label8 = label(QStringLiteral("0项"), Frame1, "Label8");
+    Label8->setGeometry(140, 124, 120, 20);
+    PProgressBar1 = new PProgressBar(Frame1);
+    PProgressBar1->setObjectName("PProgressBar1");
+    PProgressBar1->setAccessibleName(QStringLiteral("下载进度"));
+    PProgressBar1->setGeometry(10, 148, kWidth - 36, 12);
+    PProgressBar1->setValue(0);
+}
+
+bool frmmarket::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonRelease) {
+        for (int i = 0; i < 3; ++i) {
+            if (watched == tabs_[size_t(i)]) tabs_Click(i);
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}

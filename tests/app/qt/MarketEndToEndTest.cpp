@@ -1,0 +1,212 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QTest>
+#include <QTimer>
+#include <filesystem>
+#include <regex>
+
+#include "GameJar.h"
+#include "NginxServer.h"
+#include "ScriptedDialogs.h"
+#include "TempFolder.h"
+#include "app/LauncherWindows.h"
+#include "controls/qt/PButton.h"
+#include "launch/qt/frmmain.h"
+#include "market/qt/frmmarket.h"
+#include "platform/Clock.h"
+#include "platform/ProcessStarter.h"
+#include "platform/Random.h"
+#include "platform/TextFile.h"
+#include "platform/curl/CurlHttpClient.h"
+
+// A newcomer's first session against the demo mirror served by nginx: an empty launcher folder,
+// the native libraries at start-up, the market, a version, its assets on each of the three
+// paths, its libraries before the launch, and the demo game started by the real Java.
+
+using namespace testing_support;
+namespace fs = std::filesystem;
+
+namespace {
+
+// The titles of the modal windows while they are shown, each once in a row. A watchdog closes
+// every modal window after a minute so a stalled queue ends the test instead of hanging it.
+class ModalTitles {
+  public:
+    ModalTitles() {
+        QObject::connect(&timer_, &QTimer::timeout, [this] { look(); });
+        timer_.start(10);
+    }
+    std::vector<std::string> titles;
+
+  private:
+    void look() {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            std::string title = modal->windowTitle().toStdString();
+            if (titles.empty() || titles.back() != title) titles.push_back(title);
+            if (++ticks_ > 6000) modal->close();
+        }
+    }
+    QTimer timer_;
+    int ticks_ = 0;
+};
+
+struct DemoLauncher {
+    explicit DemoLauncher(const std::string& mirror)
+        : context(folder.path(),
+                  Seams{dialogs, processes, http, random, clock, [](int) {},
+                        [] { QCoreApplication::processEvents(); }},
+                  platform::PathStyle::posix()) {
+        context.hooks.endProcess = [this] { ended = true; };
+        std::string data = folder.makeFolder(".Vendrolupa_Data");
+        EXPECT_TRUE(platform::writeTextLines(data + "/config.ini",
+                                             {"Steve", "256", findOnPath("java"), "", "Blue"}));
+        EXPECT_TRUE(platform::writeTextLines(
+            data + "/services.ini",
+            {"mirror=" + mirror, "official=" + mirror, "files=" + mirror, "update=" + mirror}));
+        context.services = loadServiceHosts(data + "/services.ini");
+    }
+    std::string path(const std::string& relative) const { return folder.path() + "/" + relative; }
+
+    TempFolder folder{"新 玩家"};
+    ScriptedDialogs dialogs;
+    platform::SystemProcessStarter processes;
+    platform::CurlHttpClient http;
+    platform::SystemRandom random;
+    platform::SystemClock clock;
+    bool ended = false;
+    LauncherContext context;
+};
+
+// The hashes an asset index names.
+std::vector<std::string> hashesOf(const std::string& index) {
+    std::vector<std::string> hashes;
+    static const std::regex hash("\"hash\": \"([0-9a-f]{40})\"");
+    for (std::sregex_iterator it(index.begin(), index.end(), hash), end; it != end; ++it)
+        hashes.push_back((*it)[1]);
+    return hashes;
+}
+
+// Every file below `folder`, relative to it.
+std::vector<std::string> filesBelow(const std::string& folder) {
+    std::vector<std::string> files;
+    for (const auto& entry : fs::recursive_directory_iterator(platform::fromUtf8Path(folder))) {
+        if (entry.is_regular_file())
+            files.push_back(platform::toUtf8Path(entry.path().lexically_relative(folder)));
+    }
+    return files;
+}
+
+void clickAndWait(frmmarket& market, PButton* button, const std::string& version) {
+    QList<QListWidgetItem*> found = market.List1->findItems(
+        QString::fromStdString("版本名称：" + version + " "), Qt::MatchStartsWith);
+    ASSERT_EQ(found.size(), 1) << version;
+    market.List1->setCurrentItem(found[0]);
+    QTest::mouseClick(button, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return market.pipeline().empty(); }, 30000)) << version;
+}
+
+TEST(MarketEndToEnd, FromAnEmptyFolderToARunningGame) {
+    const char* source = std::getenv("VENDROLUPA_TEST_SOURCE");
+    if (!source) GTEST_SKIP() << "VENDROLUPA_TEST_SOURCE is not set (run through ctest)";
+    if (!NginxServer::available() || !javaToolsAvailable())
+        GTEST_SKIP() << "nginx, java, javac or jar is not installed";
+    TempFolder tree("demo mirror");
+    const std::string www = tree.path() + "/www";
+    ProgramResult made = runProgram({std::string(source) + "/../scripts/make-demo-mirror", www});
+    ASSERT_EQ(made.exitCode, 0) << made.output;
+    NginxServer nginx({www, {}, {}});
+    ASSERT_TRUE(nginx.running()) << nginx.errorLog();
+    unsetenv("DISPLAY");  // the demo game then writes what it received and ends
+    unsetenv("WAYLAND_DISPLAY");
+
+    DemoLauncher launcher(nginx.baseUrl());
+    LauncherWindows windows(launcher.context);
+    ModalTitles modal;
+
+    // Start-up: the native libraries of this platform arrive in native mode, then the window
+    // closes and the start-up goes on.
+    ASSERT_TRUE(StartLauncher(launcher.context, windows));
+    EXPECT_EQ(modal.titles, std::vector<std::string>{"Native更新中"});
+    EXPECT_FALSE(windows.hasMarket());
+    for (const char* name : {"liblwjgl.so", "liblwjgl64.so", "libopenal.so", "libopenal64.so",
+                             "libjinput-linux.so", "libjinput-linux64.so"}) {
+        EXPECT_EQ(readAll(launcher.path(".minecraft/native/") + name), readAll(www + "/" + name));
+    }
+    frmmain& main = windows.mainWindow();
+    EXPECT_TRUE(main.isVisible());
+
+    // The market lists the mirror's catalogue.
+    frmmarket& market = windows.market();
+    market.show();
+    QStringList lines;
+    for (int i = 0; i < market.List1->count(); ++i)
+        lines << market.List1->item(i)->text();
+    EXPECT_EQ(lines, (QStringList{"版本名称：1.8.9-demo 版本类型：正式版",
+                                  "版本名称：07w45a 版本类型：快照版",
+                                  "版本名称：1.7.10-demo 版本类型：正式版",
+                                  "版本名称：b1.7.3-demo 版本类型：Beta版",
+                                  "版本名称：a1.0.4-demo 版本类型：Alpha版"}));
+
+    // A version: its jar and JSON, and the main list shows it.
+    clickAndWait(market, market.PButton1, "1.8.9-demo");
+    for (const char* file : {"1.8.9-demo.jar", "1.8.9-demo.json"}) {
+        EXPECT_TRUE(exists(launcher.path(".minecraft/versions/1.8.9-demo/") + file)) << file;
+    }
+    auto* bootitem = main.findChild<QComboBox*>("bootitem");
+    EXPECT_NE(bootitem->findText("1.8.9-demo"), -1);
+
+    // Assets on the three paths: the shared index, a snapshot's own index, the legacy index.
+    struct AssetCase {
+        const char* version;
+        std::string index;  // on the mirror
+        std::string installedIndex;
+    };
+    for (const AssetCase& c : {AssetCase{"1.8.9-demo", "indexes/1.8.json", "indexes/1.8.json"},
+                               AssetCase{"07w45a", "indexes/07w45a.json", "indexes/07w45a.json"}}) {
+        clickAndWait(market, market.PButton2, c.version);
+        EXPECT_EQ(readAll(launcher.path(".minecraft/assets/" + c.installedIndex)),
+                  readAll(www + "/" + c.index));
+        std::vector<std::string> hashes = hashesOf(readAll(www + "/" + c.index));
+        EXPECT_FALSE(hashes.empty());
+        for (const std::string& hash : hashes) {
+            std::string object = hash.substr(0, 2) + "/" + hash;
+            EXPECT_EQ(readAll(launcher.path(".minecraft/assets/objects/" + object)),
+                      readAll(www + "/assets/" + object))
+                << c.version;
+        }
+    }
+    clickAndWait(market, market.PButton2, "1.7.10-demo");
+    for (const std::string& name : filesBelow(www + "/resources")) {
+        EXPECT_EQ(readAll(launcher.path(".minecraft/assets/" + name)),
+                  readAll(www + "/resources/" + name));
+    }
+
+    // Everything is there: a second click queues nothing and says so.
+    clickAndWait(market, market.PButton2, "1.8.9-demo");
+    EXPECT_EQ(launcher.dialogs.messageTexts(), std::vector<std::string>{"没有资源需要更新"});
+    market.close();
+    EXPECT_TRUE(market.closed());
+
+    // The start button: the libraries arrive in library mode, then the game starts.
+    bootitem->setCurrentText("1.8.9-demo");
+    QTest::mouseClick(main.findChild<QLabel*>("btnstartgame"), Qt::LeftButton);
+    EXPECT_EQ(modal.titles, (std::vector<std::string>{"Native更新中", "Libraries更新中"}));
+    EXPECT_FALSE(windows.hasMarket());
+    for (const std::string& jar : filesBelow(www + "/libraries")) {
+        EXPECT_EQ(readAll(launcher.path(".minecraft/libraries/" + jar)),
+                  readAll(www + "/libraries/" + jar));
+    }
+    EXPECT_TRUE(launcher.ended) << (launcher.dialogs.shown.empty()
+                                        ? ""
+                                        : launcher.dialogs.shown.back().text);
+    std::string written = waitForFile(launcher.path("demo-game.txt"), std::chrono::seconds(60))
+                              .value_or("<the game wrote nothing>");
+    EXPECT_NE(written.find("参数 1: Steve"), std::string::npos) << written;
+    EXPECT_NE(written.find("演示库已从类路径载入"), std::string::npos) << written;
+}
+
+}  // namespace

@@ -1,0 +1,162 @@
+#include "market/AssetInstaller.h"
+
+#include <gtest/gtest.h>
+
+#include "LoopbackMirror.h"
+#include "RecordingMarketView.h"
+#include "ScriptedDialogs.h"
+#include "TempFolder.h"
+#include "platform/curl/CurlHttpClient.h"
+
+namespace {
+
+using market::AssetPath;
+using market::PlannedTask;
+using testing_support::TempFolder;
+using Texts = std::vector<std::string>;
+
+const std::string kHashA = "bdf48ef6b5d0d23bbb02e17d04865216179f510a";
+const std::string kHashB = "5ff04807c356f1beed0b86ccf659b44b9983e3fa";
+
+std::string indexOf(const Texts& hashes) {
+    std::string text = "{\n  \"objects\": {\n";
+    for (size_t i = 0; i < hashes.size(); ++i) {
+        text += "    \"name" + std::to_string(i) + ".ogg\": {\n      \"hash\": \"" + hashes[i] +
+                "\",\n      \"size\": 1\n    },\n";
+    }
+    return text + "  }\n}\n";
+}
+
+Texts tasksOf(const market::InstallPlan& plan) {
+    Texts texts;
+    for (const PlannedTask& planned : plan)
+        texts.push_back(planned.task);
+    return texts;
+}
+
+TEST(AssetTasks, FormsInWindowsStyle) {
+    GameFolders folders{"C:\\游戏", platform::PathStyle::windows()};
+    ServiceHosts hosts;
+    hosts.mirror = "http://m";
+    hosts.official = "http://o";
+    const std::string assets = "C:\\游戏\\.minecraft\\assets";
+    EXPECT_EQ(market::ObjectTask(kHashA, folders, hosts),
+              (PlannedTask{assets + "\\objects\\bd", "http://m/assets/bd/" + kHashA + "[下载到]" +
+                                                         assets + "\\objects\\bd"}));
+    EXPECT_EQ(market::SharedIndexTask(folders, hosts).task,
+              "http://m/indexes/1.8.json[下载到]" + assets + "\\indexes");
+    EXPECT_EQ(market::VersionIndexTask("14w02a", folders, hosts).task,
+              "http://m/indexes/14w02a.json[下载到]" + assets + "\\indexes");
+    EXPECT_EQ(
+        market::ResourceTask("sound/step/grass1.ogg", folders, hosts),
+        (PlannedTask{assets + "\\sound\\step", "http://m/resources/sound/step/grass1.ogg[下载到]" +
+                                                   assets + "\\sound\\step"}));
+    EXPECT_EQ(market::ResourceTask("README.txt", folders, hosts).folder, assets);
+    EXPECT_EQ(market::IndexUrl(AssetPath::Legacy, "1.7.2", hosts),
+              "http://o/Minecraft.Download/indexes/legacy.json");
+}
+
+TEST(AssetTasks, OnlyObjectTasksCarryAnExpectedHash) {
+    GameFolders folders{"/l", platform::PathStyle::posix()};
+    ServiceHosts hosts;
+    EXPECT_EQ(market::ExpectedObjectHash(market::ObjectTask(kHashA, folders, hosts).task, folders),
+              kHashA);
+    EXPECT_EQ(
+        market::ExpectedObjectHash(market::ResourceTask(kHashA, folders, hosts).task, folders),
+        std::nullopt);
+    EXPECT_EQ(market::ExpectedObjectHash(market::SharedIndexTask(folders, hosts).task, folders),
+              std::nullopt);
+    EXPECT_EQ(market::ExpectedObjectHash("http://m/assets/5f/" + kHashA +
+                                             "[下载到]/l/.minecraft/"
+                                             "assets/objects/5f",
+                                         folders),
+              std::nullopt);
+}
+
+TEST(AssetPlan, QueuesWhatIsMissingOnEachPath) {
+    TempFolder launcher{"资源 assets"};
+    GameFolders folders{launcher.path(), platform::PathStyle::posix()};
+    ServiceHosts hosts;
+    const std::string index = indexOf({kHashA, kHashB, kHashA});
+    EXPECT_EQ(tasksOf(market::AssetPlan(AssetPath::SharedIndex, "1.8.9", index, folders, hosts)),
+              (Texts{market::ObjectTask(kHashA, folders, hosts).task,
+                     market::ObjectTask(kHashB, folders, hosts).task,
+                     market::ObjectTask(kHashA, folders, hosts).task,
+                     market::SharedIndexTask(folders, hosts).task}));
+
+    launcher.write(".minecraft/assets/objects/bd/" + kHashA, "x");
+    launcher.write(".minecraft/assets/indexes/14w02a.json", "{}");
+    EXPECT_EQ(tasksOf(market::AssetPlan(AssetPath::PerVersion, "14w02a", index, folders, hosts)),
+              (Texts{market::ObjectTask(kHashB, folders, hosts).task}));
+    EXPECT_EQ(
+        tasksOf(market::AssetPlan(AssetPath::PerVersion, "15w01a", index, folders, hosts)).back(),
+        market::VersionIndexTask("15w01a", folders, hosts).task);
+
+    launcher.write(".minecraft/assets/name1.ogg", "x");
+    EXPECT_EQ(tasksOf(market::AssetPlan(AssetPath::Legacy, "1.7.2", index, folders, hosts)),
+              (Texts{market::ResourceTask("name0.ogg", folders, hosts).task,
+                     market::ResourceTask("name2.ogg", folders, hosts).task}));
+}
+
+struct UpdateFixture : ::testing::Test {
+    TempFolder launcher{"更新 update"};
+    TempFolder served{"镜像 mirror"};
+    testing_support::LoopbackMirror mirror{served.path()};
+    platform::CurlHttpClient http;
+    RecordingMarketView view;
+    testing_support::ScriptedDialogs dialogs;
+    market::InstallPipeline pipeline{view, dialogs,
+                                     GameFolders{launcher.path(), platform::PathStyle::posix()}};
+    ServiceHosts hosts;
+    std::vector<int> waits;
+    const Texts ids = {"1.8.9", "1.7.10", "14w02a"};
+
+    UpdateFixture() {
+        hosts.mirror = mirror.baseUrl();
+        hosts.official = mirror.baseUrl();
+    }
+    void update(int selected) {
+        market::UpdateAssets(pipeline, http, ids, selected, hosts,
+                             [&](int ms) { waits.push_back(ms); });
+    }
+};
+
+TEST_F(UpdateFixture, InstallsOnTheChosenPathAndCreatesTheFoldersFirst) {
+    served.write("/indexes/1.8.json", indexOf({kHashA}));
+    update(0);
+    EXPECT_EQ(pipeline.queue(),
+              (std::deque<std::string>{market::ObjectTask(kHashA, pipeline.folders(), hosts).task,
+                                       market::SharedIndexTask(pipeline.folders(), hosts).task}));
+    EXPECT_TRUE(testing_support::exists(launcher.path() + "/.minecraft/assets/objects/bd"));
+    EXPECT_TRUE(testing_support::exists(launcher.path() + "/.minecraft/assets/indexes"));
+    EXPECT_EQ(view.take(), (Texts{"start " + mirror.baseUrl() + "/assets/bd/" + kHashA + " > " +
+                                  launcher.path() + "/.minecraft/assets/objects/bd"}));
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_TRUE(waits.empty());
+
+    // A click while the queue runs only appends.
+    served.write("/Minecraft.Download/indexes/legacy.json",
+                 "{\n  \"virtual\": true,\n  \"objects\": {\n    \"lang/zh_CN.lang\": {}\n  }\n}");
+    update(1);
+    EXPECT_EQ(pipeline.size(), 3u);
+    EXPECT_TRUE(view.take().empty());
+    EXPECT_EQ(waits, (std::vector<int>{200}));
+    EXPECT_TRUE(testing_support::exists(launcher.path() + "/.minecraft/assets/lang"));
+}
+
+TEST_F(UpdateFixture, SaysWhyWhenNothingIsQueued) {
+    served.write("/indexes/1.8.json", indexOf({kHashA}));
+    launcher.write(".minecraft/assets/objects/bd/" + kHashA, "x");
+    launcher.write(".minecraft/assets/indexes/1.8.json", "{}");
+    update(-1);
+    update(0);
+    update(1);  // no legacy index on the official host
+    ASSERT_EQ(dialogs.shown.size(), 3u);
+    EXPECT_EQ(dialogs.shown[0].text, "请先选择版本");
+    EXPECT_EQ(dialogs.shown[1].text, "没有资源需要更新");
+    EXPECT_NE(dialogs.shown[2].text.find("无法获取资源索引："), std::string::npos);
+    EXPECT_NE(dialogs.shown[2].text.find("HTTP 404"), std::string::npos);
+    EXPECT_TRUE(pipeline.empty());
+}
+
+}  // namespace

@@ -1,0 +1,164 @@
+#include "market/InstallPipeline.h"
+
+#include <gtest/gtest.h>
+
+#include "RecordingMarketView.h"
+#include "ScriptedDialogs.h"
+#include "TempFolder.h"
+#include "platform/Sha1.h"
+
+namespace {
+
+using market::DownloadEndInfo;
+using market::InstallPipeline;
+using Calls = std::vector<std::string>;
+
+struct PipelineFixture : ::testing::Test {
+    testing_support::TempFolder launcher{"管道 pipeline"};
+    RecordingMarketView view;
+    testing_support::ScriptedDialogs dialogs;
+    GameFolders folders{launcher.path(), platform::PathStyle::posix()};
+    InstallPipeline pipeline{view, dialogs, folders};
+
+    void queue(std::initializer_list<std::string> names) {
+        for (const std::string& name : names)
+            pipeline.append("http://h/" + name + "[下载到]/d");
+    }
+};
+
+TEST_F(PipelineFixture, ThreeTasksRunOneAfterAnotherWithAPauseBetween) {
+    queue({"a", "b", "c"});
+    pipeline.StartHeadTask();
+    pipeline.onDone();
+    pipeline.onTimerTick();
+    EXPECT_EQ(view.take(), (Calls{"start http://h/a > /d", "remove", "progress 0.000000", "refresh",
+                                  "pause 100", "count 2项"}));
+    view.runPending();
+    pipeline.onDone();
+    view.runPending();
+    EXPECT_EQ(view.take(), (Calls{"start http://h/b > /d", "remove", "progress 0.000000", "refresh",
+                                  "pause 100", "start http://h/c > /d"}));
+    pipeline.onDone();
+    pipeline.onTimerTick();
+    EXPECT_EQ(view.take(), (Calls{"remove", "progress 0.000000", "count 0项"}));
+    EXPECT_TRUE(pipeline.empty());
+    EXPECT_TRUE(view.list.empty());
+    EXPECT_TRUE(view.pending.empty());
+}
+
+TEST_F(PipelineFixture, TasksAddedDuringThePauseWaitTheirTurn) {
+    queue({"a", "b"});
+    pipeline.StartHeadTask();
+    pipeline.onDone();
+    queue({"c"});
+    view.take();
+    view.runPending();
+    EXPECT_EQ(view.take(), (Calls{"start http://h/b > /d"}));
+    EXPECT_EQ(pipeline.size(), 2u);
+}
+
+TEST_F(PipelineFixture, AnErrorOnTheHeadSaysWhatAndWhyThenSkipsToTheNext) {
+    queue({"a.jar", "b.jar"});
+    pipeline.StartHeadTask();
+    view.take();
+    pipeline.onError({"http://h/a.jar", "a.jar", "服务器回答 404", 404});
+    view.runPending();
+    EXPECT_EQ(dialogs.messageTexts(), (Calls{"下载错误\r\n文件：a.jar\r\n原因：服务器回答 404"}));
+    EXPECT_EQ(dialogs.shown[0].title, "Vendrolupa");
+    EXPECT_EQ(view.take(), (Calls{"remove", "progress 0.000000", "refresh", "pause 100",
+                                  "start http://h/b.jar > /d"}));
+}
+
+TEST_F(PipelineFixture, AFailureStallsTheQueue) {
+    queue({"a.jar", "b.jar"});
+    pipeline.StartHeadTask();
+    view.take();
+    pipeline.onFailed({"http://h/a.jar", "", "连接中断", 0});
+    EXPECT_EQ(dialogs.messageTexts(),
+              (Calls{"下载失败\r\n文件：http://h/a.jar\r\n原因：连接中断"}));
+    EXPECT_TRUE(view.take().empty());
+    EXPECT_TRUE(view.pending.empty());
+    EXPECT_EQ(pipeline.size(), 2u);
+}
+
+TEST_F(PipelineFixture, TheLastEndOfEachModeDoesWhatTheModeNeeds) {
+    struct Case {
+        std::string_view title;
+        bool error;
+        Calls last;
+    };
+    const std::vector<Case> cases = {
+        {market::kMarketTitle, false, {}},
+        {market::kMarketTitle, true, {}},
+        {market::kLibrariesTitle, false, {"close"}},
+        {market::kLibrariesTitle, true, {"close"}},
+        {market::kNativeTitle, false, {"close"}},
+        {market::kNativeTitle, true, {"close"}},
+        {market::kSelfUpdateTitle, false, {"finish http://h/new.exe[下载到]/d"}},
+        {market::kSelfUpdateTitle, true, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.title) + (c.error ? " error" : " done"));
+        view.windowTitle = c.title;
+        queue({"new.exe"});
+        pipeline.StartHeadTask();
+        view.take();
+        if (c.error)
+            pipeline.onError({});
+        else
+            pipeline.onDone();
+        Calls expected = {"remove", "progress 0.000000"};
+        expected.insert(expected.end(), c.last.begin(), c.last.end());
+        EXPECT_EQ(view.take(), expected);
+        EXPECT_TRUE(pipeline.empty());
+    }
+}
+
+TEST_F(PipelineFixture, ProgressShowsSpeedAndFractionAndIgnoresAZeroTotal) {
+    pipeline.onProgress(500, 1000, 125);
+    pipeline.onProgress(10, 0, 7);
+    EXPECT_EQ(view.take(), (Calls{"speed 125KB/S", "progress 0.500000", "speed 7KB/S"}));
+    EXPECT_FLOAT_EQ(view.progress, 0.5f);
+}
+
+TEST_F(PipelineFixture, TheHeadStartsWithOrWithoutTurningBackslashes) {
+    pipeline.append("http:\\\\h\\libraries\\a.jar[下载到]D:\\游戏\\lib\\");
+    pipeline.StartHeadTask();
+    pipeline.StartHeadTask(true);
+    EXPECT_EQ(view.take(), (Calls{"start http://h/libraries/a.jar > D:\\游戏\\lib\\",
+                                  "start http:\\\\h\\libraries\\a.jar > D:\\游戏\\lib\\"}));
+}
+
+TEST_F(PipelineFixture, AHeadWithoutTheMarkerIsDroppedSoTheQueueMoves) {
+    pipeline.append("http://h/broken");
+    queue({"b"});
+    pipeline.StartHeadTask();
+    EXPECT_EQ(view.take(), (Calls{"remove", "start http://h/b > /d"}));
+}
+
+TEST_F(PipelineFixture, AnAssetObjectIsKeptOnlyWhenItsContentHasItsHash) {
+    const std::string good = platform::sha1Hex("good");
+    const std::string bad = platform::sha1Hex("expected");
+    const std::string objects = folders.assetObjects();
+    launcher.write(".minecraft/assets/objects/" + good.substr(0, 2) + "/" + good, "good");
+    launcher.write(".minecraft/assets/objects/" + bad.substr(0, 2) + "/" + bad, "damaged");
+    for (const std::string& hash : {good, bad, platform::sha1Hex("missing")}) {
+        pipeline.append("http://h/assets/" + hash.substr(0, 2) + "/" + hash + "[下载到]" + objects +
+                        "/" + hash.substr(0, 2));
+    }
+    queue({"after"});
+    pipeline.StartHeadTask();
+    for (int end = 0; end < 3; ++end) {
+        pipeline.onDone();
+        view.runPending();
+    }
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_NE(dialogs.shown[0].text.find("下载错误\r\n文件：" + objects + "/" + bad.substr(0, 2)),
+              std::string::npos);
+    EXPECT_NE(dialogs.shown[0].text.find("SHA-1"), std::string::npos);
+    EXPECT_TRUE(testing_support::exists(objects + "/" + good.substr(0, 2) + "/" + good));
+    EXPECT_FALSE(testing_support::exists(objects + "/" + bad.substr(0, 2) + "/" + bad));
+    EXPECT_EQ(pipeline.queue().front(), "http://h/after[下载到]/d");
+}
+
+}  // namespace

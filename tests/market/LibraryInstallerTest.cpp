@@ -1,0 +1,134 @@
+#include "market/LibraryInstaller.h"
+
+#include <gtest/gtest.h>
+
+#include "RecordingMarketView.h"
+#include "ScriptedDialogs.h"
+#include "TempFolder.h"
+#include "launch/VersionText.h"
+
+namespace {
+
+using testing_support::TempFolder;
+using Texts = std::vector<std::string>;
+
+std::string versionText(const Texts& libraries) {
+    Texts lines = {"{", "  \"libraries\": ["};
+    for (const std::string& library : libraries)
+        lines.push_back("    {" + library + "},");
+    lines.push_back("  ],");
+    lines.push_back("  \"mainClass\": \"net.minecraft.client.main.Main\"");
+    lines.push_back("}");
+    return MakeVersionText(lines);
+}
+
+const std::string kPlatform =
+    R"("name": "org.lwjgl.lwjgl:lwjgl-platform:2.9.1", )"
+    R"("natives": {"linux": "natives-linux", "windows": "natives-windows"})";
+const std::string kTwitch = R"("name": "tv.twitch:twitch-platform:5.16", )"
+                            R"("natives": {"windows": "natives-windows-${arch}"})";
+const std::string kRules =
+    R"("name": "a.b:c:1", "rules": [{"action": "allow", "os": {"name": "osx"}}])";
+
+Texts tasksOf(const market::InstallPlan& plan) {
+    Texts texts;
+    for (const market::PlannedTask& planned : plan)
+        texts.push_back(planned.task);
+    return texts;
+}
+
+TEST(LibraryPlan, NativeJarsOfBothWidthsThenThePlainJar) {
+    GameFolders folders{"C:\\游戏", platform::PathStyle::windows()};
+    ServiceHosts hosts;
+    hosts.mirror = "http://m";
+    auto none = [](const std::string&) { return false; };
+    const std::string lib = "C:\\游戏\\.minecraft\\libraries\\";
+    const std::string lwjgl = "org\\lwjgl\\lwjgl\\lwjgl-platform\\2.9.1";
+    const std::string twitch = "tv\\twitch\\twitch-platform\\5.16";
+    EXPECT_EQ(
+        tasksOf(market::LibraryPlan(versionText({kPlatform, kTwitch, kRules, kPlatform}), folders,
+                                    hosts, none, none)),
+        (Texts{
+            "http://m/libraries/" + lwjgl + "\\lwjgl-platform-2.9.1-natives-windows.jar[下载到]" +
+                lib + lwjgl,
+            "http://m/libraries/" + lwjgl + "\\lwjgl-platform-2.9.1.jar[下载到]" + lib + lwjgl,
+            "http://m/libraries/" + twitch +
+                "\\twitch-platform-5.16-natives-windows-32.jar[下载到]" + lib + twitch,
+            "http://m/libraries/" + twitch +
+                "\\twitch-platform-5.16-natives-windows-64.jar[下载到]" + lib + twitch,
+            "http://m/libraries/" + twitch + "\\twitch-platform-5.16.jar[下载到]" + lib + twitch,
+            "http://m/libraries/a\\b\\c\\1\\c-1.jar[下载到]" + lib + "a\\b\\c\\1",
+            "http://m/libraries/" + lwjgl + "\\lwjgl-platform-2.9.1-natives-windows.jar[下载到]" +
+                lib + lwjgl,
+            "http://m/libraries/" + lwjgl + "\\lwjgl-platform-2.9.1.jar[下载到]" + lib + lwjgl,
+        }));
+}
+
+TEST(LibraryPlan, FolderAndJarTestsOnRealFiles) {
+    TempFolder launcher{"库 libraries"};
+    GameFolders folders{launcher.path(), platform::PathStyle::posix()};
+    ServiceHosts hosts;
+    auto exists = [](const std::string& path) { return testing_support::exists(path); };
+    const std::string text = versionText({kPlatform, R"("name": "x:y:1")"});
+    // Any file in the library's folder, even an unrelated one, skips the whole library; a
+    // sub-folder does not count.
+    launcher.write(".minecraft/libraries/org/lwjgl/lwjgl/lwjgl-platform/2.9.1/other.txt", "x");
+    launcher.makeFolder(".minecraft/libraries/x/y/1/sub");
+    EXPECT_EQ(market::LibraryPlan(text, folders, hosts, FolderHoldsFile, exists).size(), 1u);
+    launcher.write(".minecraft/libraries/x/y/1/y-1.jar", "jar");
+    EXPECT_TRUE(market::LibraryPlan(text, folders, hosts, FolderHoldsFile, exists).empty());
+}
+
+TEST(LibraryPlan, CoordinatesThatLeaveTheLibrariesFolderAreSkipped) {
+    GameFolders folders{"/l", platform::PathStyle::posix()};
+    auto none = [](const std::string&) { return false; };
+    const Texts hostile = {
+        R"("name": "..:..:..")", R"("name": "a:../../..:1")",
+        R"("name": "a:b:1:2")",  R"("name": ".evil:b:1")",
+        R"("name": "a:b\\c:1")", R"("name": "a:b:1", "natives": {"windows": "../x"})",
+        R"("name": "ok:lib:1")",
+    };
+    Texts tasks = tasksOf(market::LibraryPlan(versionText(hostile), folders, {}, none, none));
+    for (const std::string& task : tasks)
+        EXPECT_EQ(task.find(".."), std::string::npos) << task;
+    EXPECT_EQ(tasks.back(),
+              "http://mirror.vendrolupa.net/libraries/ok\\lib\\1\\lib-1.jar[下载到]"
+              "/l/.minecraft/libraries/ok/lib/1");
+    EXPECT_EQ(tasks.size(), 2u);  // "a:b:1" has a plain jar beside its refused native
+}
+
+struct CheckFixture : ::testing::Test {
+    TempFolder launcher{"检查 check"};
+    RecordingMarketView view;
+    testing_support::ScriptedDialogs dialogs;
+    market::InstallPipeline pipeline{view, dialogs,
+                                     GameFolders{launcher.path(), platform::PathStyle::posix()}};
+    std::string versionFolder = launcher.path() + "/.minecraft/versions/1.8";
+};
+
+TEST_F(CheckFixture, QueuesMissingJarsAndCreatesTheirFolders) {
+    launcher.write(".minecraft/versions/1.8/1.8.json", "{\n\"libraries\": [{\"name\": \"x:y:1\"},");
+    market::LibraryCheckOutcome outcome =
+        market::QueueMissingLibraries(pipeline, versionFolder, "1.8", {});
+    EXPECT_EQ(outcome.check, market::LibraryCheck::Queued);
+    EXPECT_TRUE(outcome.startHead);
+    EXPECT_EQ(pipeline.size(), 1u);
+    EXPECT_TRUE(testing_support::exists(launcher.path() + "/.minecraft/libraries/x/y/1"));
+    // Behind a running queue: appended, not started.
+    outcome = market::QueueMissingLibraries(pipeline, versionFolder, "1.8", {});
+    EXPECT_EQ(outcome.check, market::LibraryCheck::Queued);
+    EXPECT_FALSE(outcome.startHead);
+    EXPECT_EQ(pipeline.size(), 2u);
+}
+
+TEST_F(CheckFixture, OldLayoutMissingJsonAndNothingMissingNeedNoWindow) {
+    EXPECT_EQ(market::QueueMissingLibraries(pipeline, versionFolder, "1.8", {}).check,
+              market::LibraryCheck::NothingToDo);
+    launcher.write(".minecraft/versions/1.8/1.8.json", "{\n\"libraries\": [{\"name\": \"x:y:1\"},");
+    launcher.write(".minecraft/versions/1.8/minecraft.jar", "old");
+    EXPECT_EQ(market::QueueMissingLibraries(pipeline, versionFolder, "1.8", {}).check,
+              market::LibraryCheck::NothingToDo);
+    EXPECT_TRUE(pipeline.empty());
+}
+
+}  // namespace

@@ -1,0 +1,53 @@
+#include "market/NativeInstaller.h"
+
+#include <gtest/gtest.h>
+
+#include "RecordingMarketView.h"
+#include "ScriptedDialogs.h"
+#include "TempFolder.h"
+
+namespace {
+
+TEST(NativePlan, EveryMissingLibraryOfTheTableInOrder) {
+    testing_support::TempFolder launcher{"本地 native"};
+    ServiceHosts hosts;
+    hosts.files = "http://f";
+    const std::string native = launcher.path() + "/.minecraft/native/";
+    const auto& windows = market::NativeLibraryNames(platform::PathStyle::windows());
+    ASSERT_EQ(windows.size(), 13u);
+    market::InstallPlan all = market::NativePlan(native, windows, hosts);
+    ASSERT_EQ(all.size(), 13u);
+    EXPECT_EQ(all.front().task, "http://f/avutil-ttv-51.dll[下载到]" + native);
+    EXPECT_EQ(all.back().task, "http://f/OpenAL64.dll[下载到]" + native);
+
+    const auto& linux = market::NativeLibraryNames(platform::PathStyle::posix());
+    for (const std::string& name : linux) {
+        if (name != "liblwjgl64.so") launcher.write(".minecraft/native/" + name, "so");
+    }
+    market::InstallPlan one = market::NativePlan(native, linux, hosts);
+    ASSERT_EQ(one.size(), 1u);
+    EXPECT_EQ(one[0].task, "http://f/liblwjgl64.so[下载到]" + native);
+    EXPECT_EQ(one[0].folder, launcher.path() + "/.minecraft/native");
+}
+
+TEST(NativeCheck, CreatesTheFolderAndQueuesOnlyWhatIsMissing) {
+    testing_support::TempFolder launcher{"本地 check"};
+    RecordingMarketView view;
+    testing_support::ScriptedDialogs dialogs;
+    market::InstallPipeline pipeline{view, dialogs,
+                                     GameFolders{launcher.path(), platform::PathStyle::posix()}};
+    const std::string native = pipeline.folders().native() + "/";
+    market::QueueOutcome first = market::QueueMissingNatives(pipeline, native, {});
+    EXPECT_EQ(first.added, 6u);
+    EXPECT_TRUE(first.startHead);
+    EXPECT_TRUE(testing_support::exists(pipeline.folders().native()));
+
+    for (const std::string& name : market::NativeLibraryNames(platform::PathStyle::posix()))
+        launcher.write(".minecraft/native/" + name, "so");
+    market::InstallPipeline fresh{view, dialogs, pipeline.folders()};
+    market::QueueOutcome none = market::QueueMissingNatives(fresh, native, {});
+    EXPECT_EQ(none.added, 0u);
+    EXPECT_TRUE(fresh.empty());
+}
+
+}  // namespace

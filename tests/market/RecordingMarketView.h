@@ -1,0 +1,54 @@
+#pragma once
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "market/InstallPipeline.h"
+
+// The market window as the pipeline sees it, recording every call in order as one line.
+// Pauses are held until the test runs them, so their order against events is visible.
+class RecordingMarketView final : public market::MarketView {
+  public:
+    std::string windowTitle{market::kMarketTitle};
+    std::vector<std::string> calls;
+    std::vector<std::function<void()>> pending;
+    std::vector<std::string> list;  // List3 as the window shows it
+    float progress = -1;
+
+    std::string title() const override { return windowTitle; }
+    void setSpeedText(const std::string& text) override { calls.push_back("speed " + text); }
+    void setCountText(const std::string& text) override { calls.push_back("count " + text); }
+    void setProgress(float value) override {
+        progress = value;
+        calls.push_back("progress " + std::to_string(value));
+    }
+    void queueAppended(const std::string& task) override { list.push_back(task); }
+    void queueHeadRemoved() override {
+        list.erase(list.begin());
+        calls.push_back("remove");
+    }
+    void startDownload(const std::string& url, const std::string& folder) override {
+        calls.push_back("start " + url + " > " + folder);
+    }
+    void refreshVersionList() override { calls.push_back("refresh"); }
+    void closeWindow() override { calls.push_back("close"); }
+    void finishSelfUpdate(const std::string& task) override { calls.push_back("finish " + task); }
+    void runAfter(int milliseconds, std::function<void()> step) override {
+        calls.push_back("pause " + std::to_string(milliseconds));
+        pending.push_back(std::move(step));
+    }
+
+    // Runs the held pauses in order (bounded: the steps may add more).
+    void runPending() {
+        for (int round = 0; round < 100 && !pending.empty(); ++round) {
+            auto step = std::move(pending.front());
+            pending.erase(pending.begin());
+            step();
+        }
+    }
+    std::vector<std::string> take() {
+        std::vector<std::string> taken;
+        taken.swap(calls);
+        return taken;
+    }
+};
