@@ -8,6 +8,10 @@ LauncherWindows::LauncherWindows(LauncherContext& context) : context_(context) {
     LauncherHooks& hooks = context_.hooks;
     hooks.applyTheme = [this](uint32_t colour) { mainWindow().setThemeColour(colour); };
     hooks.showMarket = [this](bool modal) { showMarket(modal); };
+    hooks.checkUpdate = [this] {
+        market().CheckUpdate();
+        unloadClosedMarket();
+    };
     hooks.checkNative = [this](const std::string& nativeFolder) {
         market().CheckNative(nativeFolder);
         unloadClosedMarket();

@@ -9,12 +9,12 @@ class frmmarket;
 
 // The windows of the start-up procedure. The main window is created on first use (by the
 // start-up or by the first applied theme) and lives until the launcher ends. The market window
-// is created on first use (the native check at start-up is the first) and stays loaded,
+// is created on first use (the update check at start-up is the first) and stays loaded,
 // invisible, until it is closed; closing it unloads it, and the next use loads it anew.
 class LauncherWindows final : public StartupWindows {
   public:
-    // Installs the context's hooks: the theme colour, the market window, the native and
-    // library checks.
+    // Installs the context's hooks: the theme colour, the market window, the self-update,
+    // native and library checks.
     explicit LauncherWindows(LauncherContext& context);
     ~LauncherWindows() override;
 

@@ -3,6 +3,7 @@
 #include <cctype>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace platform {
 
@@ -18,6 +19,32 @@ inline std::string lowerAscii(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return text;
+}
+
+// `text` with every `from` replaced by `to` in one pass from the left; replaced text is not
+// searched again. An empty `from` changes nothing.
+inline std::string replacedAll(std::string_view text, std::string_view from, std::string_view to) {
+    if (from.empty()) return std::string(text);
+    std::string result;
+    size_t start = 0;
+    for (size_t found; (found = text.find(from, start)) != std::string_view::npos;
+         start = found + from.size()) {
+        result.append(text.substr(start, found - start));
+        result.append(to);
+    }
+    result.append(text.substr(start));
+    return result;
+}
+
+// The pieces of `text` between the `separator` characters; one piece more than separators.
+inline std::vector<std::string> splitAt(std::string_view text, char separator) {
+    std::vector<std::string> pieces;
+    size_t start = 0;
+    for (size_t found; (found = text.find(separator, start)) != std::string_view::npos;
+         start = found + 1)
+        pieces.emplace_back(text.substr(start, found - start));
+    pieces.emplace_back(text.substr(start));
+    return pieces;
 }
 
 }  // namespace platform

@@ -30,4 +30,7 @@ std::string toUtf8Path(const std::filesystem::path& path);
 // The folder that holds the running executable, without a trailing separator.
 std::string executableFolder();
 
+// The full path of the running executable; empty when the system does not tell.
+std::string executablePath();
+
 }  // namespace platform

@@ -28,10 +28,16 @@ std::optional<std::string> readFileBytes(const std::string& path) {
     }
 }
 
-std::optional<std::vector<std::string>> readTextLines(const std::string& path) {
+std::optional<std::string> readText(const std::string& path) {
     std::optional<std::string> bytes = readFileBytes(path);
     if (!bytes) return std::nullopt;
-    std::string text = fromCodePage(*bytes);
+    return fromCodePage(*bytes);
+}
+
+std::optional<std::vector<std::string>> readTextLines(const std::string& path) {
+    std::optional<std::string> decoded = readText(path);
+    if (!decoded) return std::nullopt;
+    const std::string& text = *decoded;
     std::vector<std::string> lines;
     size_t start = 0;
     while (start < text.size()) {

@@ -8,6 +8,10 @@
 // Whole text files in the system code page with CR LF line ends.
 namespace platform {
 
+// The whole file decoded to UTF-8, line ends as they are (for readers with their own line
+// rule). nullopt when the file cannot be opened or read.
+std::optional<std::string> readText(const std::string& path);
+
 // The lines of a file, decoded to UTF-8, without their CR LF (a lone LF also ends a line).
 // nullopt when the file cannot be opened or read.
 std::optional<std::vector<std::string>> readTextLines(const std::string& path);

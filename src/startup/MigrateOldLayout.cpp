@@ -3,9 +3,8 @@
 #include <filesystem>
 
 #include "context/AppTitle.h"
-#include "platform/CommandLine.h"
 #include "platform/FileList.h"
-#include "platform/TextFile.h"
+#include "platform/ScriptFile.h"
 
 namespace {
 
@@ -13,17 +12,7 @@ using platform::DialogAnswer;
 using platform::MessageButtons;
 using platform::MessageIcon;
 
-// Single quotes for sh: nothing inside is expanded; a quote becomes '\''.
-std::string shellQuoted(const std::string& text) {
-    std::string quoted = "'";
-    for (char c : text) {
-        if (c == '\'')
-            quoted += "'\\''";
-        else
-            quoted += c;
-    }
-    return quoted + "'";
-}
+using platform::shellQuoted;
 
 std::vector<std::string> batchLines(const GameFolders& folders, const std::string& name) {
     std::string bin = folders.oldBin();
@@ -45,16 +34,6 @@ std::vector<std::string> shellLines(const GameFolders& folders, const std::strin
             shellQuoted(target + "/") + "; then rm -rf " + shellQuoted(bin) + "; fi",
         "rm -f -- \"$0\"",
     };
-}
-
-platform::Result<> writeScript(const std::string& path, const std::vector<std::string>& lines,
-                               platform::PathStyle style) {
-    if (style == platform::PathStyle::windows()) return platform::writeTextLines(path, lines);
-    // The shell reads file names as the file system's UTF-8 bytes, so the script stays UTF-8.
-    std::string text;
-    for (const std::string& line : lines)
-        text += line + "\n";
-    return platform::writeFileAtomically(path, text);
 }
 
 }  // namespace
@@ -84,9 +63,7 @@ std::vector<std::string> migrationScriptLines(const std::string& launcherFolder,
 }
 
 std::string migrationCommandLine(const std::string& scriptPath, platform::PathStyle style) {
-    // CreateProcess runs batch files only through the command interpreter.
-    if (style == platform::PathStyle::windows()) return "cmd.exe /c \"" + scriptPath + "\"";
-    return "/bin/sh " + platform::commandLineQuoted(scriptPath);
+    return platform::scriptCommandLine(scriptPath, style);
 }
 
 void MigrateOldLayout(LauncherContext& context) {
@@ -105,7 +82,8 @@ void MigrateOldLayout(LauncherContext& context) {
         return;
     }
     std::string script = context.path(migrationScriptName(style));
-    if (!writeScript(script, migrationScriptLines(context.launcherFolder(), *name, style), style)) {
+    if (!platform::writeScript(script, migrationScriptLines(context.launcherFolder(), *name, style),
+                               style)) {
         dialogs.messageBox("无法写入迁移脚本“" + script + "”，旧版本没有迁移。", kAppTitle,
                            MessageIcon::Warning, MessageButtons::Ok);
         return;

@@ -18,7 +18,8 @@ using platform::qs;
 frmmarket::frmmarket(LauncherContext& context, QWidget* parent)
     : QDialog(parent),
       context_(context),
-      pipeline_(*this, context.dialogs(), GameFolders(context.launcherFolder(), context.style())) {
+      pipeline_(*this, context.dialogs(), GameFolders(context.launcherFolder(), context.style())),
+      selfUpdate_(context, platform::executablePath()) {
     setObjectName("frmmarket");
     setWindowTitle(qs(std::string(market::kMarketTitle)));
     buildTabs();
@@ -122,6 +123,15 @@ void frmmarket::CheckLibraries(const std::string& versionFolder, const std::stri
     showModal();
 }
 
+void frmmarket::CheckUpdate() {
+    std::optional<std::string> task = selfUpdate_.check();
+    if (!task) return;
+    pipeline_.append(*task);
+    EnterUpdateMode(std::string(market::kSelfUpdateTitle));
+    pipeline_.StartHeadTask(true);
+    showModal();
+}
+
 void frmmarket::showModal() {
     hide();
     // A queue that ended before the window could show (every task refused at once) has
@@ -183,7 +193,8 @@ void frmmarket::closeWindow() {
 }
 
 void frmmarket::finishSelfUpdate(const std::string&) {
-    // Nothing enters the self-update mode yet; its finishing step comes with the self-update.
+    // A started update has ended the launcher; a refused one lets the start-up go on.
+    if (!selfUpdate_.finish()) closeWindow();
 }
 
 void frmmarket::runAfter(int milliseconds, std::function<void()> step) {

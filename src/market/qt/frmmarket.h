@@ -8,6 +8,7 @@
 
 #include "context/LauncherContext.h"
 #include "market/InstallPipeline.h"
+#include "market/SelfUpdate.h"
 
 class QComboBox;
 class QGroupBox;
@@ -43,6 +44,11 @@ class frmmarket : public QDialog, private market::MarketView {
     // Before a launch: downloads the missing libraries of a version in "Libraries更新中" mode
     // and returns when the window closes; closes the window at once when nothing is missing.
     void CheckLibraries(const std::string& versionFolder, const std::string& versionId);
+    // Start-up: asks about a new version of the launcher on the update server and, when the
+    // player agrees, downloads it in "自动更新中" mode; returns when the window closes.
+    void CheckUpdate();
+    // Fills List4 and List5 with the mods of `version` from the mod catalogue.
+    void GetModsList(const std::string& version);
     // Turns the window into the compact progress window titled `title`.
     void EnterUpdateMode(const std::string& title);
 
@@ -51,12 +57,17 @@ class frmmarket : public QDialog, private market::MarketView {
     void PButton2_Click();
     void tabs_Click(int index);
     void List1_Click(int row);
+    // Click handlers of the mods tab.
+    void List4_Click(int row);
+    void PButton3_Click();
 
     // Whether the window has been closed (by the player or by the pipeline).
     bool closed() const { return closed_; }
     market::InstallPipeline& pipeline() { return pipeline_; }
     // Why the catalogue is empty, as the window shows it; empty when it loaded.
     QString catalogueNote() const;
+    // Why the mod list is empty; empty when it loaded.
+    QString modsNote() const;
 
     QLabel* tabs(int index) const { return tabs_[size_t(index)]; }
     QWidget* pnlVersions = nullptr;
@@ -68,6 +79,11 @@ class frmmarket : public QDialog, private market::MarketView {
     PButton* PButton1 = nullptr;
     PButton* PButton2 = nullptr;
     QComboBox* 选择版本 = nullptr;
+    QListWidget* List4 = nullptr;
+    std::vector<std::string> List5;  // URL "|" description, parallel to List4
+    QLabel* Label9 = nullptr;
+    QLabel* Label7 = nullptr;
+    PButton* PButton3 = nullptr;
     QGroupBox* Frame1 = nullptr;
     QListWidget* List3 = nullptr;
     QLabel* Label5 = nullptr;
@@ -109,5 +125,7 @@ class frmmarket : public QDialog, private market::MarketView {
     market::InstallPipeline pipeline_;
     std::array<QLabel*, 3> tabs_{};
     QLabel* catalogueNote_ = nullptr;
+    QLabel* modsNote_ = nullptr;
+    market::SelfUpdate selfUpdate_;
     bool closed_ = false;
 };

@@ -92,6 +92,32 @@ void frmmarket::buildModsPanel() {
     // The game versions the mod catalogue is published for.
     选择版本->addItems({QStringLiteral("1.6.4"), QStringLiteral("1.7.2"), QStringLiteral("1.7.10"),
                         QStringLiteral("Other")});
+    // Only a choice of the player lists mods; the first item shown is no choice yet.
+    选择版本->setCurrentIndex(-1);
+    connect(选择版本, &QComboBox::activated, this,
+            [this](int index) { GetModsList(选择版本->itemText(index).toStdString()); });
+    List4 = new QListWidget(pnlMods);
+    List4->setObjectName("List4");
+    List4->setGeometry(0, 36, 390, kPanelHeight - 36);
+    connect(List4, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { List4_Click(List4->row(item)); });
+    Label9 = label(
+        QStringLiteral("Mod描述：这是一个用来凑字数凑字数凑字数凑字数凑字数凑字数凑字数凑字数凑字"
+                       "数凑字数凑字数凑字数凑字数凑字数凑字数凑字数凑字数凑字数的测试"),
+        pnlMods, "Label9");
+    Label9->setGeometry(406, 8, 218, 130);
+    Label9->setWordWrap(true);
+    Label9->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    Label7 = label({}, pnlMods, "Label7");
+    Label7->setGeometry(406, 140, 218, 36);
+    Label7->setWordWrap(true);
+    modsNote_ = label({}, pnlMods, "modsNote");
+    modsNote_->setGeometry(170, 0, 454, 28);
+    modsNote_->setStyleSheet("color: #c0392b");
+    modsNote_->hide();
+    PButton3 = button(QStringLiteral("加入下载列表"), pnlMods, "PButton3");
+    PButton3->move(440, 222);
+    connect(PButton3, &PButton::Click, this, [this] { PButton3_Click(); });
 }
 
 void frmmarket::buildDownloadFrame() {
