@@ -74,10 +74,10 @@ TEST_F(SettingsFileTest, FailedWriteKeepsTheOldFileAndLeavesNoTemporaryFile) {
     // A folder in the file's place cannot be replaced: it stays and no stray file is left.
     launcher.folder.makeFolder(".Vendrolupa_Data/config.ini");
     EXPECT_FALSE(writeSettingsFile(path(), {"a", "1", "j", "", "gray"}));
-    auto entries =
-        std::filesystem::directory_iterator(launcher.folder.path() + "/.Vendrolupa_Data");
+    auto entries = std::filesystem::directory_iterator(
+        platform::fromUtf8Path(launcher.folder.path() + "/.Vendrolupa_Data"));
     EXPECT_EQ(std::distance(begin(entries), end(entries)), 1);
-    EXPECT_TRUE(std::filesystem::is_directory(path()));
+    EXPECT_TRUE(std::filesystem::is_directory(platform::fromUtf8Path(path())));
 }
 
 }  // namespace

@@ -6,12 +6,16 @@
 #include "TempFolder.h"
 #include "TestSeams.h"
 #include "context/LauncherContext.h"
+#ifdef _WIN32
+#include "platform/win32/WinHttpClient.h"
+#else
 #include "platform/curl/CurlHttpClient.h"
+#endif
 
 namespace testing_support {
 
 // A launcher folder in a temporary folder with scripted dialogs, a recording process
-// starter, the real libcurl client, queued random draws, a manual clock and instant
+// starter, the system's real HTTP client, queued random draws, a manual clock and instant
 // waits; `ended` tells whether the launcher asked to end the process.
 struct TestLauncher {
     explicit TestLauncher(const std::string& nameHint = "launcher",
@@ -20,7 +24,11 @@ struct TestLauncher {
     TempFolder folder;
     ScriptedDialogs dialogs;
     RecordingProcessStarter processes;
+#ifdef _WIN32
+    platform::WinHttpClient http;
+#else
     platform::CurlHttpClient http;
+#endif
     SequenceRandom random;
     ManualClock clock;
     std::vector<int> waits;
