@@ -22,6 +22,7 @@ int milliseconds(std::chrono::milliseconds duration) {
 std::string reasonOf(DWORD error) {
     switch (error) {
         case ERROR_WINHTTP_TIMEOUT:
+        case WSAETIMEDOUT:  // how Wine reports it
             return "连接超时";
         case ERROR_WINHTTP_NAME_NOT_RESOLVED:
             return "无法解析服务器名称";
@@ -74,10 +75,6 @@ HttpResponse perform(const std::string& url, const HttpTimeouts& timeouts,
     Handle session(WinHttpOpen(L"Vendrolupa", WINHTTP_ACCESS_TYPE_DEFAULT_PROXY,
                                WINHTTP_NO_PROXY_NAME, WINHTTP_NO_PROXY_BYPASS, 0));
     if (!session) return failed();
-    if (!WinHttpSetTimeouts(session.get(), milliseconds(timeouts.resolve),
-                            milliseconds(timeouts.connect), milliseconds(timeouts.send),
-                            milliseconds(timeouts.receive)))
-        return failed();
     Handle connection(WinHttpConnect(session.get(), host.c_str(), parts.nPort, 0));
     if (!connection) return failed();
     DWORD flags = parts.nScheme == INTERNET_SCHEME_HTTPS ? WINHTTP_FLAG_SECURE : 0;
@@ -85,6 +82,14 @@ HttpResponse perform(const std::string& url, const HttpTimeouts& timeouts,
                                       nullptr, WINHTTP_NO_REFERER, WINHTTP_DEFAULT_ACCEPT_TYPES,
                                       flags));
     if (!request) return failed();
+    // The wait for the reply's head has a limit of its own (90 s unless set).
+    DWORD headWait = static_cast<DWORD>(timeouts.receive.count());
+    if (!WinHttpSetTimeouts(request.get(), milliseconds(timeouts.resolve),
+                            milliseconds(timeouts.connect), milliseconds(timeouts.send),
+                            milliseconds(timeouts.receive)) ||
+        !WinHttpSetOption(request.get(), WINHTTP_OPTION_RECEIVE_RESPONSE_TIMEOUT, &headWait,
+                          sizeof headWait))
+        return failed();
     // A GET follows redirects as the system's default allows; a POST is never resent elsewhere.
     if (postBody) {
         DWORD never = WINHTTP_OPTION_REDIRECT_POLICY_NEVER;

@@ -1,0 +1,61 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "platform/win32/WinHttpClient.h"
+
+using namespace std::chrono_literals;
+
+namespace {
+
+// The loopback server scripts/test-windows starts on Linux (tests/windows/loopback_http.py).
+std::string server() {
+    const char* port = std::getenv("VENDROLUPA_LOOPBACK_PORT");
+    return port ? std::string("http://127.0.0.1:") + port : std::string();
+}
+
+const platform::HttpTimeouts kShort{1000ms, 1000ms, 1000ms, 1000ms};
+
+TEST(WinHttpClient, BodiesWhateverTheStatusAndRedirectsForGet) {
+    if (server().empty()) GTEST_SKIP() << "run through scripts/test-windows";
+    struct Case {
+        std::string path;
+        long status;
+        std::string body;
+    };
+    const Case cases[] = {
+        {"/ok", 200, "好的 body"},
+        {"/missing", 404, "没有这个文件"},
+        {"/moved", 200, "好的 body"},
+    };
+    platform::WinHttpClient client;
+    for (const Case& c : cases) {
+        platform::HttpResponse response = client.get(server() + c.path, kShort);
+        EXPECT_TRUE(response.completed) << c.path << response.error;
+        EXPECT_EQ(response.status, c.status) << c.path;
+        EXPECT_EQ(response.body, c.body) << c.path;
+    }
+}
+
+TEST(WinHttpClient, PostSendsJsonAndIsNotRedirected) {
+    if (server().empty()) GTEST_SKIP() << "run through scripts/test-windows";
+    platform::WinHttpClient client;
+    platform::HttpResponse echo = client.postJson(server() + "/echo", "{\"名\":1}", kShort);
+    EXPECT_EQ(echo.status, 200);
+    EXPECT_EQ(echo.body, "application/json {\"名\":1}");
+    platform::HttpResponse moved = client.postJson(server() + "/moved", "{}", kShort);
+    EXPECT_EQ(moved.status, 302);
+}
+
+TEST(WinHttpClient, ASilentServerTimesOutAndAClosedPortFails) {
+    if (server().empty()) GTEST_SKIP() << "run through scripts/test-windows";
+    platform::WinHttpClient client;
+    platform::HttpResponse silent = client.get(server() + "/silent", kShort);
+    EXPECT_FALSE(silent.completed);
+    EXPECT_EQ(silent.error, "连接超时");
+    platform::HttpResponse closed = client.get("http://127.0.0.1:1/", kShort);
+    EXPECT_FALSE(closed.completed);
+    EXPECT_FALSE(closed.error.empty());
+}
+
+}  // namespace
