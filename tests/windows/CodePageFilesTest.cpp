@@ -22,8 +22,8 @@ TEST(WindowsCodePage, SettingsAndServerListAreGbkBytesBothWays) {
               "blue\r\n");
     EXPECT_EQ(readSettingsFile(config).config, settings);
 
-    std::string serverList = folder.write("数据/serverlist.ini",
-                                          "\xCE\xD2\xB5\xC4\xB7\xFE\xCE\xF1\xC6\xF7|mc.cn:25565\r\n");
+    std::string serverList = folder.write(
+        "数据/serverlist.ini", "\xCE\xD2\xB5\xC4\xB7\xFE\xCE\xF1\xC6\xF7|mc.cn:25565\r\n");
     servers::ServerList list = servers::loadServerList(serverList);
     EXPECT_EQ(list[0].name, "我的服务器");
     ASSERT_TRUE(servers::saveServerList(serverList, list));

@@ -40,8 +40,11 @@ TEST(ProcessStart, WorkingFolderAndWindowStyleArePassed) {
         ASSERT_GE(report.size(), 2u) << shown;
         EXPECT_EQ(report[1], shown);
     }
-    EXPECT_NE(starter.start("\"C:\\no\\such\\program.exe\"", platform::WindowStyle::Hidden, ""),
-              "");
+    EXPECT_EQ(starter.start("", platform::WindowStyle::Hidden, ""), "命令行为空");
+    std::string missing =
+        starter.start("\"C:\\没有\\program.exe\" -x", platform::WindowStyle::Hidden, "");
+    EXPECT_TRUE(missing.starts_with("C:\\没有\\program.exe: ")) << missing;
+    EXPECT_TRUE(missing.ends_with("(3)") || missing.ends_with("(2)")) << missing;
 }
 
 TEST(ProcessStart, LauncherFolderOfAProgramInAChineseFolderWithABlank) {
