@@ -8,10 +8,11 @@ using namespace std::chrono_literals;
 
 namespace {
 
-// The loopback server scripts/test-windows starts on Linux (tests/windows/loopback_http.py).
-std::string server() {
-    const char* port = std::getenv("VENDROLUPA_LOOPBACK_PORT");
-    return port ? std::string("http://127.0.0.1:") + port : std::string();
+// The loopback servers scripts/test-windows starts on Linux (tests/windows/loopback_http.py).
+std::string server(const char* scheme = "http",
+                   const char* portVariable = "VENDROLUPA_LOOPBACK_PORT") {
+    const char* port = std::getenv(portVariable);
+    return port ? std::string(scheme) + "://127.0.0.1:" + port : std::string();
 }
 
 const platform::HttpTimeouts kShort{1000ms, 1000ms, 1000ms, 1000ms};
@@ -56,6 +57,18 @@ TEST(WinHttpClient, ASilentServerTimesOutAndAClosedPortFails) {
     platform::HttpResponse closed = client.get("http://127.0.0.1:1/", kShort);
     EXPECT_FALSE(closed.completed);
     EXPECT_FALSE(closed.error.empty());
+}
+
+TEST(WinHttpClient, HttpsSpeaksTlsAndRefusesACertificateNobodyTrusts) {
+    std::string secure = server("https", "VENDROLUPA_LOOPBACK_TLS_PORT");
+    if (secure.empty()) GTEST_SKIP() << "run through scripts/test-windows";
+    platform::WinHttpClient client;
+    for (const platform::HttpResponse& response :
+         {client.get(secure + "/ok", kShort), client.postJson(secure + "/echo", "{}", kShort)}) {
+        EXPECT_FALSE(response.completed);
+        EXPECT_EQ(response.error, "安全连接（TLS）失败");
+        EXPECT_EQ(response.body, "");
+    }
 }
 
 }  // namespace

@@ -1,6 +1,11 @@
-"""Loopback HTTP server for the Windows client tests; prints its port, then serves."""
+"""Loopback HTTP servers for the Windows client tests.
+
+Prints the port of a plain server, then the port of one that speaks TLS with a certificate
+nobody trusts (files named by the two arguments), then serves until ended."""
 import http.server
+import ssl
 import sys
+import threading
 import time
 
 
@@ -35,7 +40,16 @@ class Handler(http.server.BaseHTTPRequestHandler):
         pass
 
 
-server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Handler)
-server.daemon_threads = True
-print(server.server_address[1], flush=True)
-server.serve_forever()
+def start(server):
+    server.daemon_threads = True
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    print(server.server_address[1], flush=True)
+
+
+start(http.server.ThreadingHTTPServer(("127.0.0.1", 0), Handler))
+secure = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Handler)
+context = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
+context.load_cert_chain(sys.argv[1], sys.argv[2])
+secure.socket = context.wrap_socket(secure.socket, server_side=True)
+start(secure)
+threading.Event().wait()

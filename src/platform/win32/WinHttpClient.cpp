@@ -31,6 +31,7 @@ std::string reasonOf(DWORD error) {
         case ERROR_WINHTTP_CONNECTION_ERROR:
             return "与服务器的连接中断";
         case ERROR_WINHTTP_SECURE_FAILURE:
+        case ERROR_WINHTTP_SECURE_CHANNEL_ERROR:  // Wine's answer to an untrusted certificate
             return "安全连接（TLS）失败";
         case ERROR_WINHTTP_UNRECOGNIZED_SCHEME:
         case ERROR_WINHTTP_INVALID_URL:
