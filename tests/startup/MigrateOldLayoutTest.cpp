@@ -86,7 +86,9 @@ TEST_F(MigrateOldLayoutTest, NoCancelEmptyOrBadNamesChangeNothingOnDisk) {
         MigrateOldLayout(launcher.context, game());
         EXPECT_EQ(launcher.dialogs.shown.size(), c.dialogs);
         EXPECT_EQ(launcher.dialogs.shown[0].text, "Vendrolupa检测到有旧版本的启动文件 是否迁移？");
-        if (c.dialogs > 1) EXPECT_EQ(launcher.dialogs.shown[1].text, "请输入要保存为的版本名");
+        if (c.dialogs > 1) {
+            EXPECT_EQ(launcher.dialogs.shown[1].text, "请输入要保存为的版本名");
+        }
         EXPECT_TRUE(launcher.processes.started.empty());
         EXPECT_FALSE(exists(script()));
         EXPECT_TRUE(exists(game() + "/bin/minecraft.jar"));

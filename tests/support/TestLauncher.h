@@ -3,14 +3,10 @@
 #include <string>
 
 #include "ScriptedDialogs.h"
+#include "SystemHttpClient.h"
 #include "TempFolder.h"
 #include "TestSeams.h"
 #include "context/LauncherContext.h"
-#ifdef _WIN32
-#include "platform/win32/WinHttpClient.h"
-#else
-#include "platform/curl/CurlHttpClient.h"
-#endif
 
 namespace testing_support {
 
@@ -24,11 +20,7 @@ struct TestLauncher {
     TempFolder folder;
     ScriptedDialogs dialogs;
     RecordingProcessStarter processes;
-#ifdef _WIN32
-    platform::WinHttpClient http;
-#else
-    platform::CurlHttpClient http;
-#endif
+    SystemHttpClient http;
     SequenceRandom random;
     ManualClock clock;
     std::vector<int> waits;

@@ -9,10 +9,15 @@ using namespace std::chrono_literals;
 namespace {
 
 // The loopback servers scripts/test-windows starts on Linux (tests/windows/loopback_http.py).
+std::string port(const char* variable = "VENDROLUPA_LOOPBACK_PORT") {
+    const char* value = std::getenv(variable);
+    return value ? value : "";
+}
+
 std::string server(const char* scheme = "http",
                    const char* portVariable = "VENDROLUPA_LOOPBACK_PORT") {
-    const char* port = std::getenv(portVariable);
-    return port ? std::string(scheme) + "://127.0.0.1:" + port : std::string();
+    std::string number = port(portVariable);
+    return number.empty() ? "" : std::string(scheme) + "://127.0.0.1:" + number;
 }
 
 const platform::HttpTimeouts kShort{1000ms, 1000ms, 1000ms, 1000ms};
@@ -53,10 +58,10 @@ TEST(WinHttpClient, ASilentServerTimesOutAndAClosedPortFails) {
     platform::WinHttpClient client;
     platform::HttpResponse silent = client.get(server() + "/silent", kShort);
     EXPECT_FALSE(silent.completed);
-    EXPECT_EQ(silent.error, "连接超时");
+    EXPECT_EQ(silent.error, "连接超时 127.0.0.1:" + port());
     platform::HttpResponse closed = client.get("http://127.0.0.1:1/", kShort);
     EXPECT_FALSE(closed.completed);
-    EXPECT_FALSE(closed.error.empty());
+    EXPECT_EQ(closed.error, "无法连接到服务器 127.0.0.1:1");
 }
 
 TEST(WinHttpClient, HttpsSpeaksTlsAndRefusesACertificateNobodyTrusts) {
@@ -66,7 +71,8 @@ TEST(WinHttpClient, HttpsSpeaksTlsAndRefusesACertificateNobodyTrusts) {
     for (const platform::HttpResponse& response :
          {client.get(secure + "/ok", kShort), client.postJson(secure + "/echo", "{}", kShort)}) {
         EXPECT_FALSE(response.completed);
-        EXPECT_EQ(response.error, "安全连接（TLS）失败");
+        EXPECT_EQ(response.error,
+                  "安全连接（TLS）失败 127.0.0.1:" + port("VENDROLUPA_LOOPBACK_TLS_PORT"));
         EXPECT_EQ(response.body, "");
     }
 }

@@ -43,9 +43,10 @@ std::string reasonOf(DWORD error) {
     }
 }
 
-HttpResponse failed(DWORD error = GetLastError()) {
+// What went wrong and with which server ("无法连接到服务器 127.0.0.1:8080").
+HttpResponse failed(const std::string& server, DWORD error = GetLastError()) {
     HttpResponse response;
-    response.error = reasonOf(error);
+    response.error = reasonOf(error) + (server.empty() ? "" : " " + server);
     return response;
 }
 
@@ -67,22 +68,23 @@ HttpResponse perform(const std::string& url, const HttpTimeouts& timeouts,
     parts.dwHostNameLength = static_cast<DWORD>(-1);
     parts.dwUrlPathLength = static_cast<DWORD>(-1);
     parts.dwExtraInfoLength = static_cast<DWORD>(-1);
-    if (!WinHttpCrackUrl(wideUrl.c_str(), 0, 0, &parts)) return failed();
+    if (!WinHttpCrackUrl(wideUrl.c_str(), 0, 0, &parts)) return failed(url);
     std::wstring host(parts.lpszHostName, parts.dwHostNameLength);
     std::wstring path(parts.lpszUrlPath, parts.dwUrlPathLength);
     path.append(parts.lpszExtraInfo, parts.dwExtraInfoLength);
     if (path.empty()) path = L"/";
+    std::string server = toUtf8Path(host) + ":" + std::to_string(parts.nPort);
 
     Handle session(WinHttpOpen(L"Vendrolupa", WINHTTP_ACCESS_TYPE_DEFAULT_PROXY,
                                WINHTTP_NO_PROXY_NAME, WINHTTP_NO_PROXY_BYPASS, 0));
-    if (!session) return failed();
+    if (!session) return failed(server);
     Handle connection(WinHttpConnect(session.get(), host.c_str(), parts.nPort, 0));
-    if (!connection) return failed();
+    if (!connection) return failed(server);
     DWORD flags = parts.nScheme == INTERNET_SCHEME_HTTPS ? WINHTTP_FLAG_SECURE : 0;
     Handle request(WinHttpOpenRequest(connection.get(), postBody ? L"POST" : L"GET", path.c_str(),
                                       nullptr, WINHTTP_NO_REFERER, WINHTTP_DEFAULT_ACCEPT_TYPES,
                                       flags));
-    if (!request) return failed();
+    if (!request) return failed(server);
     // The wait for the reply's head has a limit of its own (90 s unless set).
     DWORD headWait = static_cast<DWORD>(timeouts.receive.count());
     if (!WinHttpSetTimeouts(request.get(), milliseconds(timeouts.resolve),
@@ -90,7 +92,11 @@ HttpResponse perform(const std::string& url, const HttpTimeouts& timeouts,
                             milliseconds(timeouts.receive)) ||
         !WinHttpSetOption(request.get(), WINHTTP_OPTION_RECEIVE_RESPONSE_TIMEOUT, &headWait,
                           sizeof headWait))
-        return failed();
+        return failed(server);
+    // Each call is a fresh request on a fresh connection: none is kept for the next one.
+    DWORD noKeepAlive = WINHTTP_DISABLE_KEEP_ALIVE;
+    WinHttpSetOption(request.get(), WINHTTP_OPTION_DISABLE_FEATURE, &noKeepAlive,
+                     sizeof noKeepAlive);
     // A GET follows redirects as the system's default allows; a POST is never resent elsewhere.
     if (postBody) {
         DWORD never = WINHTTP_OPTION_REDIRECT_POLICY_NEVER;
@@ -103,16 +109,16 @@ HttpResponse perform(const std::string& url, const HttpTimeouts& timeouts,
     if (!WinHttpSendRequest(request.get(), headers, headersLength, data, dataLength, dataLength,
                             0) ||
         !WinHttpReceiveResponse(request.get(), nullptr))
-        return failed();
+        return failed(server);
 
     HttpResponse response;
     DWORD status = 0;
     DWORD size = sizeof status;
     if (!WinHttpQueryHeaders(request.get(), WINHTTP_QUERY_STATUS_CODE | WINHTTP_QUERY_FLAG_NUMBER,
                              WINHTTP_HEADER_NAME_BY_INDEX, &status, &size, WINHTTP_NO_HEADER_INDEX))
-        return failed();
+        return failed(server);
     // The body is the caller's to judge, whatever the status.
-    if (!readBody(request.get(), response.body)) return failed();
+    if (!readBody(request.get(), response.body)) return failed(server);
     response.status = static_cast<long>(status);
     response.completed = true;
     return response;
