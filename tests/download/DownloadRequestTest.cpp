@@ -4,6 +4,7 @@
 #include <ctime>
 
 #include "EngineHarness.h"
+#include "ScopedEnv.h"
 #include "download/DownloadNames.h"
 #include "download/DownloadUrl.h"
 
@@ -159,7 +160,7 @@ TEST(DownloadNames, RandomStringAndTempNameDrawFromTheOneGenerator) {
     sequence.draws = {0.0, 31.0 / 62, 0.9999999};
     EXPECT_EQ(download::RandomString(3, sequence), "Af9");
 
-    setenv("TZ", "UTC", 1);
+    testing_support::ScopedEnv utc("TZ", "UTC");
     tzset();
     sequence.draws.clear();
     auto at = std::chrono::system_clock::time_point(std::chrono::milliseconds(1'700'000'000'042));

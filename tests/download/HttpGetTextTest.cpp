@@ -3,8 +3,8 @@
 #include <chrono>
 
 #include "LoopbackHttpServer.h"
+#include "SystemHttpClient.h"
 #include "download/HttpGetText.h"
-#include "platform/curl/CurlHttpClient.h"
 
 using testing_support::LoopbackHttpServer;
 using testing_support::ScriptedResponse;
@@ -27,7 +27,7 @@ TEST(HttpGetText, ErrorPagesComeBackAsText) {
         {"500 Internal Server Error", "broken"},
         {"200 OK", ""},
     };
-    platform::CurlHttpClient http;
+    testing_support::SystemHttpClient http;
     for (const auto& [status, body] : cases) {
         LoopbackHttpServer server([&](const std::string&) { return answer(status, body); });
         auto result = download::HttpGetText(http, server.baseUrl() + "/versions/versions.json");
@@ -43,7 +43,7 @@ TEST(HttpGetText, SilentServerEndsAfterTheConfiguredTime) {
         r.silent = true;
         return r;
     });
-    platform::CurlHttpClient http;
+    testing_support::SystemHttpClient http;
     auto started = std::chrono::steady_clock::now();
     auto result = download::HttpGetText(http, server.baseUrl() + "/", std::chrono::seconds(1));
     auto took = std::chrono::steady_clock::now() - started;
@@ -54,7 +54,7 @@ TEST(HttpGetText, SilentServerEndsAfterTheConfiguredTime) {
 }
 
 TEST(HttpGetText, RefusedConnectionIsAnErrorValue) {
-    platform::CurlHttpClient http;
+    testing_support::SystemHttpClient http;
     uint16_t port = testing_support::unusedLoopbackPort();
     auto result = download::HttpGetText(http, "http://127.0.0.1:" + std::to_string(port) + "/");
     EXPECT_FALSE(result.ok());
@@ -68,7 +68,7 @@ TEST(HttpGetText, EachCallIsAFreshRequest) {
         r.after = ScriptedResponse::After::KeepOpen;
         return r;
     });
-    platform::CurlHttpClient http;
+    testing_support::SystemHttpClient http;
     EXPECT_EQ(download::HttpGetText(http, server.baseUrl() + "/")->body, "answer 1");
     EXPECT_EQ(download::HttpGetText(http, server.baseUrl() + "/")->body, "answer 2");
     EXPECT_EQ(server.requests().size(), 2u);
@@ -81,6 +81,6 @@ TEST(HttpGetText, FollowsRedirectsLikeThePlatformRequest) {
             return answer("302 Found\r\nLocation: /new", "");
         return answer("200 OK", "moved here");
     });
-    platform::CurlHttpClient http;
+    testing_support::SystemHttpClient http;
     EXPECT_EQ(download::HttpGetText(http, server.baseUrl() + "/old")->body, "moved here");
 }

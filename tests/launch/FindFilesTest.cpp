@@ -18,7 +18,9 @@ TEST(FindFiles, WalksTheTreeLeavingOutHiddenFilesAndDotFolders) {
                              "lib/deep/er/y.jar", ".git/z.jar", "a.d/.w.jar", "a.d/w.jar"})
         tree.write(file, "PK");
     tree.makeFolder("empty");
+#ifndef _WIN32  // Wine makes no folder links
     std::filesystem::create_directory_symlink(t, t + "/loop");
+#endif
 
     EXPECT_EQ(FindFiles(t, "*.jar", kPosix),
               (std::vector<std::string>{t + "/a.JAR", t + "/b.jar", t + "/a.d/w.jar",

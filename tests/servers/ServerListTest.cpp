@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
 #include "FileSizeLimit.h"
+#endif
 #include "TempFolder.h"
 #include "platform/CodePage.h"
 #include "platform/FileList.h"
@@ -68,6 +70,7 @@ TEST(ServerListFile, SaveCreatesMissingDataFolderAndReportsFailure) {
     EXPECT_FALSE(saveServerList(blocked, ServerList{}));
 }
 
+#ifndef _WIN32  // a file-size limit stands in for a full disk; Windows has none
 TEST(ServerListFile, AWriteFailingPartWayKeepsTheOldFileWhole) {
     TempFolder folder;
     std::string path = folder.file(".Vendrolupa_Data/serverlist.ini");
@@ -83,6 +86,7 @@ TEST(ServerListFile, AWriteFailingPartWayKeepsTheOldFileWhole) {
     EXPECT_EQ(platform::listFiles(folder.path() + "/.Vendrolupa_Data"),
               std::vector<std::string>{"serverlist.ini"});
 }
+#endif
 
 TEST(ParseAddress, TakesHostAndPortOfOneToFiveDigitsInRange) {
     struct Case {

@@ -1,40 +1,14 @@
 #include "LoopbackHttpServer.h"
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <netinet/tcp.h>
-#include <poll.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
 #include <cctype>
 #include <chrono>
-#include <stdexcept>
+
+#include "LoopbackSocket.h"
 
 namespace testing_support {
 namespace {
 
 constexpr int kPollMs = 50;
-
-int listenOnLoopback(uint16_t& port) {
-    int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-    if (fd < 0) throw std::runtime_error("socket failed");
-    int yes = 1;
-    ::setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    address.sin_port = htons(port);
-    if (::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
-        ::listen(fd, 64) != 0) {
-        ::close(fd);
-        throw std::runtime_error("cannot listen on 127.0.0.1");
-    }
-    socklen_t length = sizeof address;
-    ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length);
-    port = ntohs(address.sin_port);
-    return fd;
-}
 
 // The whole length of the request that starts `pending` (header and Content-Length body),
 // or npos while its header is not complete.
@@ -49,11 +23,6 @@ size_t requestLength(const std::string& pending) {
     return end + 4 + body;
 }
 
-bool readable(int fd, int timeoutMs) {
-    pollfd p{fd, POLLIN, 0};
-    return ::poll(&p, 1, timeoutMs) > 0;
-}
-
 }  // namespace
 
 LoopbackHttpServer::LoopbackHttpServer(Handler handler) : handler_(std::move(handler)) {
@@ -66,7 +35,7 @@ LoopbackHttpServer::~LoopbackHttpServer() {
     acceptThread_.join();
     for (auto& thread : threads_)
         thread.join();
-    ::close(listener_);
+    closeSocket(listener_);
 }
 
 std::string LoopbackHttpServer::baseUrl() const {
@@ -87,11 +56,10 @@ std::string LoopbackHttpServer::pathOf(const std::string& request) {
 
 void LoopbackHttpServer::acceptLoop() {
     while (!stopping_) {
-        if (!readable(listener_, kPollMs)) continue;
-        int socket = ::accept(listener_, nullptr, nullptr);
+        if (!waitReadable(listener_, kPollMs)) continue;
+        int socket = acceptConnection(listener_);
         if (socket < 0) continue;
-        int yes = 1;
-        ::setsockopt(socket, IPPROTO_TCP, TCP_NODELAY, &yes, sizeof yes);
+        setNoDelay(socket);
         ++connections_;
         threads_.emplace_back([this, socket] { serve(socket); });
     }
@@ -103,8 +71,8 @@ void LoopbackHttpServer::serve(int socket) {
     while (!stopping_) {
         size_t length = requestLength(pending);
         if (length == std::string::npos || pending.size() < length) {
-            if (!readable(socket, kPollMs)) continue;
-            ssize_t n = ::recv(socket, buffer, sizeof buffer, 0);
+            if (!waitReadable(socket, kPollMs)) continue;
+            long n = receiveSome(socket, buffer, sizeof buffer);
             if (n <= 0) break;
             pending.append(buffer, static_cast<size_t>(n));
             continue;
@@ -118,7 +86,7 @@ void LoopbackHttpServer::serve(int socket) {
         ScriptedResponse response = handler_(request);
         if (response.silent) {
             while (!stopping_ &&
-                   !(readable(socket, kPollMs) && ::recv(socket, buffer, 1, 0) <= 0)) {
+                   !(waitReadable(socket, kPollMs) && receiveSome(socket, buffer, 1) <= 0)) {
             }
             break;
         }
@@ -129,18 +97,17 @@ void LoopbackHttpServer::serve(int socket) {
         }
         if (!sent || response.after == ScriptedResponse::After::Close) break;
         if (response.after == ScriptedResponse::After::Reset) {
-            linger hard{1, 0};
-            ::setsockopt(socket, SOL_SOCKET, SO_LINGER, &hard, sizeof hard);
-            break;
+            closeWithReset(socket);
+            return;
         }
     }
-    ::close(socket);
+    closeSocket(socket);
 }
 
 bool LoopbackHttpServer::sendAll(int socket, const std::string& bytes) {
     size_t at = 0;
     while (at < bytes.size() && !stopping_) {
-        ssize_t n = ::send(socket, bytes.data() + at, bytes.size() - at, MSG_NOSIGNAL);
+        long n = sendSome(socket, bytes.data() + at, bytes.size() - at);
         if (n <= 0) return false;
         at += static_cast<size_t>(n);
     }
@@ -156,8 +123,7 @@ bool LoopbackHttpServer::pause(int milliseconds) {
 
 uint16_t unusedLoopbackPort() {
     uint16_t port = 0;
-    int fd = listenOnLoopback(port);
-    ::close(fd);
+    closeSocket(listenOnLoopback(port));
     return port;
 }
 

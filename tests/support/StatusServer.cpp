@@ -1,12 +1,8 @@
 #include "StatusServer.h"
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <poll.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
 #include <chrono>
+
+#include "LoopbackSocket.h"
 
 namespace testing_support {
 
@@ -45,11 +41,6 @@ size_t requestLength(const std::string& bytes) {
     return at + second;
 }
 
-bool waitReadable(int fd, int milliseconds) {
-    pollfd entry{fd, POLLIN, 0};
-    return ::poll(&entry, 1, milliseconds) > 0;
-}
-
 }  // namespace
 
 std::string StatusServer::replyPacket(const std::string& json) {
@@ -72,15 +63,9 @@ bool StatusServer::isStatusHandshake(const std::string& bytes) {
 }
 
 StatusServer::StatusServer(Options options) : options_(std::move(options)) {
-    listener_ = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    ::bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof address);
-    ::listen(listener_, 8);
-    socklen_t size = sizeof address;
-    ::getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &size);
-    port_ = ntohs(address.sin_port);
+    uint16_t port = 0;
+    listener_ = listenOnLoopback(port);
+    port_ = port;
     thread_ = std::thread([this] { run(); });
 }
 
@@ -88,8 +73,8 @@ StatusServer::~StatusServer() {
     stopping_ = true;
     thread_.join();
     for (int fd : held_)
-        ::close(fd);
-    ::close(listener_);
+        closeSocket(fd);
+    closeSocket(listener_);
 }
 
 std::vector<std::string> StatusServer::requests() const {
@@ -100,7 +85,7 @@ std::vector<std::string> StatusServer::requests() const {
 void StatusServer::run() {
     while (!stopping_) {
         if (!waitReadable(listener_, 20)) continue;
-        int connection = ::accept(listener_, nullptr, nullptr);
+        int connection = acceptConnection(listener_);
         if (connection >= 0) serve(connection);
     }
 }
@@ -111,7 +96,7 @@ std::string StatusServer::readRequest(int connection) {
     while (!stopping_ && requestLength(bytes) == 0 && std::chrono::steady_clock::now() < deadline) {
         if (!waitReadable(connection, 20)) continue;
         char chunk[256];
-        ssize_t got = ::recv(connection, chunk, sizeof chunk, 0);
+        long got = receiveSome(connection, chunk, sizeof chunk);
         if (got <= 0) break;
         bytes.append(chunk, size_t(got));
     }
@@ -129,9 +114,7 @@ void StatusServer::serve(int connection) {
             held_.push_back(connection);
             return;
         case Behaviour::Reset: {
-            linger hardClose{1, 0};
-            ::setsockopt(connection, SOL_SOCKET, SO_LINGER, &hardClose, sizeof hardClose);
-            ::close(connection);
+            closeWithReset(connection);
             return;
         }
         default:
@@ -140,19 +123,18 @@ void StatusServer::serve(int connection) {
     size_t sent = 0;
     for (size_t size : options_.batchSizes) {
         if (sent >= options_.reply.size()) break;
-        ::send(connection, options_.reply.data() + sent,
-               std::min(size, options_.reply.size() - sent), MSG_NOSIGNAL);
+        sendSome(connection, options_.reply.data() + sent,
+                 std::min(size, options_.reply.size() - sent));
         sent += size;
         if (options_.behaviour == Behaviour::Truncate) break;
         std::this_thread::sleep_for(std::chrono::milliseconds(options_.pauseBetweenBatchesMs));
     }
     if (options_.behaviour != Behaviour::Truncate && sent < options_.reply.size())
-        ::send(connection, options_.reply.data() + sent, options_.reply.size() - sent,
-               MSG_NOSIGNAL);
+        sendSome(connection, options_.reply.data() + sent, options_.reply.size() - sent);
     if (options_.behaviour == Behaviour::AnswerAndHold)
         held_.push_back(connection);
     else
-        ::close(connection);
+        closeSocket(connection);
 }
 
 }  // namespace testing_support

@@ -3,15 +3,15 @@
 #include <string>
 
 #include "ScriptedDialogs.h"
+#include "SystemHttpClient.h"
 #include "TempFolder.h"
 #include "TestSeams.h"
 #include "context/LauncherContext.h"
-#include "platform/curl/CurlHttpClient.h"
 
 namespace testing_support {
 
 // A launcher folder in a temporary folder with scripted dialogs, a recording process
-// starter, the real libcurl client, queued random draws, a manual clock and instant
+// starter, the system's real HTTP client, queued random draws, a manual clock and instant
 // waits; `ended` tells whether the launcher asked to end the process.
 struct TestLauncher {
     explicit TestLauncher(const std::string& nameHint = "launcher",
@@ -20,7 +20,7 @@ struct TestLauncher {
     TempFolder folder;
     ScriptedDialogs dialogs;
     RecordingProcessStarter processes;
-    platform::CurlHttpClient http;
+    SystemHttpClient http;
     SequenceRandom random;
     ManualClock clock;
     std::vector<int> waits;

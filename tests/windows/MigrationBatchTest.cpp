@@ -1,0 +1,57 @@
+#include <gtest/gtest.h>
+
+#include "ProbeRun.h"
+#include "TestLauncher.h"
+#include "startup/MigrateOldLayout.h"
+
+using platform::DialogAnswer;
+using testing_support::exists;
+using testing_support::readAll;
+using testing_support::TestLauncher;
+
+namespace {
+
+struct MigrationBatchTest : ::testing::Test {
+    TestLauncher launcher{"迁移 测试", platform::PathStyle::windows()};
+    platform::SystemProcessStarter real;
+    std::string game() const { return launcher.context.gameFolder(); }
+
+    void makeOldLayout() {
+        launcher.folder.write(".minecraft/bin/minecraft.jar", "jar");
+        launcher.folder.write(".minecraft/bin/lwjgl.jar", "lwjgl");
+        launcher.folder.write(".minecraft/bin/natives/lwjgl64.dll", "native");
+    }
+    // Writes MoveOldVersion.bat, lets Wine's cmd run it, waits (bounded) for it to go.
+    bool migrate(const std::string& name) {
+        LauncherContext context(
+            launcher.folder.path(),
+            Seams{launcher.dialogs, real, launcher.http, launcher.random, launcher.clock},
+            platform::PathStyle::windows());
+        launcher.dialogs.messageAnswers = {DialogAnswer::Yes};
+        launcher.dialogs.inputAnswers = {name};
+        MigrateOldLayout(context, context.gameFolder());
+        std::string script = context.path("MoveOldVersion.bat");
+        // Two questions and no message: the script was written and started.
+        return launcher.dialogs.shown.size() == 2u && testing_support::waitForFile(script, false);
+    }
+};
+
+TEST_F(MigrationBatchTest, CopiesTheBinTreeThenRemovesIt) {
+    makeOldLayout();
+    ASSERT_TRUE(migrate("旧版 1.5.2"));
+    std::string version = game() + "\\versions\\旧版 1.5.2";
+    EXPECT_EQ(readAll(version + "\\minecraft.jar"), "jar");
+    EXPECT_EQ(readAll(version + "\\lwjgl.jar"), "lwjgl");
+    EXPECT_EQ(readAll(version + "\\natives\\lwjgl64.dll"), "native");
+    EXPECT_FALSE(exists(game() + "\\bin"));
+}
+
+TEST_F(MigrationBatchTest, AFailedCopyKeepsBin) {
+    makeOldLayout();
+    launcher.folder.write(".minecraft/versions/1.5.2", "a file where the folder should go");
+    ASSERT_TRUE(migrate("1.5.2"));
+    EXPECT_EQ(readAll(game() + "\\bin\\minecraft.jar"), "jar");
+    EXPECT_EQ(readAll(game() + "\\bin\\natives\\lwjgl64.dll"), "native");
+}
+
+}  // namespace
