@@ -18,7 +18,7 @@ constexpr std::string_view kErrorTitle = "下载错误";
 constexpr std::string_view kFailureTitle = "下载失败";
 
 // The message under the title text: which file and why.
-std::string endMessage(std::string_view title, const DownloadEndInfo& end) {
+std::string endMessage(std::string_view title, const download::DownloadEnd& end) {
     std::string text(title);
     const std::string& what = end.file.empty() ? end.url : end.file;
     if (!what.empty()) text += "\r\n文件：" + what;
@@ -94,12 +94,12 @@ void InstallPipeline::onDone() {
     }
 }
 
-void InstallPipeline::onFailed(const DownloadEndInfo& end) {
+void InstallPipeline::onFailed(const download::DownloadEnd& end) {
     // The queue stands still: the head stays and nothing more starts.
     showMessage(endMessage(kFailureTitle, end));
 }
 
-void InstallPipeline::onError(const DownloadEndInfo& end) {
+void InstallPipeline::onError(const download::DownloadEnd& end) {
     endWithError(endMessage(kErrorTitle, end));
 }
 
@@ -140,7 +140,7 @@ std::optional<std::string> InstallPipeline::damagedObject(const std::string& tas
     if (!expected) return std::nullopt;
     const std::string path = ObjectPath(*expected, folders_);
     platform::Result<std::string> actual = platform::sha1OfFile(path);
-    DownloadEndInfo end{download::splitDownloadTask(task)->url, path, {}, 0};
+    download::DownloadEnd end{download::splitDownloadTask(task)->url, path, {}, 0};
     if (!actual) {
         end.reason = actual.reason();
     } else if (actual.value() != platform::lowerAscii(*expected)) {

@@ -6,18 +6,11 @@
 #include <string>
 
 #include "context/GameFolders.h"
+#include "download/DownloadEnd.h"
 #include "market/MarketMode.h"
 #include "platform/Dialogs.h"
 
 namespace market {
-
-// Why a download ended with an error or a failure, as the download control reports it.
-struct DownloadEndInfo {
-    std::string url;
-    std::string file;    // the target file's name (or path)
-    std::string reason;  // Chinese, for the player
-    int status = 0;      // the HTTP status when one arrived, else 0
-};
 
 // What the pipeline asks of the market window.
 class MarketView {
@@ -73,8 +66,8 @@ class InstallPipeline {
     // The four events of the download control.
     void onProgress(int32_t downloaded, int32_t total, int32_t speed);
     void onDone();
-    void onFailed(const DownloadEndInfo& end);
-    void onError(const DownloadEndInfo& end);
+    void onFailed(const download::DownloadEnd& end);
+    void onError(const download::DownloadEnd& end);
     // Timer1: the count label follows the queue once a second.
     void onTimerTick();
 

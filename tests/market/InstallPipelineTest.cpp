@@ -9,7 +9,7 @@
 
 namespace {
 
-using market::DownloadEndInfo;
+using download::DownloadEnd;
 using market::InstallPipeline;
 using Calls = std::vector<std::string>;
 

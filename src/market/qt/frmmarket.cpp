@@ -59,13 +59,8 @@ void frmmarket::connectDownloadControl() {
         pipeline_.onProgress(downloaded, total, speed);
     };
     XGTDL1->下载完毕 = [this] { pipeline_.onDone(); };
-    XGTDL1->下载失败 = [this] { pipeline_.onFailed(lastEnd()); };
-    XGTDL1->下载错误 = [this] { pipeline_.onError(lastEnd()); };
-}
-
-market::DownloadEndInfo frmmarket::lastEnd() const {
-    const download::DownloadEnd& end = XGTDL1->lastEnd();
-    return {end.url, end.file, end.reason, end.status};
+    XGTDL1->下载失败 = [this] { pipeline_.onFailed(XGTDL1->lastEnd()); };
+    XGTDL1->下载错误 = [this] { pipeline_.onError(XGTDL1->lastEnd()); };
 }
 
 int frmmarket::selectedVersion() const {

@@ -105,7 +105,6 @@ class frmmarket : public QDialog, private market::MarketView {
     void loadCatalogue();
     int selectedVersion() const;
     void connectDownloadControl();
-    market::DownloadEndInfo lastEnd() const;
     void showModal();
 
     // market::MarketView
