@@ -48,6 +48,29 @@ TEST(DownloadEngine, SavesTheBodyWhereverTheBatchesSplitTheResponse) {
     EXPECT_EQ(single.file("game.jar"), kTrickyBody);
 }
 
+TEST(DownloadEngine, SkipsInterimResponsesBeforeTheFinalOne) {
+    const std::string interim =
+        "HTTP/1.1 100 Continue\r\n\r\n"
+        "HTTP/1.1 103 Early Hints\r\nLink: </style.css>; rel=preload\r\n\r\n";
+    const std::string response = interim + okResponse(kTrickyBody);
+    EngineHarness whole;
+    whole.run(kUrl, {response});
+    EXPECT_EQ(whole.listener.ends(), Events{"done"});
+    EXPECT_EQ(whole.file("game.jar"), kTrickyBody);
+    for (size_t cut = 1; cut < response.size(); ++cut) {
+        EngineHarness h;
+        h.run(kUrl, {response.substr(0, cut), response.substr(cut)});
+        ASSERT_EQ(h.listener.ends(), Events{"done"}) << "cut at " << cut;
+        ASSERT_EQ(h.file("game.jar"), kTrickyBody) << "cut at " << cut;
+        ASSERT_EQ(h.files(), std::vector<std::string>{"game.jar"}) << "cut at " << cut;
+    }
+    // Switching protocols is no interim answer: nothing to save.
+    EngineHarness upgrade;
+    upgrade.run(kUrl, {"HTTP/1.1 101 Switching Protocols\r\n\r\n" + okResponse("x")});
+    EXPECT_EQ(upgrade.listener.ends(), Events{"error"});
+    EXPECT_TRUE(upgrade.files().empty());
+}
+
 TEST(DownloadEngine, ReportsProgressWithTheHistoricCounts) {
     const std::string response = okResponse(hundredBytes());  // 40 header bytes
     struct Case {
