@@ -29,8 +29,10 @@ DownloadEngine::DownloadEngine(DownloadTransport& transport, DownloadTimers& tim
 void DownloadEngine::startDownload(const std::string& url, const std::string& saveFolder,
                                    bool useProxy, const std::string& proxyAddress,
                                    const std::string& customFileName) {
-    if (transport_.isOpen()) {
-        endWithError("上一个下载的连接尚未关闭，请先停止下载");
+    // A download waiting for its close poll has no open connection but still owns its
+    // temporary file; it ends here, as one with an open connection does.
+    if (active_ || transport_.isOpen()) {
+        endWithError("上一个下载尚未结束，请先停止下载");
         return;
     }
     saveFolder_ = withoutTrailingSeparator(saveFolder);

@@ -56,6 +56,23 @@ TEST(DownloadControl, StartingWhileAConnectionIsOpenIsAnError) {
     EXPECT_FALSE(h.transport.open);
 }
 
+TEST(DownloadControl, StartingWhileTheLastDownloadIsClosingEndsItFirst) {
+    EngineHarness h;
+    // No length: the download waits for the close poll after the peer has gone.
+    h.run("http://h/a.jar", {"HTTP/1.1 200 OK\r\n\r\nthe whole body"});
+    h.transport.open = false;
+    h.transport.closing = true;
+    h.engine.onPeerClosed();
+    ASSERT_TRUE(h.engine.active());
+    h.start("http://h/b.jar");
+    h.tick(DownloadTimer::ClosePoll);
+    h.engine.stop();
+    // Nothing was announced as saved, so nothing may be left.
+    EXPECT_EQ(h.listener.ends(), Events{"error"});
+    EXPECT_TRUE(h.files().empty());
+    EXPECT_EQ(h.transport.connects.size(), 1u);
+}
+
 TEST(DownloadControl, HostStartsTheNextDownloadFromInsideTheEndEvents) {
     for (std::string firstResponse : {okResponse("one"), std::string("HTTP/1.1 500 X\r\n\r\n")}) {
         EngineHarness h;
