@@ -95,7 +95,8 @@ void DownloadEngine::stop() {
 }
 
 void DownloadEngine::onConnected() {
-    if (!active_) return;
+    // A repeated connected event must not open a second temporary file and lose the first.
+    if (!active_ || tempFile_.isOpen()) return;
     tempName_ = makeTempName(clock_.now(), random_);
     if (!tempFile_.open(folderPath(tempName_))) {
         endWithError("无法在文件夹中创建临时文件：" + saveFolder_);

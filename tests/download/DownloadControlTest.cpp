@@ -73,6 +73,17 @@ TEST(DownloadControl, StartingWhileTheLastDownloadIsClosingEndsItFirst) {
     EXPECT_EQ(h.transport.connects.size(), 1u);
 }
 
+TEST(DownloadControl, RepeatedConnectedEventKeepsTheOneTemporaryFile) {
+    EngineHarness h;
+    h.start("http://h/a.jar");
+    h.engine.onConnected();
+    h.engine.onConnected();
+    EXPECT_EQ(h.files().size(), 1u);
+    h.feed({okResponse("abc")});
+    EXPECT_EQ(h.files(), std::vector<std::string>{"a.jar"});
+    EXPECT_EQ(h.transport.sent.size(), h.engine.requestText().size());
+}
+
 TEST(DownloadControl, HostStartsTheNextDownloadFromInsideTheEndEvents) {
     for (std::string firstResponse : {okResponse("one"), std::string("HTTP/1.1 500 X\r\n\r\n")}) {
         EngineHarness h;
