@@ -1,5 +1,6 @@
 // Library scan and class path on large version descriptions: 1, 10 and 100 thousand
-// libraries. The time should grow linearly with the count (see the BigO lines).
+// libraries, and descriptions of a few MiB whose library objects never close. The time
+// should grow linearly with the size (see the BigO lines).
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -92,8 +93,31 @@ void BM_MakeClassPath(benchmark::State& state) {
     state.SetComplexityN(state.range(0));
 }
 
+// A damaged or hostile description of `kib` KiB: library objects that never close, each
+// naming a Windows native, so every entry runs to the end of the text.
+void BM_UnterminatedLibraries(benchmark::State& state) {
+    const std::string object = "{\"name\": \"g:a:1\", \"windows\": \"n-${arch}\"";
+    std::string json;
+    while (json.size() < static_cast<size_t>(state.range(0)) * 1024)
+        json += object;
+    std::string text = MakeVersionText({json});
+    auto everyFolder = [](const std::string&) { return true; };
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(ClassPathFromText(text, "/g/bench.jar", "/g/.minecraft/libraries/",
+                                                   platform::PathStyle::posix(), "64",
+                                                   everyFolder));
+    }
+    state.SetComplexityN(state.range(0));
+}
+
 }  // namespace
 
+BENCHMARK(BM_UnterminatedLibraries)
+    ->Arg(256)
+    ->Arg(1024)
+    ->Arg(4096)
+    ->Complexity(benchmark::oN)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LibraryScan)
     ->RangeMultiplier(10)
     ->Range(1000, 100000)

@@ -29,8 +29,10 @@ DownloadEngine::DownloadEngine(DownloadTransport& transport, DownloadTimers& tim
 void DownloadEngine::startDownload(const std::string& url, const std::string& saveFolder,
                                    bool useProxy, const std::string& proxyAddress,
                                    const std::string& customFileName) {
-    if (transport_.isOpen()) {
-        endWithError("上一个下载的连接尚未关闭，请先停止下载");
+    // A download waiting for its close poll has no open connection but still owns its
+    // temporary file; it ends here, as one with an open connection does.
+    if (active_ || transport_.isOpen()) {
+        endWithError("上一个下载尚未结束，请先停止下载");
         return;
     }
     saveFolder_ = withoutTrailingSeparator(saveFolder);
@@ -93,7 +95,8 @@ void DownloadEngine::stop() {
 }
 
 void DownloadEngine::onConnected() {
-    if (!active_) return;
+    // A repeated connected event must not open a second temporary file and lose the first.
+    if (!active_ || tempFile_.isOpen()) return;
     tempName_ = makeTempName(clock_.now(), random_);
     if (!tempFile_.open(folderPath(tempName_))) {
         endWithError("无法在文件夹中创建临时文件：" + saveFolder_);
@@ -114,14 +117,19 @@ void DownloadEngine::onData(const char* data, size_t size) {
         INT32_MAX, static_cast<int64_t>(received_) + static_cast<int64_t>(size) - 1));
     idleCountdown_ = kIdleTicks;
     bool firstBodyBatch = false;
-    if (!headerSeen_) {
+    while (!headerSeen_) {
         size_t taken = head_.feed(data, size);
         if (head_.tooLong()) return endWithError("服务器回应的头部过长，不是有效的 HTTP 回应");
         if (!head_.complete()) return;
-        onHeadComplete();
-        if (generation != generation_) return;
         data += taken;
         size -= taken;
+        // Interim answers carry no body; the final response follows, maybe in this batch.
+        if (head_.interim()) {
+            head_ = ResponseHead();
+            continue;
+        }
+        onHeadComplete();
+        if (generation != generation_) return;
         firstBodyBatch = true;
     }
     writeBody(data, size);

@@ -34,6 +34,18 @@ bool isUtf8(const std::string& text) {
     return true;
 }
 
+// CON, PRN, AUX, NUL, COM1-COM9 and LPT1-LPT9 (also with ¹ ² ³) name devices on Windows
+// whatever extension follows, and blanks in front of the extension are ignored there.
+bool isWindowsDeviceName(const std::string& name) {
+    std::string stem = platform::lowerAscii(name.substr(0, name.find('.')));
+    stem = stem.substr(0, stem.find_last_not_of(' ') + 1);
+    if (stem == "con" || stem == "prn" || stem == "aux" || stem == "nul") return true;
+    if (!stem.starts_with("com") && !stem.starts_with("lpt")) return false;
+    std::string_view digit = std::string_view(stem).substr(3);
+    return (digit.size() == 1 && digit[0] >= '1' && digit[0] <= '9') || digit == "¹" ||
+           digit == "²" || digit == "³";
+}
+
 }  // namespace
 
 bool HasIllegalFileChar(const std::string& name) {
@@ -45,6 +57,9 @@ std::string plainFileName(const std::string& raw) {
     // a byte of a code-page character may look like a separator.
     const std::string name = isUtf8(raw) ? raw : platform::fromCodePage(raw);
     if (name.empty() || name == "." || name == ".." || HasIllegalFileChar(name)) return {};
+    // The same mirror serves Windows, which trims a final dot or blank and keeps device
+    // names for itself.
+    if (name.back() == '.' || name.back() == ' ' || isWindowsDeviceName(name)) return {};
     for (unsigned char c : name) {
         if (c < 0x20 || c == 0x7f) return {};
     }

@@ -11,8 +11,9 @@ namespace download {
 bool HasIllegalFileChar(const std::string& name);
 
 // `raw` (UTF-8, or else the system code page) as UTF-8 when it is a plain file name that
-// stays inside its folder (no separator, none of the nine characters, no control
-// character, not "." or ".."), else empty.
+// stays inside its folder and is an ordinary file on Windows too (no separator, none of the
+// nine characters, no control character, not "." or "..", no final dot or blank, no device
+// name such as CON or COM1 with any extension), else empty.
 std::string plainFileName(const std::string& raw);
 
 // `count` characters of A-Z, a-z, 0-9, each drawn from `random`.

@@ -74,6 +74,11 @@ bool ResponseHead::chunked() const {
     return encoding && platform::lowerAscii(*encoding).find("chunked") != std::string::npos;
 }
 
+bool ResponseHead::interim() const {
+    auto code = status();
+    return code && *code >= 100 && *code <= 199 && *code != 101;
+}
+
 bool isRedirectStatus(int status) {
     return status == 301 || status == 302 || status == 303 || status == 307 || status == 308;
 }

@@ -29,6 +29,9 @@ class ResponseHead {
     // Content-Length as a 32-bit signed count; `value` is set when Valid.
     Length contentLength(int32_t& value) const;
     bool chunked() const;
+    // A 1xx answer other than 101 (100 Continue, 103 Early Hints): the final response
+    // follows it on the same connection.
+    bool interim() const;
 
   private:
     std::string text_;

@@ -28,12 +28,14 @@ std::string ClassPathFromText(const std::string& versionText, const std::string&
                               const std::string& archDigits, const FolderProbe& probe) {
     std::string result = "-cp \"";
     for (const Library& entry : ScanLibraries(versionText)) {
-        std::optional<LibraryCoordinate> library = SplitCoordinate(entry.coordinate, style);
+        std::optional<LibraryCoordinate> library =
+            SplitCoordinate(std::string(entry.coordinate), style);
         if (!library) continue;
         std::string folder = LibraryFolder(libraryRoot, *library, style);
         if (!probe(folder)) continue;
-        if (std::optional<std::string> classifier = NativeClassifier(entry.entry)) {
-            result += folder + JarName(*library, ReplaceArch(*classifier, archDigits));
+        if (entry.nativeClassifier) {
+            result += folder + JarName(*library, ReplaceArch(std::string(*entry.nativeClassifier),
+                                                             archDigits));
             result += style.classPathSeparator;
         }
         result += folder + JarName(*library);

@@ -24,11 +24,12 @@ bool MatchesPattern(const std::string& name, const std::string& pattern) {
     // Greedy matching with one back-track point: the last "*" seen.
     size_t n = 0, p = 0, starAt = std::string::npos, resumeAt = 0;
     while (n < name.size()) {
-        if (p < pattern.size() && (pattern[p] == '?' || sameLetter(pattern[p], name[n]))) {
-            ++n, ++p;
-        } else if (p < pattern.size() && pattern[p] == '*') {
+        // The pattern's "*" comes first: a "*" in the name is only a letter.
+        if (p < pattern.size() && pattern[p] == '*') {
             starAt = p++;
             resumeAt = n;
+        } else if (p < pattern.size() && (pattern[p] == '?' || sameLetter(pattern[p], name[n]))) {
+            ++n, ++p;
         } else if (starAt != std::string::npos) {
             p = starAt + 1;
             n = ++resumeAt;

@@ -9,21 +9,24 @@ constexpr std::string_view kWindowsMarker = "\"windows\": \"";
 constexpr std::string_view kObjectEnd = "},";
 constexpr std::string_view kArrayEnd = "],";
 
-// Finds `marker` from `from` on, remembering once it is absent from some position so a long
-// tail of unterminated objects is not searched again for every library.
-class TailSearch {
+// Finds `marker` from a position on, for positions that never go back. Entries overlap
+// (an unclosed object runs to the end of the text), so the answer for one position is kept
+// while it still lies ahead, and an absent marker is remembered: no byte is searched twice.
+class ForwardSearch {
   public:
-    TailSearch(std::string_view text, std::string_view marker) : text_(text), marker_(marker) {}
+    ForwardSearch(std::string_view text, std::string_view marker) : text_(text), marker_(marker) {}
     size_t from(size_t position) {
         if (position >= absentFrom_) return std::string_view::npos;
-        size_t found = text_.find(marker_, position);
-        if (found == std::string_view::npos) absentFrom_ = position;
-        return found;
+        if (found_ != std::string_view::npos && position <= found_) return found_;
+        found_ = text_.find(marker_, position);
+        if (found_ == std::string_view::npos) absentFrom_ = position;
+        return found_;
     }
 
   private:
     std::string_view text_;
     std::string_view marker_;
+    size_t found_ = std::string_view::npos;
     size_t absentFrom_ = std::string_view::npos;
 };
 
@@ -50,8 +53,10 @@ std::optional<std::string> ReadVersionText(const std::string& jsonPath) {
 
 std::vector<Library> ScanLibraries(std::string_view text) {
     std::vector<Library> libraries;
-    TailSearch objectEnd(text, kObjectEnd);
-    TailSearch arrayEnd(text, kArrayEnd);
+    ForwardSearch objectEnd(text, kObjectEnd);
+    ForwardSearch arrayEnd(text, kArrayEnd);
+    ForwardSearch windows(text, kWindowsMarker);
+    ForwardSearch quote(text, "\"");
     // The first search starts one character in, and each later one just behind the start of
     // the previous marker.
     size_t searchFrom = 1;
@@ -64,22 +69,21 @@ std::vector<Library> ScanLibraries(std::string_view text) {
         if (end == std::string_view::npos) end = text.size();
         // The value starts behind the marker and its opening quote.
         size_t start = std::min(name + kNameMarker.size() + 1, text.size());
-        std::string_view entry = text.substr(start, end > start ? end - start : 0);
+        end = std::max(end, start);
+        std::string_view entry = text.substr(start, end - start);
         std::string_view coordinate = entry.substr(0, entry.find('"'));
         if (coordinate.find(':') == std::string_view::npos) continue;
-        libraries.push_back({std::string(entry), std::string(coordinate)});
+        Library library{entry, coordinate, std::nullopt};
+        size_t marker = windows.from(start);
+        if (marker != std::string_view::npos && marker + kWindowsMarker.size() <= end) {
+            size_t value = marker + kWindowsMarker.size();
+            // The closing quote is looked for from the classifier's second character on.
+            size_t close = value + 1 <= end ? quote.from(value + 1) : end;
+            library.nativeClassifier = text.substr(value, std::min(close, end) - value);
+        }
+        libraries.push_back(library);
     }
     return libraries;
-}
-
-std::optional<std::string> NativeClassifier(std::string_view entry) {
-    size_t marker = entry.find(kWindowsMarker);
-    if (marker == std::string_view::npos) return std::nullopt;
-    size_t start = marker + kWindowsMarker.size();
-    // The closing quote is looked for from the classifier's second character on.
-    size_t close = start + 1 <= entry.size() ? entry.find('"', start + 1) : std::string_view::npos;
-    if (close == std::string_view::npos) close = entry.size();
-    return std::string(entry.substr(start, close - start));
 }
 
 std::string ReplaceArch(std::string classifier, std::string_view archDigits) {

@@ -14,23 +14,23 @@ std::string MakeVersionText(const std::vector<std::string>& lines);
 // cannot be read.
 std::optional<std::string> ReadVersionText(const std::string& jsonPath);
 
-// One library object of the version text: `entry` runs from the first character of the
-// name's value up to the object end "}," (or the array end "],"); `coordinate` is the entry
-// up to its first double quote and always holds a ":".
+// One library object of the version text, as views into it: `entry` runs from the first
+// character of the name's value up to the object end "}," (or the array end "],");
+// `coordinate` is the entry up to its first double quote and always holds a ":";
+// `nativeClassifier` is the text behind `"windows": "` in the entry up to the next double
+// quote (or the entry end), with its "${arch}" left as it is, when the entry has one.
 struct Library {
-    std::string entry;
-    std::string coordinate;
+    std::string_view entry;
+    std::string_view coordinate;
+    std::optional<std::string_view> nativeClassifier;
     bool operator==(const Library&) const = default;
 };
 
 // Every library object, once per occurrence, in text order. Only `"name": ` followed by a
 // value with a ":" counts; rules blocks and other keys are not interpreted. An object with
-// neither "}," nor "]," after its name takes the rest of the text as its entry.
+// neither "}," nor "]," after its name takes the rest of the text as its entry. Time and
+// memory grow linearly with the text, however the objects overlap.
 std::vector<Library> ScanLibraries(std::string_view versionText);
-
-// The classifier behind `"windows": "` in a library entry, with its "${arch}" left as it
-// is; nullopt when the entry names no Windows native.
-std::optional<std::string> NativeClassifier(std::string_view entry);
 
 // `classifier` with every "${arch}" replaced by `archDigits` ("32" or "64").
 std::string ReplaceArch(std::string classifier, std::string_view archDigits);

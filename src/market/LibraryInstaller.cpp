@@ -19,7 +19,8 @@ struct LibraryPlace {
     LibraryCoordinate local;
 };
 
-std::optional<LibraryPlace> placeOf(const std::string& coordinate, const GameFolders& folders) {
+std::optional<LibraryPlace> placeOf(std::string_view coordinateText, const GameFolders& folders) {
+    const std::string coordinate(coordinateText);
     std::optional<LibraryCoordinate> local = SplitCoordinate(coordinate, folders.style());
     std::optional<LibraryCoordinate> remote = SplitCoordinate(coordinate, kUrlStyle);
     if (!local || !remote) return std::nullopt;
@@ -46,10 +47,10 @@ InstallPlan LibraryPlan(const std::string& versionText, const GameFolders& folde
             std::string url = hosts.mirror + "/libraries/" + place->urlFolder + "\\" + jar;
             plan.push_back({place->folder, download::makeDownloadTask(url, place->folder)});
         };
-        if (std::optional<std::string> classifier = NativeClassifier(library.entry)) {
+        if (library.nativeClassifier) {
             // Both widths when the classifier depends on one, "32" first.
-            std::string narrow = ReplaceArch(*classifier, "32");
-            std::string wide = ReplaceArch(*classifier, "64");
+            std::string narrow = ReplaceArch(std::string(*library.nativeClassifier), "32");
+            std::string wide = ReplaceArch(std::string(*library.nativeClassifier), "64");
             checkAndQueue(narrow);
             if (wide != narrow) checkAndQueue(wide);
         }

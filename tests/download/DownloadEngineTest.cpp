@@ -51,6 +51,29 @@ TEST(DownloadEngine, SavesTheBodyWhereverTheBatchesSplitTheResponse) {
     EXPECT_EQ(single.file("game.jar"), kTrickyBody);
 }
 
+TEST(DownloadEngine, SkipsInterimResponsesBeforeTheFinalOne) {
+    const std::string interim =
+        "HTTP/1.1 100 Continue\r\n\r\n"
+        "HTTP/1.1 103 Early Hints\r\nLink: </style.css>; rel=preload\r\n\r\n";
+    const std::string response = interim + okResponse(kTrickyBody);
+    EngineHarness whole;
+    whole.run(kUrl, {response});
+    EXPECT_EQ(whole.listener.ends(), Events{"done"});
+    EXPECT_EQ(whole.file("game.jar"), kTrickyBody);
+    for (size_t cut = 1; cut < response.size(); ++cut) {
+        EngineHarness h;
+        h.run(kUrl, {response.substr(0, cut), response.substr(cut)});
+        ASSERT_EQ(h.listener.ends(), Events{"done"}) << "cut at " << cut;
+        ASSERT_EQ(h.file("game.jar"), kTrickyBody) << "cut at " << cut;
+        ASSERT_EQ(h.files(), std::vector<std::string>{"game.jar"}) << "cut at " << cut;
+    }
+    // Switching protocols is no interim answer: nothing to save.
+    EngineHarness upgrade;
+    upgrade.run(kUrl, {"HTTP/1.1 101 Switching Protocols\r\n\r\n" + okResponse("x")});
+    EXPECT_EQ(upgrade.listener.ends(), Events{"error"});
+    EXPECT_TRUE(upgrade.files().empty());
+}
+
 TEST(DownloadEngine, ReportsProgressWithTheHistoricCounts) {
     const std::string response = okResponse(hundredBytes());  // 40 header bytes
     struct Case {
@@ -340,6 +363,34 @@ TEST(DownloadEngine, StartingWhileAConnectionIsOpenIsAnError) {
     EXPECT_EQ(h.listener.ends(), Events{"error"});
     EXPECT_TRUE(h.files().empty());
     EXPECT_FALSE(h.transport.open);
+}
+
+TEST(DownloadEngine, StartingWhileTheLastDownloadIsClosingEndsItFirst) {
+    EngineHarness h;
+    // No length: the download waits for the close poll after the peer has gone.
+    h.run("http://h/a.jar", {"HTTP/1.1 200 OK\r\n\r\nthe whole body"});
+    h.transport.open = false;
+    h.transport.closing = true;
+    h.engine.onPeerClosed();
+    ASSERT_TRUE(h.engine.active());
+    h.start("http://h/b.jar");
+    h.tick(DownloadTimer::ClosePoll);
+    h.engine.stop();
+    // Nothing was announced as saved, so nothing may be left.
+    EXPECT_EQ(h.listener.ends(), Events{"error"});
+    EXPECT_TRUE(h.files().empty());
+    EXPECT_EQ(h.transport.connects.size(), 1u);
+}
+
+TEST(DownloadEngine, RepeatedConnectedEventKeepsTheOneTemporaryFile) {
+    EngineHarness h;
+    h.start("http://h/a.jar");
+    h.engine.onConnected();
+    h.engine.onConnected();
+    EXPECT_EQ(h.files().size(), 1u);
+    h.feed({okResponse("abc")});
+    EXPECT_EQ(h.files(), std::vector<std::string>{"a.jar"});
+    EXPECT_EQ(h.transport.sent.size(), h.engine.requestText().size());
 }
 
 TEST(DownloadEngine, HostStartsTheNextDownloadFromInsideTheEndEvents) {

@@ -125,6 +125,20 @@ TEST(DownloadNames, TargetNameFromUrlCustomOrContentDisposition) {
         {"http://h/d/", "Content-Disposition: attachment;filename=\"sub/x.jar\"\r\n", ""},
         {"http://h/d/", "Content-Disposition: attachment;filename=\"C:\\x.jar\"\r\n", ""},
         {"http://h/d/", "Content-Disposition: attachment;filename=\"a\tb\"\r\n", ""},
+        // Device names and names Windows would trim are unusable on either system.
+        {"http://h/d/CON", "", ""},
+        {"http://h/d/nul.jar", "Content-Disposition: attachment;filename=\"ok.jar\"\r\n", "ok.jar"},
+        {"http://h/d/", "Content-Disposition: attachment;filename=\"com1.tar.gz\"\r\n", ""},
+        {"http://h/d/", "Content-Disposition: attachment;filename=\"Lpt9\"\r\n", ""},
+        {"http://h/d/", "Content-Disposition: attachment;filename=\"aux .txt\"\r\n", ""},
+        {"http://h/d/", "Content-Disposition: attachment;filename=\"PRN\"\r\n", ""},
+        {"http://h/d/", "Content-Disposition: attachment;filename=\"COM\xc2\xb2\"\r\n", ""},
+        {"http://h/d/a.jar.", "", ""},
+        {"http://h/d/", "Content-Disposition: attachment;filename=\"a.jar \"\r\n", ""},
+        {"http://h/d/", "Content-Disposition: attachment;filename=\"COM10.jar\"\r\n", "COM10.jar"},
+        {"http://h/d/", "Content-Disposition: attachment;filename=\"console.jar\"\r\n",
+         "console.jar"},
+        {"http://h/d/", "Content-Disposition: attachment;filename=\"com.jar\"\r\n", "com.jar"},
     };
     for (const Case& c : cases) {
         EngineHarness h;

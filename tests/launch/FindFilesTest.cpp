@@ -37,11 +37,21 @@ TEST(FindFiles, WildcardsMatchLikeWindowsNames) {
         bool matches;
     };
     const Case cases[] = {
-        {"minecraft.jar", "*.jar", true}, {"MINECRAFT.JAR", "*.jar", true},
-        {"a.jar.bak", "*.jar", false},    {"x.jar", "?.jar", true},
-        {"xy.jar", "?.jar", false},       {"a.b.jar", "*.*", true},
-        {"jar", "*.jar", false},          {"游戏.jar", "*.jar", true},
-        {"aXbXc", "a*b*c", true},         {"ab", "a*b*c", false},
+        {"minecraft.jar", "*.jar", true},
+        {"MINECRAFT.JAR", "*.jar", true},
+        {"a.jar.bak", "*.jar", false},
+        {"x.jar", "?.jar", true},
+        {"xy.jar", "?.jar", false},
+        {"a.b.jar", "*.*", true},
+        {"jar", "*.jar", false},
+        {"游戏.jar", "*.jar", true},
+        {"aXbXc", "a*b*c", true},
+        {"ab", "a*b*c", false},
+        // A "*" in the name is a letter like any other.
+        {"*x.jar", "*.jar", true},
+        {"**", "*", true},
+        {"*", "?", true},
+        {"x*", "*y", false},
     };
     for (const Case& c : cases)
         EXPECT_EQ(MatchesPattern(c.name, c.pattern), c.matches) << c.name << " " << c.pattern;

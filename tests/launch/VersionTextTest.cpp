@@ -11,7 +11,7 @@ namespace {
 std::vector<std::string> coordinates(const std::string& text) {
     std::vector<std::string> result;
     for (const Library& library : ScanLibraries(text))
-        result.push_back(library.coordinate);
+        result.emplace_back(library.coordinate);
     return result;
 }
 
@@ -74,10 +74,10 @@ TEST(LibraryScan, LaterObjectsFallBackWhenTheEndMarkersRunOut) {
         (std::vector<Library>{{"a:b:1\"", "a:b:1"}, {"c:d:1\"}", "c:d:1"}, {"e:f:1\"}", "e:f:1"}}));
 }
 
-TEST(NativeClassifier, CutsTheWindowsValueFromTheEntry) {
+TEST(LibraryScan, CutsTheWindowsClassifierFromTheEntry) {
     struct Case {
         const char* entry;
-        std::optional<std::string> expected;
+        std::optional<std::string_view> expected;
     };
     const Case cases[] = {
         {"a:b:1\",\r\n\"natives\": {\r\n\"windows\": \"natives-windows\"\r\n", "natives-windows"},
@@ -86,9 +86,38 @@ TEST(NativeClassifier, CutsTheWindowsValueFromTheEntry) {
         {"a:b:1\", \"natives\": {\"linux\": \"natives-linux\"", std::nullopt},
         {"a:b:1\", \"windows\":\"natives-windows\"", std::nullopt},
         {"a:b:1\", \"windows\": \"natives-win", "natives-win"},
+        {"a:b:1\", \"windows\": \"", ""},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(NativeClassifier(c.entry), c.expected) << c.entry;
+    for (const Case& c : cases) {
+        // Without an end marker the entry is the rest of the text.
+        const std::string text = std::string("\r\n\"name\": \"") + c.entry;
+        std::vector<Library> found = ScanLibraries(text);
+        ASSERT_EQ(found.size(), 1u) << c.entry;
+        EXPECT_EQ(found[0].entry, c.entry);
+        EXPECT_EQ(found[0].nativeClassifier, c.expected) << c.entry;
+    }
     EXPECT_EQ(ReplaceArch("natives-${arch}-${arch}", "64"), "natives-64-64");
     EXPECT_EQ(ReplaceArch("natives-windows", "32"), "natives-windows");
+}
+
+TEST(LibraryScan, OverlappingEntriesEachSeeOnlyTheirOwnClassifier) {
+    struct Case {
+        const char* text;
+        std::vector<std::optional<std::string_view>> expected;
+    };
+    const Case cases[] = {
+        // A marker in front of an entry or behind its end is not its own.
+        {"\r\n{\"name\": \"a:1\", \"windows\": \"x\"},{\"name\": \"b:2\"},", {"x", std::nullopt}},
+        {"\r\n{\"name\": \"a:1\"},{\"name\": \"b:2\", \"windows\": \"y\"},", {std::nullopt, "y"}},
+        // Unclosed objects share the tail and its classifier, up to the text end.
+        {"\r\n{\"name\": \"a:1\", {\"name\": \"b:2\", \"windows\": \"z", {"z", "z"}},
+        // An object left open takes the classifier of the next one, up to its quote.
+        {"\r\n\"name\": \"a:1\", {\"name\": \"b:2\", \"windows\": \"w\"},", {"w", "w"}},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::optional<std::string_view>> found;
+        for (const Library& library : ScanLibraries(c.text))
+            found.push_back(library.nativeClassifier);
+        EXPECT_EQ(found, c.expected) << c.text;
+    }
 }
