@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "EngineHarness.h"
+#include "platform/Paths.h"
 #ifndef _WIN32
 #include "FileSizeLimit.h"
 #endif
@@ -311,7 +312,8 @@ TEST(DownloadEngine, TheHostReadsHowTheLastDownloadEndedFromInsideTheEvent) {
         if (c.event == "failed") h.peerCloses();
         ASSERT_EQ(h.listener.ends(), Events{c.event});
         EXPECT_EQ(seen.url, kUrl);
-        EXPECT_EQ(seen.file, h.folder.path() + "/game.jar");
+        EXPECT_EQ(seen.file,
+                  h.folder.path() + platform::PathStyle::native().separator + "game.jar");
         EXPECT_EQ(seen.status, c.status);
         if (c.reasonPart.empty())
             EXPECT_EQ(seen.reason, "");

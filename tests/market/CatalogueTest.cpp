@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "LoopbackHttpServer.h"
-#include "platform/curl/CurlHttpClient.h"
+#include "SystemHttpClient.h"
 
 namespace {
 
@@ -83,7 +83,7 @@ TEST(CatalogueLine, RoundTripsThroughTheDetailLabels) {
 }
 
 TEST(CatalogueLoad, ListsTheMirrorsCatalogueOrSaysWhyItIsEmpty) {
-    platform::CurlHttpClient http;
+    testing_support::SystemHttpClient http;
     LoopbackHttpServer served(
         LoopbackHttpServer::replyWith(LoopbackHttpServer::response(200, kOneLine)));
     LoopbackHttpServer missing(

@@ -14,7 +14,7 @@ namespace {
 struct MigrationBatchTest : ::testing::Test {
     TestLauncher launcher{"迁移 测试", platform::PathStyle::windows()};
     platform::SystemProcessStarter real;
-    std::string game() const { return launcher.context.gameFolder(); }
+    std::string game() const { return launcher.context.folders().root(); }
 
     void makeOldLayout() {
         launcher.folder.write(".minecraft/bin/minecraft.jar", "jar");
@@ -29,7 +29,7 @@ struct MigrationBatchTest : ::testing::Test {
             platform::PathStyle::windows());
         launcher.dialogs.messageAnswers = {DialogAnswer::Yes};
         launcher.dialogs.inputAnswers = {name};
-        MigrateOldLayout(context, context.gameFolder());
+        MigrateOldLayout(context);
         std::string script = context.path("MoveOldVersion.bat");
         // Two questions and no message: the script was written and started.
         return launcher.dialogs.shown.size() == 2u && testing_support::waitForFile(script, false);

@@ -16,9 +16,8 @@ TEST(ProcessStart, TheProgramGetsTheWordsTheLinuxSplitterFinds) {
     platform::SystemProcessStarter starter;
     for (const testing_support::CommandLineCase& c : testing_support::commandLineCases()) {
         TempFolder folder("命令 行");
-        ASSERT_EQ(starter.start("\"" + probeProgram() + "\" " + c.line,
-                                platform::WindowStyle::Hidden, folder.path()),
-                  "");
+        ASSERT_TRUE(starter.start("\"" + probeProgram() + "\" " + c.line,
+                                  platform::WindowStyle::Hidden, folder.path()));
         std::vector<std::string> report = probeReport(folder.path());
         ASSERT_GE(report.size(), 2u) << c.line;
         EXPECT_EQ(std::vector<std::string>(report.begin() + 2, report.end()), c.words) << c.line;
@@ -35,14 +34,14 @@ TEST(ProcessStart, WorkingFolderAndWindowStyleArePassed) {
     platform::SystemProcessStarter starter;
     for (const auto& [style, shown] : styles) {
         TempFolder folder("工作 目录");
-        ASSERT_EQ(starter.start("\"" + probeProgram() + "\"", style, folder.path()), "");
+        ASSERT_TRUE(starter.start("\"" + probeProgram() + "\"", style, folder.path()));
         std::vector<std::string> report = probeReport(folder.path());
         ASSERT_GE(report.size(), 2u) << shown;
         EXPECT_EQ(report[1], shown);
     }
-    EXPECT_EQ(starter.start("", platform::WindowStyle::Hidden, ""), "命令行为空");
+    EXPECT_EQ(starter.start("", platform::WindowStyle::Hidden, "").reason(), "命令行为空");
     std::string missing =
-        starter.start("\"C:\\没有\\program.exe\" -x", platform::WindowStyle::Hidden, "");
+        starter.start("\"C:\\没有\\program.exe\" -x", platform::WindowStyle::Hidden, "").reason();
     EXPECT_TRUE(missing.starts_with("C:\\没有\\program.exe: ")) << missing;
     EXPECT_TRUE(missing.ends_with("(3)") || missing.ends_with("(2)")) << missing;
 }
@@ -53,7 +52,7 @@ TEST(ProcessStart, LauncherFolderOfAProgramInAChineseFolderWithABlank) {
     std::filesystem::copy_file(platform::fromUtf8Path(probeProgram()),
                                platform::fromUtf8Path(copy));
     platform::SystemProcessStarter starter;
-    ASSERT_EQ(starter.start("\"" + copy + "\"", platform::WindowStyle::Hidden, folder.path()), "");
+    ASSERT_TRUE(starter.start("\"" + copy + "\"", platform::WindowStyle::Hidden, folder.path()));
     std::vector<std::string> report = probeReport(folder.path());
     ASSERT_FALSE(report.empty());
     EXPECT_EQ(report[0], folder.path());
