@@ -55,7 +55,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     while (input.remaining_bytes() > 0 && jars.size() < 16)
         jars.push_back(input.ConsumeRandomLengthString(16));
     LaunchArgs old;
-    AddLegacyArgs(old, legacy, jars, "L", style);
+    legacy.nativesFolder = "L";
+    AddLegacyArgs(old, legacy, jars, style);
     FUZZ_CHECK(old.elements().size() == 13 && old.elements().back() == legacy.userName);
     old.JoinArgs();
     return 0;
