@@ -5,12 +5,14 @@
 #include <cstdlib>
 
 #include "app/LauncherWindows.h"
+#include "app/Version.h"
 #include "context/LauncherContext.h"
 #include "context/ServiceHosts.h"
 #include "launch/qt/frmmain.h"
 #include "platform/Clock.h"
 #include "platform/ProcessStarter.h"
 #include "platform/Random.h"
+#include "platform/UnattendedDialogs.h"
 #include "platform/curl/CurlHttpClient.h"
 #include "platform/qt/QtDialogs.h"
 #include "platform/qt/UiFont.h"
@@ -39,10 +41,10 @@ class ShownReporter final : public QObject {
 };
 
 void endProcess() {
-    // At once and without closing questions: hide every window and leave every event loop.
-    for (QWidget* window : QApplication::topLevelWidgets())
-        window->hide();
-    QCoreApplication::exit(0);
+    // At once: no further windows, nothing saved. Leaving the event loops would not do: a request
+    // from inside the start-up (the self-update) would let the start-up go on loading.
+    std::fflush(nullptr);
+    std::_Exit(0);
 }
 
 }  // namespace
@@ -51,7 +53,11 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setFont(platform::uiFont(9));
 
-    platform::QtDialogs dialogs;
+    platform::QtDialogs shownDialogs;
+    platform::UnattendedDialogs unattendedDialogs;
+    platform::Dialogs& dialogs = std::getenv("VENDROLUPA_ANSWER_YES")
+                                     ? static_cast<platform::Dialogs&>(unattendedDialogs)
+                                     : shownDialogs;
     platform::SystemProcessStarter processes;
     platform::CurlHttpClient http;
     platform::SystemRandom random;
@@ -62,7 +68,9 @@ int main(int argc, char** argv) {
               [] { QCoreApplication::processEvents(); }});
     context.services = loadServiceHosts(context.path(".Vendrolupa_Data\\services.ini"));
     context.log = platform::Log(context.path(".Vendrolupa_Data\\launcher.log"));
+    unattendedDialogs.log = context.log;
     context.hooks.endProcess = endProcess;
+    context.version = kBuildVersion;
 
     LauncherWindows windows(context);
     if (!StartLauncher(context, windows)) return 0;

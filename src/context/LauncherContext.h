@@ -5,13 +5,14 @@
 #include "context/GameFolders.h"
 #include "context/LauncherConfig.h"
 #include "context/LauncherHooks.h"
+#include "context/LauncherVersion.h"
 #include "context/Seams.h"
 #include "context/ServiceHosts.h"
 #include "platform/Log.h"
 #include "platform/Paths.h"
 
 // What windows and core functions receive instead of globals: the folders, the settings,
-// the first-run flags, the service hosts, the log, the seams and the hooks.
+// the first-run flags, the service hosts, the log, the seams, the hooks and the version.
 class LauncherContext {
   public:
     LauncherContext(std::string launcherFolder, Seams seams,
@@ -39,6 +40,8 @@ class LauncherContext {
     bool setupDone = false;
     ServiceHosts services;
     LauncherHooks hooks;
+    // Set by main() from the build; tests choose their own.
+    LauncherVersion version;
     // Writes nothing until the application points it at the data folder's launcher.log.
     platform::Log log;
 

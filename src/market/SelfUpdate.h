@@ -4,7 +4,6 @@
 #include <string_view>
 
 #include "context/LauncherContext.h"
-#include "context/Version.h"
 #include "market/UpdateRecord.h"
 #include "platform/Result.h"
 
@@ -29,7 +28,7 @@ class SelfUpdate {
     // Fetches the record and asks the player about a new version. Returns the download task
     // of the new executable when the player agreed and the record can be carried out (any
     // refusal is shown); nullopt when there is nothing to do.
-    std::optional<std::string> check(std::string_view ownVersion = kVersionText);
+    std::optional<std::string> check(std::string_view ownVersion);
 
     // The finishing step, once the update's download has finished: refuses an empty file or
     // one whose SHA-256 differs from the record's (the file is removed and the old launcher

@@ -3,14 +3,12 @@
 #include <filesystem>
 
 #include "context/AppTitle.h"
-#include "context/Version.h"
 #include "platform/Paths.h"
 #include "startup/SettingsFile.h"
 
 bool StartLauncher(LauncherContext& context, StartupWindows& windows) {
-    context.log.write("启动器启动：版本 " + std::to_string(kVersionMajor) + "." +
-                      std::to_string(kVersionMinor) + "." + std::to_string(kVersionRevision) +
-                      "，启动器文件夹 " + context.launcherFolder());
+    context.log.write("启动器启动：版本 " + context.version.text() + "，启动器文件夹 " +
+                      context.launcherFolder());
     std::error_code ec;
     if (!std::filesystem::exists(platform::fromUtf8Path(settingsFilePath(context)), ec)) {
         context.dialogs().messageBox(kWelcomeText, kAppTitle, platform::MessageIcon::Information,

@@ -1,6 +1,7 @@
 #include "GameJar.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -20,7 +21,7 @@ namespace testing_support {
 namespace fs = std::filesystem;
 
 ProgramResult runProgram(const std::vector<std::string>& arguments,
-                         const std::string& workingFolder) {
+                         const std::string& workingFolder, std::chrono::milliseconds limit) {
     TempFolder scratch("program-output");
     std::string outputPath = scratch.file("output.txt");
     std::vector<std::string> words = arguments;
@@ -41,7 +42,17 @@ ProgramResult runProgram(const std::vector<std::string>& arguments,
     ProgramResult result;
     if (rc != 0) return result;
     int status = 0;
-    if (waitpid(pid, &status, 0) == pid && WIFEXITED(status)) result.exitCode = WEXITSTATUS(status);
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    pid_t ended = 0;
+    while ((ended = waitpid(pid, &status, WNOHANG)) == 0 &&
+           std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    if (ended == 0) {
+        kill(pid, SIGKILL);
+        waitpid(pid, &status, 0);
+    } else if (ended == pid && WIFEXITED(status)) {
+        result.exitCode = WEXITSTATUS(status);
+    }
     result.output = readAll(outputPath);
     return result;
 }

@@ -12,9 +12,11 @@ struct ProgramResult {
     std::string output;  // standard output and error together
 };
 
-// Runs a program found on PATH with `arguments` (no shell) and waits for it.
+// Runs a program found on PATH with `arguments` (no shell) and waits for it, at most `limit`:
+// then it is killed and reported as not ended normally.
 ProgramResult runProgram(const std::vector<std::string>& arguments,
-                         const std::string& workingFolder = "");
+                         const std::string& workingFolder = "",
+                         std::chrono::milliseconds limit = std::chrono::minutes(5));
 
 // The full path of `name` on PATH, or empty text.
 std::string findOnPath(const std::string& name);

@@ -11,7 +11,6 @@
 #include <cmath>
 
 #include "account/qt/frmsetting.h"
-#include "context/Version.h"
 #include "controls/qt/TrkenderPlus.h"
 #include "platform/FileList.h"
 #include "platform/qt/UiFont.h"
@@ -143,7 +142,8 @@ void frmmain::buildButtons() {
 
 void frmmain::load() {
     context_.hooks.checkUpdate();
-    QString title = qs(mainWindowTitle(kVersionMajor, kVersionMinor, kVersionRevision));
+    QString title = qs(
+        mainWindowTitle(context_.version.major, context_.version.minor, context_.version.revision));
     lbltitle->setText(title);
     setWindowTitle(title);
     MigrateOldLayout(context_);

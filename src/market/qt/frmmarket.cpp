@@ -119,7 +119,7 @@ void frmmarket::CheckLibraries(const std::string& versionFolder, const std::stri
 }
 
 void frmmarket::CheckUpdate() {
-    std::optional<std::string> task = selfUpdate_.check();
+    std::optional<std::string> task = selfUpdate_.check(context_.version.text());
     if (!task) return;
     pipeline_.append(*task);
     EnterUpdateMode(std::string(market::kSelfUpdateTitle));

@@ -54,6 +54,19 @@ class ModalTitles {
     int ticks_ = 0;
 };
 
+// The mirror of scripts/make-demo-mirror in a temporary folder, served by nginx; `www` is its
+// folder. nginx starts first: the mirror's mod catalogue names the port.
+struct DemoMirror {
+    explicit DemoMirror(const std::string& source) {
+        if (nginx.running())
+            made = runProgram({source + "/../scripts/make-demo-mirror", www, nginx.baseUrl()});
+    }
+    TempFolder tree{"demo mirror"};
+    const std::string www = tree.path() + "/www";
+    NginxServer nginx{{www, {}, {}}};
+    ProgramResult made;
+};
+
 struct DemoLauncher {
     explicit DemoLauncher(const std::string& mirror)
         : context(folder.path(),
@@ -114,16 +127,14 @@ TEST(MarketEndToEnd, FromAnEmptyFolderToARunningGame) {
     if (!source) GTEST_SKIP() << "VENDROLUPA_TEST_SOURCE is not set (run through ctest)";
     if (!NginxServer::available() || !javaToolsAvailable())
         GTEST_SKIP() << "nginx, java, javac or jar is not installed";
-    TempFolder tree("demo mirror");
-    const std::string www = tree.path() + "/www";
-    ProgramResult made = runProgram({std::string(source) + "/../scripts/make-demo-mirror", www});
-    ASSERT_EQ(made.exitCode, 0) << made.output;
-    NginxServer nginx({www, {}, {}});
-    ASSERT_TRUE(nginx.running()) << nginx.errorLog();
+    DemoMirror mirror(source);
+    ASSERT_TRUE(mirror.nginx.running()) << mirror.nginx.errorLog();
+    ASSERT_EQ(mirror.made.exitCode, 0) << mirror.made.output;
+    const std::string& www = mirror.www;
     unsetenv("DISPLAY");  // the demo game then writes what it received and ends
     unsetenv("WAYLAND_DISPLAY");
 
-    DemoLauncher launcher(nginx.baseUrl());
+    DemoLauncher launcher(mirror.nginx.baseUrl());
     LauncherWindows windows(launcher.context);
     ModalTitles modal;
 
@@ -207,6 +218,47 @@ TEST(MarketEndToEnd, FromAnEmptyFolderToARunningGame) {
                               .value_or("<the game wrote nothing>");
     EXPECT_NE(written.find("参数 1: Steve"), std::string::npos) << written;
     EXPECT_NE(written.find("演示库已从类路径载入"), std::string::npos) << written;
+}
+
+TEST(MarketEndToEnd, ModsTabListsTheMirrorsModsAndDownloadsOneIntoTheModsFolder) {
+    const char* source = std::getenv("VENDROLUPA_TEST_SOURCE");
+    if (!source) GTEST_SKIP() << "VENDROLUPA_TEST_SOURCE is not set (run through ctest)";
+    if (!NginxServer::available() || !javaToolsAvailable())
+        GTEST_SKIP() << "nginx, java, javac or jar is not installed";
+    DemoMirror mirror(source);
+    ASSERT_TRUE(mirror.nginx.running()) << mirror.nginx.errorLog();
+    ASSERT_EQ(mirror.made.exitCode, 0) << mirror.made.output;
+    DemoLauncher launcher(mirror.nginx.baseUrl());
+    launcher.folder.makeFolder(".minecraft/mods");  // as a Forge install leaves it
+
+    frmmarket market(launcher.context);
+    market.show();
+    market.tabs_Click(1);
+    auto choose = [&](const QString& version) {
+        int index = market.选择版本->findText(version);
+        market.选择版本->setCurrentIndex(index);
+        emit market.选择版本->activated(index);
+        QStringList names;
+        for (int i = 0; i < market.List4->count(); ++i)
+            names << market.List4->item(i)->text();
+        return names;
+    };
+    EXPECT_EQ(choose("1.7.10"), (QStringList{"演示工业", "演示地图", "演示背包"}));
+    EXPECT_EQ(market.modsNote(), "");
+    EXPECT_EQ(choose("Other"), QStringList{"演示光影"});
+    EXPECT_TRUE(choose("1.6.4").isEmpty());
+
+    choose("1.7.10");
+    market.List4->setCurrentRow(1);
+    market.List4_Click(1);
+    EXPECT_EQ(market.Label9->text(), "Mod描述：演示用的小地图：在屏幕一角显示周围的地形");
+    QTest::mouseClick(market.PButton3, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return market.pipeline().empty(); }, 30000));
+    const std::string jar = "/mods/1.7.10/demo-minimap-2.1.jar";
+    EXPECT_EQ(readAll(launcher.path(".minecraft/mods/demo-minimap-2.1.jar")),
+              readAll(mirror.www + jar));
+    EXPECT_FALSE(readAll(mirror.www + jar).empty());
+    EXPECT_TRUE(launcher.dialogs.shown.empty());
 }
 
 }  // namespace

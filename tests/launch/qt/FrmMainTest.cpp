@@ -71,9 +71,10 @@ struct FrmMainTest : ::testing::Test {
 TEST_F(FrmMainTest, LoadSequenceRunsInOrderAndSetsTheTitle) {
     launcher.folder.write(".minecraft/bin/minecraft.jar", "jar");
     launcher.dialogs.messageAnswers = {DialogAnswer::No};
+    launcher.context.version = {0, 7, 1};
     auto window = open();
     EXPECT_EQ(child(window.get(), "lbltitle")->text(),
-              "Vendrolupa Pre-Alpha Version 0.7.0 - 启动你的世界");
+              "Vendrolupa Pre-Alpha Version 0.7.1 - 启动你的世界");
     EXPECT_EQ(mainWindowTitle(1, 10, 203), "Vendrolupa Pre-Alpha Version 1.10.203 - 启动你的世界");
     EXPECT_EQ(calls,
               (std::vector<std::string>{

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QDir>
 #include <QListWidget>
 
+#include "LoopbackHttpServer.h"
 #include "LoopbackMirror.h"
 #include "TempFolder.h"
 #include "TestLauncher.h"
@@ -26,6 +28,17 @@ const char* kManifest =
     "    {\"id\": \"1.6.4\", \"type\": \"release\"},\n"
     "    {\"id\": \"b1.7.3\", \"type\": \"old_beta\"},\n"
     "    {\"id\": \"a1.0.4\", \"type\": \"old_alpha\"}\n  ]\n}\n";
+
+// The update server's start page with the demo mirror's mod catalogue.
+const char* kModPage =
+    "<html><body>\r\n-MODLISTBEGIN\r\n<p>[1.7.10]</p>\r\n"
+    "<p>演示工业|http://127.0.0.1/mods/1.7.10/demo-industry-1.0.jar|"
+    "演示用的工业Mod：一台发电机和一条电线</p>\r\n"
+    "<p>演示地图|http://127.0.0.1/mods/1.7.10/demo-minimap-2.1.jar|"
+    "演示用的小地图：在屏幕一角显示周围的地形</p>\r\n"
+    "<p>演示背包|http://127.0.0.1/mods/1.7.10/demo-backpack-0.9.jar|"
+    "演示用的背包：多出二十七格物品栏</p>\r\n"
+    "<p>[Other]</p>\r\n-MODLISTEND\r\n</body></html>\r\n";
 
 struct MarketScreenshot : ::testing::Test {
     QString folder = qEnvironmentVariable("VENDROLUPA_SCREENSHOTS");
@@ -77,6 +90,19 @@ TEST_F(MarketScreenshot, NativeUpdateWindow) {
     window.pipeline().onProgress(420'000, 1'000'000, 860);
     window.pipeline().onTimerTick();
     save(window, "market-native.png");
+}
+
+TEST_F(MarketScreenshot, ModsTabWithTheCatalogueAndAChosenMod) {
+    LoopbackHttpServer update(
+        LoopbackHttpServer::replyWith(LoopbackHttpServer::response(200, kModPage)));
+    launcher.context.services.update = update.baseUrl();
+    frmmarket window(launcher.context);
+    window.tabs_Click(1);
+    window.选择版本->setCurrentIndex(window.选择版本->findText("1.7.10"));
+    window.GetModsList("1.7.10");
+    window.List4->setCurrentRow(1);
+    window.List4_Click(1);
+    save(window, "market-mods.png");
 }
 
 }  // namespace
