@@ -29,6 +29,7 @@ frmmarket::frmmarket(LauncherContext& context, QWidget* parent)
     XGTDL1 = new XGTDL(context.clock(), context.random(), this);
     XGTDL1->setObjectName("XGTDL1");
     XGTDL1->hide();
+    XGTDL1->setLog(context.log);
     connectDownloadControl();
     Timer1.setInterval(1000);
     connect(&Timer1, &QTimer::timeout, this, [this] { pipeline_.onTimerTick(); });

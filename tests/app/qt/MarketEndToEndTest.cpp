@@ -18,6 +18,7 @@
 #include "launch/qt/frmmain.h"
 #include "market/qt/frmmarket.h"
 #include "platform/Clock.h"
+#include "platform/Log.h"
 #include "platform/ProcessStarter.h"
 #include "platform/Random.h"
 #include "platform/TextFile.h"
@@ -81,6 +82,7 @@ struct DemoLauncher {
             data + "/services.ini",
             {"mirror=" + mirror, "official=" + mirror, "files=" + mirror, "update=" + mirror}));
         context.services = loadServiceHosts(data + "/services.ini");
+        context.log = platform::Log(data + "/launcher.log");
     }
     std::string path(const std::string& relative) const { return folder.path() + "/" + relative; }
 
@@ -146,6 +148,11 @@ TEST(MarketEndToEnd, FromAnEmptyFolderToARunningGame) {
     for (const char* name : {"liblwjgl.so", "liblwjgl64.so", "libopenal.so", "libopenal64.so",
                              "libjinput-linux.so", "libjinput-linux64.so"}) {
         EXPECT_EQ(readAll(launcher.path(".minecraft/native/") + name), readAll(www + "/" + name));
+        // Each download's end is in the log, for a player who reports a problem.
+        EXPECT_NE(readAll(launcher.path(".Vendrolupa_Data/launcher.log"))
+                      .find("下载完毕：" + mirror.nginx.baseUrl() + "/" + name),
+                  std::string::npos)
+            << name;
     }
     frmmain& main = windows.mainWindow();
     EXPECT_TRUE(main.isVisible());
