@@ -26,8 +26,7 @@ frmmarket::frmmarket(LauncherContext& context, QWidget* parent)
     buildModsPanel();
     buildVersionsPanel();
     buildDownloadFrame();
-    XGTDL1 = new XGTDL(context.clock(), context.random(), this);
-    XGTDL1->setObjectName("XGTDL1");
+    XGTDL1 = platform::named(new XGTDL(context.clock(), context.random(), this), "XGTDL1");
     XGTDL1->hide();
     XGTDL1->setLog(context.log);
     connectDownloadControl();

@@ -12,6 +12,8 @@
 
 // The controls of the market window and where they sit.
 
+using platform::named;
+
 namespace {
 
 constexpr int kWidth = 640;
@@ -19,15 +21,13 @@ constexpr int kPanelTop = 44;
 constexpr int kPanelHeight = 262;
 
 QLabel* label(const QString& caption, QWidget* parent, const char* name) {
-    auto* result = new QLabel(caption, parent);
-    result->setObjectName(name);
+    auto* result = named(new QLabel(caption, parent), name);
     result->setTextFormat(Qt::PlainText);
     return result;
 }
 
 PButton* button(const QString& caption, QWidget* parent, const char* name) {
-    auto* result = new PButton(parent);
-    result->setObjectName(name);
+    auto* result = named(new PButton(parent), name);
     result->setText(caption);
     result->setColorText(0xFFFFFF);
     result->resize(150, 34);
@@ -54,12 +54,10 @@ void frmmarket::buildTabs() {
 }
 
 void frmmarket::buildVersionsPanel() {
-    pnlVersions = new QWidget(this);
-    pnlVersions->setObjectName("pnlVersions");
+    pnlVersions = named(new QWidget(this), "pnlVersions");
     pnlVersions->setGeometry(8, kPanelTop, kWidth - 16, kPanelHeight);
     pnlVersions->setAutoFillBackground(true);
-    List1 = new QListWidget(pnlVersions);
-    List1->setObjectName("List1");
+    List1 = named(new QListWidget(pnlVersions), "List1");
     List1->setGeometry(0, 0, 390, kPanelHeight);
     List1->setUniformItemSizes(true);
     connect(List1, &QListWidget::itemClicked, this,
@@ -82,12 +80,10 @@ void frmmarket::buildVersionsPanel() {
 }
 
 void frmmarket::buildModsPanel() {
-    pnlMods = new QWidget(this);
-    pnlMods->setObjectName("pnlMods");
+    pnlMods = named(new QWidget(this), "pnlMods");
     pnlMods->setGeometry(8, kPanelTop, kWidth - 16, kPanelHeight);
     pnlMods->setAutoFillBackground(true);
-    选择版本 = new QComboBox(pnlMods);
-    选择版本->setObjectName(QStringLiteral("选择版本"));
+    选择版本 = named(new QComboBox(pnlMods), "选择版本");
     选择版本->setGeometry(0, 0, 160, 28);
     // The game versions the mod catalogue is published for.
     选择版本->addItems({QStringLiteral("1.6.4"), QStringLiteral("1.7.2"), QStringLiteral("1.7.10"),
@@ -96,8 +92,7 @@ void frmmarket::buildModsPanel() {
     选择版本->setCurrentIndex(-1);
     connect(选择版本, &QComboBox::activated, this,
             [this](int index) { GetModsList(选择版本->itemText(index).toStdString()); });
-    List4 = new QListWidget(pnlMods);
-    List4->setObjectName("List4");
+    List4 = named(new QListWidget(pnlMods), "List4");
     List4->setGeometry(0, 36, 390, kPanelHeight - 36);
     connect(List4, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { List4_Click(List4->row(item)); });
@@ -121,13 +116,11 @@ void frmmarket::buildModsPanel() {
 }
 
 void frmmarket::buildDownloadFrame() {
-    Frame1 = new QGroupBox(QStringLiteral("下载列表"), this);
-    Frame1->setObjectName("Frame1");
+    Frame1 = named(new QGroupBox(QStringLiteral("下载列表"), this), "Frame1");
     Frame1->setGeometry(8, kPanelTop + kPanelHeight + 8, kWidth - 16, 170);
     // Opaque: in the compact update modes it lies over the tab headers.
     Frame1->setAutoFillBackground(true);
-    List3 = new QListWidget(Frame1);
-    List3->setObjectName("List3");
+    List3 = named(new QListWidget(Frame1), "List3");
     List3->setGeometry(10, 24, kWidth - 36, 94);
     // Thousands of one-line entries: measuring one lays out the list, not every text again on
     // each removal of the head.
@@ -140,8 +133,7 @@ void frmmarket::buildDownloadFrame() {
     Label5->setGeometry(10, 124, 120, 20);
     Label8 = label(QStringLiteral("0项"), Frame1, "Label8");
     Label8->setGeometry(140, 124, 120, 20);
-    PProgressBar1 = new PProgressBar(Frame1);
-    PProgressBar1->setObjectName("PProgressBar1");
+    PProgressBar1 = named(new PProgressBar(Frame1), "PProgressBar1");
     PProgressBar1->setAccessibleName(QStringLiteral("下载进度"));
     PProgressBar1->setGeometry(10, 148, kWidth - 36, 12);
     PProgressBar1->setValue(0);
