@@ -65,6 +65,5 @@ void LauncherWindows::unloadClosedMarket() {
 void LauncherWindows::refreshVersions() {
     // The main window may still be loading: the native check runs inside its load.
     if (!main_) return;
-    GameFolders folders(context_.launcherFolder(), context_.style());
-    main_->ShowFolderList(folders.versions() + folders.style().separator);
+    main_->ShowFolderList(context_.folders().versions() + context_.style().separator);
 }

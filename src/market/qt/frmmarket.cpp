@@ -18,7 +18,7 @@ using platform::qs;
 frmmarket::frmmarket(LauncherContext& context, QWidget* parent)
     : QDialog(parent),
       context_(context),
-      pipeline_(*this, context.dialogs(), GameFolders(context.launcherFolder(), context.style())),
+      pipeline_(*this, context.dialogs(), context.folders()),
       selfUpdate_(context, platform::executablePath()) {
     setObjectName("frmmarket");
     setWindowTitle(qs(std::string(market::kMarketTitle)));
