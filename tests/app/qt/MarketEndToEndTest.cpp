@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
+#include <memory>
 #include <regex>
 
 #include "GameJar.h"
@@ -124,14 +125,22 @@ void clickAndWait(frmmarket& market, PButton* button, const std::string& version
     ASSERT_TRUE(QTest::qWaitFor([&] { return market.pipeline().empty(); }, 30000)) << version;
 }
 
-TEST(MarketEndToEnd, FromAnEmptyFolderToARunningGame) {
-    const char* source = std::getenv("VENDROLUPA_TEST_SOURCE");
-    if (!source) GTEST_SKIP() << "VENDROLUPA_TEST_SOURCE is not set (run through ctest)";
-    if (!NginxServer::available() || !javaToolsAvailable())
-        GTEST_SKIP() << "nginx, java, javac or jar is not installed";
-    DemoMirror mirror(source);
-    ASSERT_TRUE(mirror.nginx.running()) << mirror.nginx.errorLog();
-    ASSERT_EQ(mirror.made.exitCode, 0) << mirror.made.output;
+// Each test runs against a demo mirror of its own; without the tools to make one it is skipped.
+struct MarketEndToEnd : ::testing::Test {
+    void SetUp() override {
+        const char* source = std::getenv("VENDROLUPA_TEST_SOURCE");
+        if (!source) GTEST_SKIP() << "VENDROLUPA_TEST_SOURCE is not set (run through ctest)";
+        if (!NginxServer::available() || !javaToolsAvailable())
+            GTEST_SKIP() << "nginx, java, javac or jar is not installed";
+        mirror_ = std::make_unique<DemoMirror>(source);
+        ASSERT_TRUE(mirror_->nginx.running()) << mirror_->nginx.errorLog();
+        ASSERT_EQ(mirror_->made.exitCode, 0) << mirror_->made.output;
+    }
+    std::unique_ptr<DemoMirror> mirror_;
+};
+
+TEST_F(MarketEndToEnd, FromAnEmptyFolderToARunningGame) {
+    DemoMirror& mirror = *mirror_;
     const std::string& www = mirror.www;
     unsetenv("DISPLAY");  // the demo game then writes what it received and ends
     unsetenv("WAYLAND_DISPLAY");
@@ -227,14 +236,8 @@ TEST(MarketEndToEnd, FromAnEmptyFolderToARunningGame) {
     EXPECT_NE(written.find("演示库已从类路径载入"), std::string::npos) << written;
 }
 
-TEST(MarketEndToEnd, ModsTabListsTheMirrorsModsAndDownloadsOneIntoTheModsFolder) {
-    const char* source = std::getenv("VENDROLUPA_TEST_SOURCE");
-    if (!source) GTEST_SKIP() << "VENDROLUPA_TEST_SOURCE is not set (run through ctest)";
-    if (!NginxServer::available() || !javaToolsAvailable())
-        GTEST_SKIP() << "nginx, java, javac or jar is not installed";
-    DemoMirror mirror(source);
-    ASSERT_TRUE(mirror.nginx.running()) << mirror.nginx.errorLog();
-    ASSERT_EQ(mirror.made.exitCode, 0) << mirror.made.output;
+TEST_F(MarketEndToEnd, ModsTabListsTheMirrorsModsAndDownloadsOneIntoTheModsFolder) {
+    DemoMirror& mirror = *mirror_;
     DemoLauncher launcher(mirror.nginx.baseUrl());
     launcher.folder.makeFolder(".minecraft/mods");  // as a Forge install leaves it
 
