@@ -15,8 +15,8 @@ namespace {
 class CaptionButton : public QAccessibleWidget {
   public:
     CaptionButton(QWidget* widget, std::function<QString()> caption, std::function<bool()> enabled,
-                  std::function<void()> click, QAccessible::Role role = QAccessible::Button)
-        : QAccessibleWidget(widget, role),
+                  std::function<void()> click)
+        : QAccessibleWidget(widget, QAccessible::Button),
           caption_(std::move(caption)),
           enabled_(std::move(enabled)),
           click_(std::move(click)) {}
