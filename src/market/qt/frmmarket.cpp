@@ -99,10 +99,7 @@ void frmmarket::CheckNative(const std::string& nativeFolder) {
     market::QueueOutcome queued =
         market::QueueMissingNatives(pipeline_, nativeFolder, context_.services);
     if (pipeline_.empty()) return;
-    EnterUpdateMode(std::string(market::kNativeTitle));
-    context_.wait(kPauseBeforeStartMs);
-    if (queued.startHead) pipeline_.StartHeadTask();
-    showModal();
+    runQueueInUpdateMode(market::kNativeTitle, queued.startHead);
 }
 
 void frmmarket::CheckLibraries(const std::string& versionFolder, const std::string& versionId) {
@@ -112,9 +109,13 @@ void frmmarket::CheckLibraries(const std::string& versionFolder, const std::stri
         closeWindow();
         return;
     }
-    EnterUpdateMode(std::string(market::kLibrariesTitle));
+    runQueueInUpdateMode(market::kLibrariesTitle, outcome.startHead);
+}
+
+void frmmarket::runQueueInUpdateMode(std::string_view title, bool startHead) {
+    EnterUpdateMode(std::string(title));
     context_.wait(kPauseBeforeStartMs);
-    if (outcome.startHead) pipeline_.StartHeadTask();
+    if (startHead) pipeline_.StartHeadTask();
     showModal();
 }
 

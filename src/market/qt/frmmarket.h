@@ -4,6 +4,7 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "context/LauncherContext.h"
@@ -106,6 +107,9 @@ class frmmarket : public QDialog, private market::MarketView {
     int selectedVersion() const;
     void connectDownloadControl();
     void showModal();
+    // The native and library checks once their queue is filled: the compact window titled
+    // `title`, a pause, the first download when `startHead`, then the modal wait.
+    void runQueueInUpdateMode(std::string_view title, bool startHead);
 
     // market::MarketView
     std::string title() const override;
