@@ -5,9 +5,9 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 
 #include "TestLauncher.h"
+#include "WhenShown.h"
 #include "app/LauncherWindows.h"
 #include "launch/qt/frmmain.h"
 #include "market/NativeInstaller.h"
@@ -25,20 +25,9 @@ QWidget* visibleSettingsWindow() {
     return nullptr;
 }
 
-// Runs `step` on the settings window once the modal loop shows it; a watchdog closes
-// every modal window so a broken flow ends the test instead of hanging it.
+// Runs `step` on the settings window once the modal loop shows it.
 void whenSettingsShown(std::function<void(QWidget*)> step) {
-    auto* poll = new QTimer;
-    auto tries = std::make_shared<int>(0);
-    QObject::connect(poll, &QTimer::timeout, [poll, tries, step] {
-        QWidget* window = visibleSettingsWindow();
-        if (window || ++*tries > 200) {
-            poll->stop();
-            poll->deleteLater();
-            if (window) step(window);
-        }
-    });
-    poll->start(10);
+    testing_support::whenShown(visibleSettingsWindow, std::move(step), 200);
 }
 
 struct FirstRunTest : ::testing::Test {

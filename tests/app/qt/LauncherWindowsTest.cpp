@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QTimer>
 #include <algorithm>
 
 #include "LoopbackMirror.h"
 #include "TestLauncher.h"
+#include "WhenShown.h"
 #include "launch/qt/frmmain.h"
 #include "market/NativeInstaller.h"
 #include "market/qt/frmmarket.h"
@@ -36,20 +36,13 @@ struct LauncherWindowsTest : ::testing::Test {
     }
     // Closes the modal window once it is shown; records whether it was the market.
     void closeWhenShown(std::vector<std::string>& shown) {
-        auto* poll = new QTimer;
-        auto tries = std::make_shared<int>(0);
-        QObject::connect(poll, &QTimer::timeout, [poll, tries, &shown] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (modal || ++*tries > 500) {
-                poll->stop();
-                poll->deleteLater();
-                if (modal) {
-                    shown.push_back(modal->windowTitle().toStdString());
-                    modal->close();
-                }
-            }
-        });
-        poll->start(10);
+        whenShown(
+            QApplication::activeModalWidget,
+            [&shown](QWidget* modal) {
+                shown.push_back(modal->windowTitle().toStdString());
+                modal->close();
+            },
+            500);
     }
 };
 
