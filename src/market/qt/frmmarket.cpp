@@ -86,13 +86,16 @@ void frmmarket::List1_Click(int row) {
 }
 
 void frmmarket::tabs_Click(int index) {
-    for (QLabel* tab : tabs_)
-        tab->setStyleSheet("color: " + platform::toQColor(kTabOther).name());
-    tabs_[size_t(index)]->setStyleSheet("color: " + platform::toQColor(kTabChosen).name());
+    for (int i = 0; i < int(tabs_.size()); ++i)
+        colourTab(i, i == index ? kTabChosen : kTabOther);
     if (index == 0) pnlVersions->raise();
     if (index == 1) pnlMods->raise();
     // The download list stays in sight over either panel.
     Frame1->raise();
+}
+
+void frmmarket::colourTab(int index, quint32 colour) {
+    tabs_[size_t(index)]->setStyleSheet("color: " + platform::toQColor(colour).name());
 }
 
 void frmmarket::CheckNative(const std::string& nativeFolder) {

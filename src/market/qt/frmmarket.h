@@ -100,6 +100,8 @@ class frmmarket : public QDialog, private market::MarketView {
 
   private:
     void buildTabs();
+    // Colours the caption of the tab header at `index`.
+    void colourTab(int index, quint32 colour);
     void buildVersionsPanel();
     void buildModsPanel();
     void buildDownloadFrame();

@@ -46,10 +46,9 @@ void frmmarket::buildTabs() {
         tab->setGeometry(16 + i * 104, 8, 96, 30);
         tab->setAlignment(Qt::AlignCenter);
         tab->setCursor(Qt::PointingHandCursor);
-        quint32 colour = i == 0 ? kTabChosen : kTabResting;
-        tab->setStyleSheet("color: " + platform::toQColor(colour).name());
         tab->installEventFilter(this);
         tabs_[size_t(i)] = tab;
+        colourTab(i, i == 0 ? kTabChosen : kTabResting);
     }
 }
 
