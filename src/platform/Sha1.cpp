@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <fstream>
+#include <vector>
 
 #include "platform/Paths.h"
 
@@ -84,13 +85,11 @@ std::string Sha1::finishHex() {
     for (int i = 7; i >= 0; --i)
         pad += static_cast<char>(bits >> (8 * i));
     update(pad);
-    static constexpr char kDigits[] = "0123456789abcdef";
-    std::string hex;
-    for (uint32_t word : state_) {
-        for (int shift = 28; shift >= 0; shift -= 4)
-            hex += kDigits[(word >> shift) & 0xf];
-    }
-    return hex;
+    std::array<uint8_t, 20> digest;
+    for (size_t i = 0; i < state_.size(); ++i)
+        for (int j = 0; j < 4; ++j)
+            digest[4 * i + j] = static_cast<uint8_t>(state_[i] >> (24 - 8 * j));
+    return lowerHex(digest.data(), digest.size());
 }
 
 std::string sha1Hex(std::string_view bytes) {
@@ -100,14 +99,30 @@ std::string sha1Hex(std::string_view bytes) {
 }
 
 Result<std::string> sha1OfFile(const std::string& path) {
+    Sha1 sha;
+    Result<> read = readInPieces(path, [&](std::string_view piece) { sha.update(piece); });
+    if (!read) return Failure{read.reason()};
+    return sha.finishHex();
+}
+
+std::string lowerHex(const uint8_t* bytes, size_t size) {
+    static constexpr char kDigits[] = "0123456789abcdef";
+    std::string hex;
+    for (size_t i = 0; i < size; ++i) {
+        hex += kDigits[bytes[i] >> 4];
+        hex += kDigits[bytes[i] & 0xf];
+    }
+    return hex;
+}
+
+Result<> readInPieces(const std::string& path, const std::function<void(std::string_view)>& take) {
     std::ifstream in(fromUtf8Path(path), std::ios::binary);
     if (!in) return Failure{"无法打开文件 " + path};
-    Sha1 sha;
-    char chunk[65536];
-    while (in.read(chunk, sizeof chunk) || in.gcount() > 0)
-        sha.update(std::string_view(chunk, static_cast<size_t>(in.gcount())));
+    std::vector<char> piece(1 << 16);
+    while (in.read(piece.data(), static_cast<std::streamsize>(piece.size())) || in.gcount() > 0)
+        take(std::string_view(piece.data(), static_cast<size_t>(in.gcount())));
     if (in.bad()) return Failure{"无法读取文件 " + path};
-    return sha.finishHex();
+    return {};
 }
 
 }  // namespace platform

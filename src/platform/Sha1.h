@@ -1,6 +1,8 @@
 #pragma once
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -29,5 +31,12 @@ std::string sha1Hex(std::string_view bytes);
 
 // The digest of the file at `path`, or why it could not be read.
 Result<std::string> sha1OfFile(const std::string& path);
+
+// What the digests of this folder share.
+// Two lower-case hexadecimal digits for each of the `size` bytes.
+std::string lowerHex(const uint8_t* bytes, size_t size);
+// Hands the file at `path` to `take` piece by piece; the failure says whether the file could
+// not be opened or not be read (a folder opens like a file and fails on the first read).
+Result<> readInPieces(const std::string& path, const std::function<void(std::string_view)>& take);
 
 }  // namespace platform

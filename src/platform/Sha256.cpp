@@ -1,9 +1,8 @@
 #include "platform/Sha256.h"
 
-#include <fstream>
-#include <vector>
+#include <algorithm>
 
-#include "platform/Paths.h"
+#include "platform/Sha1.h"
 
 namespace platform {
 
@@ -104,38 +103,19 @@ std::array<uint8_t, 32> Sha256::finish() {
     return digest;
 }
 
-namespace {
-
-std::string hexOf(const std::array<uint8_t, 32>& digest) {
-    static constexpr char kDigits[] = "0123456789abcdef";
-    std::string hex;
-    for (uint8_t byte : digest) {
-        hex += kDigits[byte >> 4];
-        hex += kDigits[byte & 0xf];
-    }
-    return hex;
-}
-
-}  // namespace
-
 std::string sha256Hex(std::string_view bytes) {
     Sha256 hash;
     hash.update(bytes);
-    return hexOf(hash.finish());
+    const std::array<uint8_t, 32> digest = hash.finish();
+    return lowerHex(digest.data(), digest.size());
 }
 
 std::optional<std::string> sha256HexOfFile(const std::string& path) {
-    std::ifstream in(fromUtf8Path(path), std::ios::binary);
-    if (!in) return std::nullopt;
     Sha256 hash;
-    std::vector<char> piece(1 << 16);
-    while (in) {
-        in.read(piece.data(), static_cast<std::streamsize>(piece.size()));
-        hash.update(std::string_view(piece.data(), static_cast<size_t>(in.gcount())));
-    }
-    // A folder opens like a file; its first read fails and sets badbit.
-    if (in.bad()) return std::nullopt;
-    return hexOf(hash.finish());
+    if (!readInPieces(path, [&](std::string_view piece) { hash.update(piece); }))
+        return std::nullopt;
+    const std::array<uint8_t, 32> digest = hash.finish();
+    return lowerHex(digest.data(), digest.size());
 }
 
 }  // namespace platform
