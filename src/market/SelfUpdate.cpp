@@ -93,10 +93,10 @@ bool SelfUpdate::finish() {
     if (ec || size == 0) {
         problem = "下载的新版本文件“" + downloaded + "”不存在或为空。";
     } else if (!accepted_->sha256.empty()) {
+        const std::string expected = platform::lowerAscii(accepted_->sha256);
         std::optional<std::string> actual = platform::sha256HexOfFile(downloaded);
-        if (actual != platform::lowerAscii(accepted_->sha256))
-            problem = "下载的新版本文件校验失败：SHA-256 应为 " +
-                      platform::lowerAscii(accepted_->sha256) + "，实际为 " +
+        if (actual != expected)
+            problem = "下载的新版本文件校验失败：SHA-256 应为 " + expected + "，实际为 " +
                       actual.value_or("（无法读取）") + "。文件已删除。";
     }
     if (problem.empty()) {
