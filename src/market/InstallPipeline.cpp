@@ -1,13 +1,10 @@
 #include "market/InstallPipeline.h"
 
-#include <filesystem>
-#include <system_error>
-
 #include "context/AppTitle.h"
 #include "download/DownloadTask.h"
+#include "download/TempFile.h"
 #include "market/AssetInstaller.h"
 #include "platform/AsciiText.h"
-#include "platform/Paths.h"
 #include "platform/Sha1.h"
 
 namespace market {
@@ -146,8 +143,7 @@ std::optional<std::string> InstallPipeline::damagedObject(const std::string& tas
         return std::nullopt;
     }
     // A damaged object must never stay in the store as if it were whole.
-    std::error_code ignored;
-    std::filesystem::remove(platform::fromUtf8Path(path), ignored);
+    download::removeIfExists(path);
     return endMessage(kErrorTitle, end);
 }
 

@@ -6,6 +6,7 @@
 #include "download/DownloadTask.h"
 #include "download/DownloadUrl.h"
 #include "download/HttpGetText.h"
+#include "download/TempFile.h"
 #include "market/UpdateScript.h"
 #include "platform/AsciiText.h"
 #include "platform/ScriptFile.h"
@@ -23,11 +24,6 @@ bool isScriptSafeName(const std::string& name) {
     for (unsigned char c : name)
         if (!std::isalnum(c) && c != '.' && c != '-' && c != '_') return false;
     return true;
-}
-
-void removeFile(const std::string& path) {
-    std::error_code ignored;
-    std::filesystem::remove(platform::fromUtf8Path(path), ignored);
 }
 
 }  // namespace
@@ -107,7 +103,7 @@ bool SelfUpdate::finish() {
         }
         problem = started.reason();
     }
-    removeFile(downloaded);
+    download::removeIfExists(downloaded);
     accepted_.reset();
     context_.dialogs().messageBox(problem + kNotUpdated, kAppTitle, platform::MessageIcon::Warning,
                                   platform::MessageButtons::Ok);
@@ -129,7 +125,7 @@ platform::Result<void> SelfUpdate::runScript(const std::string& downloadedName) 
         context_.processes().start(platform::scriptCommandLine(script, style),
                                    platform::WindowStyle::Hidden, context_.launcherFolder());
     if (started) return {};
-    removeFile(script);
+    download::removeIfExists(script);
     return platform::Failure{"无法运行更新脚本：" + started.reason() + "。"};
 }
 
