@@ -19,7 +19,7 @@ uint32_t rotl(uint32_t value, int bits) {
 
 Sha1::Sha1() : state_{0x67452301, 0xEFCDAB89, 0x98BADCFE, 0x10325476, 0xC3D2E1F0} {}
 
-void Sha1::block(const uint8_t* data) {
+void Sha1::compress(const uint8_t* data) {
     uint32_t w[80];
     for (int i = 0; i < 16; ++i) {
         w[i] = uint32_t(data[4 * i]) << 24 | uint32_t(data[4 * i + 1]) << 16 |
@@ -57,7 +57,7 @@ void Sha1::block(const uint8_t* data) {
     state_[4] += e;
 }
 
-void Sha1::update(std::string_view bytes) {
+void BlockHash::update(std::string_view bytes) {
     auto data = reinterpret_cast<const uint8_t*>(bytes.data());
     size_t size = bytes.size();
     length_ += size;
@@ -68,27 +68,28 @@ void Sha1::update(std::string_view bytes) {
         data += take;
         size -= take;
         if (buffered_ < buffer_.size()) return;
-        block(buffer_.data());
+        compress(buffer_.data());
         buffered_ = 0;
     }
     for (; size >= 64; data += 64, size -= 64)
-        block(data);
+        compress(data);
     std::memcpy(buffer_.data(), data, size);
     buffered_ = size;
 }
 
-std::string Sha1::finishHex() {
+void BlockHash::pad() {
     const uint64_t bits = length_ * 8;
-    // Padding: one 1 bit, zeros up to 56 bytes modulo 64, the length in bits big-endian.
-    std::string pad(1, '\x80');
-    pad.append((buffered_ < 56 ? 55 - buffered_ : 119 - buffered_), '\0');
+    // One 1 bit, zeros up to 56 bytes modulo 64, the length in bits big-endian.
+    std::string padding(1, '\x80');
+    padding.append((buffered_ < 56 ? 55 - buffered_ : 119 - buffered_), '\0');
     for (int i = 7; i >= 0; --i)
-        pad += static_cast<char>(bits >> (8 * i));
-    update(pad);
-    std::array<uint8_t, 20> digest;
-    for (size_t i = 0; i < state_.size(); ++i)
-        for (int j = 0; j < 4; ++j)
-            digest[4 * i + j] = static_cast<uint8_t>(state_[i] >> (24 - 8 * j));
+        padding += static_cast<char>(bits >> (8 * i));
+    update(padding);
+}
+
+std::string Sha1::finishHex() {
+    pad();
+    const std::array<uint8_t, 20> digest = digestOf(state_);
     return lowerHex(digest.data(), digest.size());
 }
 
