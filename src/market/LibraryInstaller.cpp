@@ -73,7 +73,7 @@ LibraryCheckOutcome QueueMissingLibraries(InstallPipeline& pipeline,
     auto exists = [](const std::string& path) { return platform::isExistingFile(path); };
     QueueOutcome queued =
         QueuePlan(pipeline, LibraryPlan(*text, folders, hosts, FolderHoldsFile, exists));
-    if (queued.skipped > 0) pipeline.showMessage(SkippedMessage(queued));
+    ShowSkipped(pipeline, queued);
     if (pipeline.empty()) return {};
     return {LibraryCheck::Queued, queued.startHead};
 }
