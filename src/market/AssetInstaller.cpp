@@ -134,7 +134,7 @@ void UpdateAssets(InstallPipeline& pipeline, platform::HttpClient& http,
         QueuePlan(pipeline, AssetPlan(path, id.value(), index.value(), pipeline.folders(), hosts));
     if (path == AssetPath::Legacy) wait(kLegacyPauseMs);
     if (queued.startHead) pipeline.StartHeadTask();
-    if (queued.skipped > 0) pipeline.showMessage(SkippedMessage(queued));
+    ShowSkipped(pipeline, queued);
     if (pipeline.empty()) pipeline.showMessage(std::string(kNothingToUpdate));
 }
 

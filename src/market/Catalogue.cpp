@@ -5,6 +5,7 @@
 
 #include "download/HttpGetText.h"
 #include "market/NetworkNames.h"
+#include "platform/AsciiText.h"
 
 namespace market {
 
@@ -31,11 +32,8 @@ std::string TypeText(std::string type) {
         {"old_alpha", "Alpha版"},
         {"old_beta", "Beta版"},
     }};
-    for (auto [from, to] : kNames) {
-        for (size_t at = type.find(from); at != std::string::npos;
-             at = type.find(from, at + to.size()))
-            type.replace(at, from.size(), to);
-    }
+    for (auto [from, to] : kNames)
+        type = platform::replacedAll(type, from, to);
     return type;
 }
 

@@ -1,13 +1,10 @@
 #include "market/InstallPipeline.h"
 
-#include <filesystem>
-#include <system_error>
-
 #include "context/AppTitle.h"
 #include "download/DownloadTask.h"
+#include "download/TempFile.h"
 #include "market/AssetInstaller.h"
 #include "platform/AsciiText.h"
-#include "platform/Paths.h"
 #include "platform/Sha1.h"
 
 namespace market {
@@ -71,27 +68,7 @@ void InstallPipeline::onDone() {
         endWithError(*damage);
         return;
     }
-    if (queue_.size() > 1) {
-        advance();
-        return;
-    }
-    const std::string task = queue_.front();
-    queue_.pop_front();
-    view_.queueHeadRemoved();
-    view_.setProgress(0);
-    // Closing the window or finishing the update is the last thing done: either may end the
-    // window that owns this pipeline.
-    switch (mode()) {
-        case MarketMode::Libraries:
-        case MarketMode::Native:
-            view_.closeWindow();
-            break;
-        case MarketMode::SelfUpdate:
-            view_.finishSelfUpdate(task);
-            break;
-        case MarketMode::Normal:
-            break;
-    }
+    endHead(true);
 }
 
 void InstallPipeline::onFailed(const download::DownloadEnd& end) {
@@ -105,24 +82,41 @@ void InstallPipeline::onError(const download::DownloadEnd& end) {
 
 void InstallPipeline::endWithError(const std::string& text) {
     showMessage(text);
+    endHead(false);
+}
+
+void InstallPipeline::endHead(bool arrived) {
     if (queue_.empty()) return;
     if (queue_.size() > 1) {
         advance();
         return;
     }
+    const std::string task = queue_.front();
+    dropHead();
+    // Closing the window or finishing the update is the last thing done: either may end the
+    // window that owns this pipeline. An error on the last task still lets the launch or
+    // start-up go on; an update that did not arrive is never finished.
+    switch (mode()) {
+        case MarketMode::Libraries:
+        case MarketMode::Native:
+            view_.closeWindow();
+            break;
+        case MarketMode::SelfUpdate:
+            if (arrived) view_.finishSelfUpdate(task);
+            break;
+        case MarketMode::Normal:
+            break;
+    }
+}
+
+void InstallPipeline::dropHead() {
     queue_.pop_front();
     view_.queueHeadRemoved();
     view_.setProgress(0);
-    // An error on the last task still lets the launch or start-up go on; an update that did
-    // not arrive is never finished.
-    MarketMode current = mode();
-    if (current == MarketMode::Libraries || current == MarketMode::Native) view_.closeWindow();
 }
 
 void InstallPipeline::advance() {
-    queue_.pop_front();
-    view_.queueHeadRemoved();
-    view_.setProgress(0);
+    dropHead();
     view_.refreshVersionList();
     view_.runAfter(kPauseBetweenTasksMs, [this] { StartHeadTask(); });
 }
@@ -149,8 +143,7 @@ std::optional<std::string> InstallPipeline::damagedObject(const std::string& tas
         return std::nullopt;
     }
     // A damaged object must never stay in the store as if it were whole.
-    std::error_code ignored;
-    std::filesystem::remove(platform::fromUtf8Path(path), ignored);
+    download::removeIfExists(path);
     return endMessage(kErrorTitle, end);
 }
 

@@ -76,6 +76,10 @@ class InstallPipeline {
 
   private:
     void endWithError(const std::string& text);
+    // The head task has ended, `arrived` or not: the next one follows after the pause, or the
+    // last one ends the mode's work.
+    void endHead(bool arrived);
+    void dropHead();
     void advance();
     std::optional<std::string> damagedObject(const std::string& task) const;
 

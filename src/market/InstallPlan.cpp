@@ -41,9 +41,10 @@ QueueOutcome QueuePlan(InstallPipeline& pipeline, const InstallPlan& plan) {
     return outcome;
 }
 
-std::string SkippedMessage(const QueueOutcome& outcome) {
-    if (outcome.skipped == 0) return {};
-    return std::to_string(outcome.skipped) + " 个文件无法加入下载列表：" + outcome.failure;
+void ShowSkipped(InstallPipeline& pipeline, const QueueOutcome& outcome) {
+    if (outcome.skipped > 0)
+        pipeline.showMessage(std::to_string(outcome.skipped) + " 个文件无法加入下载列表：" +
+                             outcome.failure);
 }
 
 }  // namespace market

@@ -31,8 +31,8 @@ struct QueueOutcome {
 // folder cannot be created is left out.
 QueueOutcome QueuePlan(InstallPipeline& pipeline, const InstallPlan& plan);
 
-// What a player reads about skipped tasks; empty when none was skipped.
-std::string SkippedMessage(const QueueOutcome& outcome);
+// Tells the player how many tasks were skipped and why, when any was.
+void ShowSkipped(InstallPipeline& pipeline, const QueueOutcome& outcome);
 
 // The folder at `path` with all its parents, created now.
 platform::Result<void> MakeFolder(const std::string& path);

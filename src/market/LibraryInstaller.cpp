@@ -38,12 +38,13 @@ InstallPlan LibraryPlan(const std::string& versionText, const GameFolders& folde
     InstallPlan plan;
     for (const Library& library : ScanLibraries(versionText)) {
         std::optional<LibraryPlace> place = placeOf(library.coordinate, folders);
-        if (!place) continue;
+        // Any file in the library's folder stands for all of the library's jars.
+        if (!place || folderHoldsFile(place->folder)) continue;
         auto checkAndQueue = [&](const std::string& classifier) {
             std::string jar = JarName(place->local, classifier);
             if (!isSafePathElement(jar)) return;
             std::string path = place->folder + folders.style().separator + jar;
-            if (folderHoldsFile(place->folder) || fileExists(path)) return;
+            if (fileExists(path)) return;
             std::string url = hosts.mirror + "/libraries/" + place->urlFolder + "\\" + jar;
             plan.push_back({place->folder, download::makeDownloadTask(url, place->folder)});
         };
@@ -72,7 +73,7 @@ LibraryCheckOutcome QueueMissingLibraries(InstallPipeline& pipeline,
     auto exists = [](const std::string& path) { return platform::isExistingFile(path); };
     QueueOutcome queued =
         QueuePlan(pipeline, LibraryPlan(*text, folders, hosts, FolderHoldsFile, exists));
-    if (queued.skipped > 0) pipeline.showMessage(SkippedMessage(queued));
+    ShowSkipped(pipeline, queued);
     if (pipeline.empty()) return {};
     return {LibraryCheck::Queued, queued.startHead};
 }

@@ -39,7 +39,7 @@ QueueOutcome QueueMissingNatives(InstallPipeline& pipeline, const std::string& n
                                  const ServiceHosts& hosts) {
     QueueOutcome queued = QueuePlan(
         pipeline, NativePlan(nativeFolder, NativeLibraryNames(pipeline.folders().style()), hosts));
-    if (queued.skipped > 0) pipeline.showMessage(SkippedMessage(queued));
+    ShowSkipped(pipeline, queued);
     return queued;
 }
 

@@ -30,13 +30,17 @@ bool isSafePathElement(std::string_view name) {
     return !text.empty() && download::plainFileName(text) == text;
 }
 
-bool isAssetHash(std::string_view hash) {
-    if (hash.size() != 40) return false;
-    for (char c : hash) {
+bool isHexDigits(std::string_view text, size_t count) {
+    if (text.size() != count) return false;
+    for (char c : text) {
         bool hex = (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
         if (!hex) return false;
     }
     return true;
+}
+
+bool isAssetHash(std::string_view hash) {
+    return isHexDigits(hash, 40);
 }
 
 bool isSafeResourceName(std::string_view name) {

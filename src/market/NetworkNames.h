@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -10,6 +11,9 @@ namespace market {
 // One path element: no separator of either style, no drive (":"), none of the characters
 // Windows refuses, no control character, not empty, "." or "..".
 bool isSafePathElement(std::string_view name);
+
+// Exactly `count` hexadecimal digits, in either case.
+bool isHexDigits(std::string_view text, size_t count);
 
 // Exactly 40 hexadecimal digits: the name of an asset object.
 bool isAssetHash(std::string_view hash);

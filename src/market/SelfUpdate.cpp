@@ -6,6 +6,7 @@
 #include "download/DownloadTask.h"
 #include "download/DownloadUrl.h"
 #include "download/HttpGetText.h"
+#include "download/TempFile.h"
 #include "market/UpdateScript.h"
 #include "platform/AsciiText.h"
 #include "platform/ScriptFile.h"
@@ -23,11 +24,6 @@ bool isScriptSafeName(const std::string& name) {
     for (unsigned char c : name)
         if (!std::isalnum(c) && c != '.' && c != '-' && c != '_') return false;
     return true;
-}
-
-void removeFile(const std::string& path) {
-    std::error_code ignored;
-    std::filesystem::remove(platform::fromUtf8Path(path), ignored);
 }
 
 }  // namespace
@@ -93,10 +89,10 @@ bool SelfUpdate::finish() {
     if (ec || size == 0) {
         problem = "下载的新版本文件“" + downloaded + "”不存在或为空。";
     } else if (!accepted_->sha256.empty()) {
+        const std::string expected = platform::lowerAscii(accepted_->sha256);
         std::optional<std::string> actual = platform::sha256HexOfFile(downloaded);
-        if (actual != platform::lowerAscii(accepted_->sha256))
-            problem = "下载的新版本文件校验失败：SHA-256 应为 " +
-                      platform::lowerAscii(accepted_->sha256) + "，实际为 " +
+        if (actual != expected)
+            problem = "下载的新版本文件校验失败：SHA-256 应为 " + expected + "，实际为 " +
                       actual.value_or("（无法读取）") + "。文件已删除。";
     }
     if (problem.empty()) {
@@ -107,7 +103,7 @@ bool SelfUpdate::finish() {
         }
         problem = started.reason();
     }
-    removeFile(downloaded);
+    download::removeIfExists(downloaded);
     accepted_.reset();
     context_.dialogs().messageBox(problem + kNotUpdated, kAppTitle, platform::MessageIcon::Warning,
                                   platform::MessageButtons::Ok);
@@ -129,7 +125,7 @@ platform::Result<void> SelfUpdate::runScript(const std::string& downloadedName) 
         context_.processes().start(platform::scriptCommandLine(script, style),
                                    platform::WindowStyle::Hidden, context_.launcherFolder());
     if (started) return {};
-    removeFile(script);
+    download::removeIfExists(script);
     return platform::Failure{"无法运行更新脚本：" + started.reason() + "。"};
 }
 

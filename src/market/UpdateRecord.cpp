@@ -1,8 +1,8 @@
 #include "market/UpdateRecord.h"
 
-#include <cctype>
 #include <vector>
 
+#include "market/NetworkNames.h"
 #include "platform/AsciiText.h"
 
 namespace market {
@@ -28,10 +28,7 @@ std::string updateQuestion(std::string_view message) {
 }
 
 bool isSha256Hex(std::string_view text) {
-    if (text.size() != 64) return false;
-    for (unsigned char c : text)
-        if (!std::isxdigit(c)) return false;
-    return true;
+    return isHexDigits(text, 64);
 }
 
 }  // namespace market

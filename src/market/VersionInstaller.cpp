@@ -48,7 +48,7 @@ void AddVersionDownload(InstallPipeline& pipeline, const std::vector<std::string
     }
     QueueOutcome queued = QueuePlan(pipeline, plan.value());
     if (queued.startHead) pipeline.StartHeadTask();
-    if (queued.skipped > 0) pipeline.showMessage(SkippedMessage(queued));
+    ShowSkipped(pipeline, queued);
 }
 
 }  // namespace market

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <fstream>
+#include <vector>
 
 #include "platform/Paths.h"
 
@@ -18,7 +19,7 @@ uint32_t rotl(uint32_t value, int bits) {
 
 Sha1::Sha1() : state_{0x67452301, 0xEFCDAB89, 0x98BADCFE, 0x10325476, 0xC3D2E1F0} {}
 
-void Sha1::block(const uint8_t* data) {
+void Sha1::compress(const uint8_t* data) {
     uint32_t w[80];
     for (int i = 0; i < 16; ++i) {
         w[i] = uint32_t(data[4 * i]) << 24 | uint32_t(data[4 * i + 1]) << 16 |
@@ -56,7 +57,7 @@ void Sha1::block(const uint8_t* data) {
     state_[4] += e;
 }
 
-void Sha1::update(std::string_view bytes) {
+void BlockHash::update(std::string_view bytes) {
     auto data = reinterpret_cast<const uint8_t*>(bytes.data());
     size_t size = bytes.size();
     length_ += size;
@@ -67,30 +68,29 @@ void Sha1::update(std::string_view bytes) {
         data += take;
         size -= take;
         if (buffered_ < buffer_.size()) return;
-        block(buffer_.data());
+        compress(buffer_.data());
         buffered_ = 0;
     }
     for (; size >= 64; data += 64, size -= 64)
-        block(data);
+        compress(data);
     std::memcpy(buffer_.data(), data, size);
     buffered_ = size;
 }
 
-std::string Sha1::finishHex() {
+void BlockHash::pad() {
     const uint64_t bits = length_ * 8;
-    // Padding: one 1 bit, zeros up to 56 bytes modulo 64, the length in bits big-endian.
-    std::string pad(1, '\x80');
-    pad.append((buffered_ < 56 ? 55 - buffered_ : 119 - buffered_), '\0');
+    // One 1 bit, zeros up to 56 bytes modulo 64, the length in bits big-endian.
+    std::string padding(1, '\x80');
+    padding.append((buffered_ < 56 ? 55 - buffered_ : 119 - buffered_), '\0');
     for (int i = 7; i >= 0; --i)
-        pad += static_cast<char>(bits >> (8 * i));
-    update(pad);
-    static constexpr char kDigits[] = "0123456789abcdef";
-    std::string hex;
-    for (uint32_t word : state_) {
-        for (int shift = 28; shift >= 0; shift -= 4)
-            hex += kDigits[(word >> shift) & 0xf];
-    }
-    return hex;
+        padding += static_cast<char>(bits >> (8 * i));
+    update(padding);
+}
+
+std::string Sha1::finishHex() {
+    pad();
+    const std::array<uint8_t, 20> digest = digestOf(state_);
+    return lowerHex(digest.data(), digest.size());
 }
 
 std::string sha1Hex(std::string_view bytes) {
@@ -100,14 +100,30 @@ std::string sha1Hex(std::string_view bytes) {
 }
 
 Result<std::string> sha1OfFile(const std::string& path) {
+    Sha1 sha;
+    Result<> read = readInPieces(path, [&](std::string_view piece) { sha.update(piece); });
+    if (!read) return Failure{read.reason()};
+    return sha.finishHex();
+}
+
+std::string lowerHex(const uint8_t* bytes, size_t size) {
+    static constexpr char kDigits[] = "0123456789abcdef";
+    std::string hex;
+    for (size_t i = 0; i < size; ++i) {
+        hex += kDigits[bytes[i] >> 4];
+        hex += kDigits[bytes[i] & 0xf];
+    }
+    return hex;
+}
+
+Result<> readInPieces(const std::string& path, const std::function<void(std::string_view)>& take) {
     std::ifstream in(fromUtf8Path(path), std::ios::binary);
     if (!in) return Failure{"无法打开文件 " + path};
-    Sha1 sha;
-    char chunk[65536];
-    while (in.read(chunk, sizeof chunk) || in.gcount() > 0)
-        sha.update(std::string_view(chunk, static_cast<size_t>(in.gcount())));
+    std::vector<char> piece(1 << 16);
+    while (in.read(piece.data(), static_cast<std::streamsize>(piece.size())) || in.gcount() > 0)
+        take(std::string_view(piece.data(), static_cast<size_t>(in.gcount())));
     if (in.bad()) return Failure{"无法读取文件 " + path};
-    return sha.finishHex();
+    return {};
 }
 
 }  // namespace platform

@@ -1,10 +1,5 @@
 #include "platform/Sha256.h"
 
-#include <fstream>
-#include <vector>
-
-#include "platform/Paths.h"
-
 namespace platform {
 
 namespace {
@@ -29,7 +24,7 @@ Sha256::Sha256()
     : state_{0x6a09e667, 0xbb67ae85, 0x3c6ef372, 0xa54ff53a,
              0x510e527f, 0x9b05688c, 0x1f83d9ab, 0x5be0cd19} {}
 
-void Sha256::compressBlock(const uint8_t* block) {
+void Sha256::compress(const uint8_t* block) {
     std::array<uint32_t, 64> w;
     for (int i = 0; i < 16; ++i)
         w[i] = uint32_t(block[4 * i]) << 24 | uint32_t(block[4 * i + 1]) << 16 |
@@ -66,76 +61,24 @@ void Sha256::compressBlock(const uint8_t* block) {
     state_[7] += h;
 }
 
-void Sha256::update(std::string_view bytes) {
-    totalBytes_ += bytes.size();
-    const auto* data = reinterpret_cast<const uint8_t*>(bytes.data());
-    size_t size = bytes.size();
-    while (size > 0) {
-        if (buffered_ == 0 && size >= buffer_.size()) {
-            compressBlock(data);
-            data += buffer_.size();
-            size -= buffer_.size();
-            continue;
-        }
-        size_t take = std::min(size, buffer_.size() - buffered_);
-        std::copy(data, data + take, buffer_.begin() + static_cast<std::ptrdiff_t>(buffered_));
-        buffered_ += take;
-        data += take;
-        size -= take;
-        if (buffered_ == buffer_.size()) {
-            compressBlock(buffer_.data());
-            buffered_ = 0;
-        }
-    }
-}
-
 std::array<uint8_t, 32> Sha256::finish() {
-    const uint64_t bitLength = totalBytes_ * 8;
-    // The padding: one 1 bit, zeros up to 56 bytes into a block, then the length.
-    std::string padding(1, '\x80');
-    padding.append((buffered_ < 56 ? 55 : 119) - buffered_, '\0');
-    for (int shift = 56; shift >= 0; shift -= 8)
-        padding += static_cast<char>(bitLength >> shift);
-    update(padding);
-    std::array<uint8_t, 32> digest;
-    for (size_t i = 0; i < state_.size(); ++i)
-        for (int j = 0; j < 4; ++j)
-            digest[4 * i + j] = static_cast<uint8_t>(state_[i] >> (24 - 8 * j));
-    return digest;
+    pad();
+    return digestOf(state_);
 }
-
-namespace {
-
-std::string hexOf(const std::array<uint8_t, 32>& digest) {
-    static constexpr char kDigits[] = "0123456789abcdef";
-    std::string hex;
-    for (uint8_t byte : digest) {
-        hex += kDigits[byte >> 4];
-        hex += kDigits[byte & 0xf];
-    }
-    return hex;
-}
-
-}  // namespace
 
 std::string sha256Hex(std::string_view bytes) {
     Sha256 hash;
     hash.update(bytes);
-    return hexOf(hash.finish());
+    const std::array<uint8_t, 32> digest = hash.finish();
+    return lowerHex(digest.data(), digest.size());
 }
 
 std::optional<std::string> sha256HexOfFile(const std::string& path) {
-    std::ifstream in(fromUtf8Path(path), std::ios::binary);
-    if (!in) return std::nullopt;
     Sha256 hash;
-    std::vector<char> piece(1 << 16);
-    while (in) {
-        in.read(piece.data(), static_cast<std::streamsize>(piece.size()));
-        hash.update(std::string_view(piece.data(), static_cast<size_t>(in.gcount())));
-    }
-    // A folder opens like a file; its first read fails and sets badbit.
-    if (in.bad()) return std::nullopt;
-    return hexOf(hash.finish());
+    if (!readInPieces(path, [&](std::string_view piece) { hash.update(piece); }))
+        return std::nullopt;
+    const std::array<uint8_t, 32> digest = hash.finish();
+    return lowerHex(digest.data(), digest.size());
 }
 
 }  // namespace platform

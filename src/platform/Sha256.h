@@ -6,23 +6,21 @@
 #include <string>
 #include <string_view>
 
+#include "platform/Sha1.h"
+
 namespace platform {
 
 // SHA-256 of a byte stream fed in pieces of any size.
-class Sha256 {
+class Sha256 final : public BlockHash {
   public:
     Sha256();
-    void update(std::string_view bytes);
     // The digest; the object must not be updated afterwards.
     std::array<uint8_t, 32> finish();
 
   private:
-    void compressBlock(const uint8_t* block);
+    void compress(const uint8_t* block) override;
 
     std::array<uint32_t, 8> state_;
-    std::array<uint8_t, 64> buffer_{};
-    size_t buffered_ = 0;
-    uint64_t totalBytes_ = 0;
 };
 
 // The digest of `bytes` as 64 lower-case hexadecimal digits.

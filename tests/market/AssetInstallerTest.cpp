@@ -29,13 +29,6 @@ std::string indexOf(const Texts& hashes) {
     return text + "  }\n}\n";
 }
 
-Texts tasksOf(const market::InstallPlan& plan) {
-    Texts texts;
-    for (const PlannedTask& planned : plan)
-        texts.push_back(planned.task);
-    return texts;
-}
-
 TEST(AssetTasks, FormsInWindowsStyle) {
     GameFolders folders{"C:\\游戏", platform::PathStyle::windows()};
     ServiceHosts hosts;
@@ -101,20 +94,15 @@ TEST(AssetPlan, QueuesWhatIsMissingOnEachPath) {
 }
 
 #ifndef _WIN32  // the mirror is nginx, which the Windows build does not run
-struct UpdateFixture : ::testing::Test {
-    TempFolder launcher{"更新 update"};
+struct UpdateFixture : ::testing::Test, MarketOnDisk {
     TempFolder served{"镜像 mirror"};
     testing_support::LoopbackMirror mirror{served.path()};
     testing_support::SystemHttpClient http;
-    RecordingMarketView view;
-    testing_support::ScriptedDialogs dialogs;
-    market::InstallPipeline pipeline{view, dialogs,
-                                     GameFolders{launcher.path(), platform::PathStyle::posix()}};
     ServiceHosts hosts;
     std::vector<int> waits;
     const Texts ids = {"1.8.9", "1.7.10", "14w02a"};
 
-    UpdateFixture() {
+    UpdateFixture() : MarketOnDisk("更新 update") {
         hosts.mirror = mirror.baseUrl();
         hosts.official = mirror.baseUrl();
     }

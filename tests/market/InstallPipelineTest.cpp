@@ -13,12 +13,10 @@ using download::DownloadEnd;
 using market::InstallPipeline;
 using Calls = std::vector<std::string>;
 
-struct PipelineFixture : ::testing::Test {
-    testing_support::TempFolder launcher{"管道 pipeline"};
-    RecordingMarketView view;
-    testing_support::ScriptedDialogs dialogs;
-    GameFolders folders{launcher.path(), platform::PathStyle::posix()};
-    InstallPipeline pipeline{view, dialogs, folders};
+struct PipelineFixture : ::testing::Test, MarketOnDisk {
+    PipelineFixture() : MarketOnDisk("管道 pipeline") {}
+
+    const GameFolders& folders = pipeline.folders();
 
     void queue(std::initializer_list<std::string> names) {
         for (const std::string& name : names)

@@ -30,13 +30,6 @@ const std::string kTwitch = R"("name": "tv.twitch:twitch-platform:5.16", )"
 const std::string kRules =
     R"("name": "a.b:c:1", "rules": [{"action": "allow", "os": {"name": "osx"}}])";
 
-Texts tasksOf(const market::InstallPlan& plan) {
-    Texts texts;
-    for (const market::PlannedTask& planned : plan)
-        texts.push_back(planned.task);
-    return texts;
-}
-
 TEST(LibraryPlan, NativeJarsOfBothWidthsThenThePlainJar) {
     GameFolders folders{"C:\\游戏", platform::PathStyle::windows()};
     ServiceHosts hosts;
@@ -97,12 +90,9 @@ TEST(LibraryPlan, CoordinatesThatLeaveTheLibrariesFolderAreSkipped) {
     EXPECT_EQ(tasks.size(), 2u);  // "a:b:1" has a plain jar beside its refused native
 }
 
-struct CheckFixture : ::testing::Test {
-    TempFolder launcher{"检查 check"};
-    RecordingMarketView view;
-    testing_support::ScriptedDialogs dialogs;
-    market::InstallPipeline pipeline{view, dialogs,
-                                     GameFolders{launcher.path(), platform::PathStyle::posix()}};
+struct CheckFixture : ::testing::Test, MarketOnDisk {
+    CheckFixture() : MarketOnDisk("检查 check") {}
+
     std::string versionFolder = launcher.path() + "/.minecraft/versions/1.8";
 };
 

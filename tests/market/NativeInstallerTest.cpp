@@ -30,12 +30,11 @@ TEST(NativePlan, EveryMissingLibraryOfTheTableInOrder) {
     EXPECT_EQ(one[0].folder, launcher.path() + "/.minecraft/native");
 }
 
-TEST(NativeCheck, CreatesTheFolderAndQueuesOnlyWhatIsMissing) {
-    testing_support::TempFolder launcher{"本地 check"};
-    RecordingMarketView view;
-    testing_support::ScriptedDialogs dialogs;
-    market::InstallPipeline pipeline{view, dialogs,
-                                     GameFolders{launcher.path(), platform::PathStyle::posix()}};
+struct NativeCheck : ::testing::Test, MarketOnDisk {
+    NativeCheck() : MarketOnDisk("本地 check") {}
+};
+
+TEST_F(NativeCheck, CreatesTheFolderAndQueuesOnlyWhatIsMissing) {
     const std::string native = pipeline.folders().native() + "/";
     market::QueueOutcome first = market::QueueMissingNatives(pipeline, native, {});
     EXPECT_EQ(first.added, 6u);

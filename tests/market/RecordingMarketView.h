@@ -3,7 +3,10 @@
 #include <string>
 #include <vector>
 
+#include "ScriptedDialogs.h"
+#include "TempFolder.h"
 #include "market/InstallPipeline.h"
+#include "market/InstallPlan.h"
 
 // The market window as the pipeline sees it, recording every call in order as one line.
 // Pauses are held until the test runs them, so their order against events is visible.
@@ -52,3 +55,23 @@ class RecordingMarketView final : public market::MarketView {
         return taken;
     }
 };
+
+// A recorded market window whose pipeline fills a launcher folder (posix style) in a fresh
+// temporary folder named after `nameHint`.
+struct MarketOnDisk {
+    explicit MarketOnDisk(const std::string& nameHint) : launcher{nameHint} {}
+
+    testing_support::TempFolder launcher;
+    RecordingMarketView view;
+    testing_support::ScriptedDialogs dialogs;
+    market::InstallPipeline pipeline{view, dialogs,
+                                     GameFolders{launcher.path(), platform::PathStyle::posix()}};
+};
+
+// The task texts of a plan, in order.
+inline std::vector<std::string> tasksOf(const market::InstallPlan& plan) {
+    std::vector<std::string> texts;
+    for (const market::PlannedTask& planned : plan)
+        texts.push_back(planned.task);
+    return texts;
+}

@@ -40,7 +40,7 @@ struct SelfUpdateTest : ::testing::Test {
 }  // namespace
 
 TEST_F(SelfUpdateTest, OwnVersionOrNoRecordAsksNothing) {
-    for (const std::string& text :
+    for (const char* text :
          {"【0.7.0|http://h/new|m】", "no record", "【0.7.1|http://h/new】", "】0.7.1|u|m【"}) {
         page = text;
         EXPECT_EQ(update.check("0.7.0"), std::nullopt) << text;

@@ -8,7 +8,11 @@
 
 namespace {
 
-TEST(VersionDownload, TheJarFromTheMirrorThenTheJsonFromTheOfficialHost) {
+struct VersionDownload : ::testing::Test, MarketOnDisk {
+    VersionDownload() : MarketOnDisk("版本 version") {}
+};
+
+TEST_F(VersionDownload, TheJarFromTheMirrorThenTheJsonFromTheOfficialHost) {
     GameFolders folders{"C:\\游戏", platform::PathStyle::windows()};
     ServiceHosts hosts;
     hosts.mirror = "http://m";
@@ -27,12 +31,7 @@ TEST(VersionDownload, TheJarFromTheMirrorThenTheJsonFromTheOfficialHost) {
         EXPECT_FALSE(market::VersionDownloadPlan(id, folders, hosts)) << id;
 }
 
-TEST(VersionDownload, TheButtonQueuesStartsOrSaysWhy) {
-    testing_support::TempFolder launcher{"版本 version"};
-    RecordingMarketView view;
-    testing_support::ScriptedDialogs dialogs;
-    market::InstallPipeline pipeline{view, dialogs,
-                                     GameFolders{launcher.path(), platform::PathStyle::posix()}};
+TEST_F(VersionDownload, TheButtonQueuesStartsOrSaysWhy) {
     ServiceHosts hosts;
     hosts.mirror = "http://m";
     const std::vector<std::string> ids = {"1.8", "../evil"};
