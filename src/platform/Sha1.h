@@ -1,42 +1,13 @@
 #pragma once
 #include <array>
-#include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
 
+#include "platform/BlockHash.h"
 #include "platform/Result.h"
 
 namespace platform {
-
-// What SHA-1 and SHA-256 share: bytes fed in any split reach `compress` in blocks of 64, and
-// the end is padded with a 1 bit, zeros and the length in bits.
-class BlockHash {
-  public:
-    void update(std::string_view bytes);
-
-  protected:
-    ~BlockHash() = default;
-    // Feeds the padding: every byte has reached `compress` afterwards.
-    void pad();
-    // The state words of a padded hash as big-endian bytes: its digest.
-    template <size_t N>
-    static std::array<uint8_t, 4 * N> digestOf(const std::array<uint32_t, N>& state) {
-        std::array<uint8_t, 4 * N> digest;
-        for (size_t i = 0; i < N; ++i)
-            for (size_t j = 0; j < 4; ++j)
-                digest[4 * i + j] = static_cast<uint8_t>(state[i] >> (24 - 8 * j));
-        return digest;
-    }
-
-  private:
-    virtual void compress(const uint8_t* block) = 0;
-
-    std::array<uint8_t, 64> buffer_{};
-    size_t buffered_ = 0;
-    uint64_t length_ = 0;
-};
 
 // SHA-1 over bytes fed in any split.
 class Sha1 final : public BlockHash {
@@ -55,12 +26,5 @@ std::string sha1Hex(std::string_view bytes);
 
 // The digest of the file at `path`, or why it could not be read.
 Result<std::string> sha1OfFile(const std::string& path);
-
-// What the digests of this folder share.
-// Two lower-case hexadecimal digits for each of the `size` bytes.
-std::string lowerHex(const uint8_t* bytes, size_t size);
-// Hands the file at `path` to `take` piece by piece; the failure says whether the file could
-// not be opened or not be read (a folder opens like a file and fails on the first read).
-Result<> readInPieces(const std::string& path, const std::function<void(std::string_view)>& take);
 
 }  // namespace platform

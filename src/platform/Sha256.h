@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/Sha1.h"
+#include "platform/BlockHash.h"
 
 namespace platform {
 

@@ -1,0 +1,62 @@
+#include "platform/BlockHash.h"
+
+#include <algorithm>
+#include <cstring>
+#include <fstream>
+#include <vector>
+
+#include "platform/Paths.h"
+
+namespace platform {
+
+void BlockHash::update(std::string_view bytes) {
+    auto data = reinterpret_cast<const uint8_t*>(bytes.data());
+    size_t size = bytes.size();
+    length_ += size;
+    if (buffered_ > 0) {
+        size_t take = std::min(size, buffer_.size() - buffered_);
+        std::memcpy(buffer_.data() + buffered_, data, take);
+        buffered_ += take;
+        data += take;
+        size -= take;
+        if (buffered_ < buffer_.size()) return;
+        compress(buffer_.data());
+        buffered_ = 0;
+    }
+    for (; size >= 64; data += 64, size -= 64)
+        compress(data);
+    std::memcpy(buffer_.data(), data, size);
+    buffered_ = size;
+}
+
+void BlockHash::pad() {
+    const uint64_t bits = length_ * 8;
+    // One 1 bit, zeros up to 56 bytes modulo 64, the length in bits big-endian.
+    std::string padding(1, '\x80');
+    padding.append((buffered_ < 56 ? 55 - buffered_ : 119 - buffered_), '\0');
+    for (int i = 7; i >= 0; --i)
+        padding += static_cast<char>(bits >> (8 * i));
+    update(padding);
+}
+
+std::string lowerHex(const uint8_t* bytes, size_t size) {
+    static constexpr char kDigits[] = "0123456789abcdef";
+    std::string hex;
+    for (size_t i = 0; i < size; ++i) {
+        hex += kDigits[bytes[i] >> 4];
+        hex += kDigits[bytes[i] & 0xf];
+    }
+    return hex;
+}
+
+Result<> readInPieces(const std::string& path, const std::function<void(std::string_view)>& take) {
+    std::ifstream in(fromUtf8Path(path), std::ios::binary);
+    if (!in) return Failure{"无法打开文件 " + path};
+    std::vector<char> piece(1 << 16);
+    while (in.read(piece.data(), static_cast<std::streamsize>(piece.size())) || in.gcount() > 0)
+        take(std::string_view(piece.data(), static_cast<size_t>(in.gcount())));
+    if (in.bad()) return Failure{"无法读取文件 " + path};
+    return {};
+}
+
+}  // namespace platform
