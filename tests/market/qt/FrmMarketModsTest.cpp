@@ -111,7 +111,7 @@ TEST_F(FrmMarketModsTest, PageWithoutCatalogueIsSaidInTheTabAndTriedAgainLater) 
 
 TEST_F(FrmMarketModsTest, AcceptedUpdateDownloadsInUpdateModeAndStartsTheScript) {
     www.write("dl/vendrolupa-0.7.1", "new launcher");
-    for (const std::string digest :
+    for (const std::string& digest :
          {platform::sha256Hex("new launcher"), platform::sha256Hex("x")}) {
         page = "【0.7.1|" + mirror.baseUrl() + "/dl/vendrolupa-0.7.1|新版本[vbcrlf]更好|" + digest +
                "】";
