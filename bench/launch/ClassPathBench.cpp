@@ -64,6 +64,13 @@ struct LaunchFolder {
     std::string jsonPath;
 };
 
+// The class path of `text` with every library folder taken as present (no disk access).
+std::string classPathOf(const std::string& text) {
+    return ClassPathFromText(text, "/g/bench.jar", "/g/.minecraft/libraries/",
+                             platform::PathStyle::posix(), "64",
+                             [](const std::string&) { return true; });
+}
+
 void BM_LibraryScan(benchmark::State& state) {
     std::string text = MakeVersionText({versionJson(static_cast<int>(state.range(0)))});
     for (auto _ : state)
@@ -73,12 +80,8 @@ void BM_LibraryScan(benchmark::State& state) {
 
 void BM_ClassPathFromText(benchmark::State& state) {
     std::string text = MakeVersionText({versionJson(static_cast<int>(state.range(0)))});
-    auto everyFolder = [](const std::string&) { return true; };
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(ClassPathFromText(text, "/g/bench.jar", "/g/.minecraft/libraries/",
-                                                   platform::PathStyle::posix(), "64",
-                                                   everyFolder));
-    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(classPathOf(text));
     state.SetComplexityN(state.range(0));
 }
 
@@ -101,12 +104,8 @@ void BM_UnterminatedLibraries(benchmark::State& state) {
     while (json.size() < static_cast<size_t>(state.range(0)) * 1024)
         json += object;
     std::string text = MakeVersionText({json});
-    auto everyFolder = [](const std::string&) { return true; };
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(ClassPathFromText(text, "/g/bench.jar", "/g/.minecraft/libraries/",
-                                                   platform::PathStyle::posix(), "64",
-                                                   everyFolder));
-    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(classPathOf(text));
     state.SetComplexityN(state.range(0));
 }
 

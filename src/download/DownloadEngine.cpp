@@ -117,19 +117,14 @@ void DownloadEngine::onData(const char* data, size_t size) {
         INT32_MAX, static_cast<int64_t>(received_) + static_cast<int64_t>(size) - 1));
     idleCountdown_ = kIdleTicks;
     bool firstBodyBatch = false;
-    while (!headerSeen_) {
+    if (!headerSeen_) {
         size_t taken = head_.feed(data, size);
         if (head_.tooLong()) return endWithError("服务器回应的头部过长，不是有效的 HTTP 回应");
         if (!head_.complete()) return;
-        data += taken;
-        size -= taken;
-        // Interim answers carry no body; the final response follows, maybe in this batch.
-        if (head_.interim()) {
-            head_ = ResponseHead();
-            continue;
-        }
         onHeadComplete();
         if (generation != generation_) return;
+        data += taken;
+        size -= taken;
         firstBodyBatch = true;
     }
     writeBody(data, size);

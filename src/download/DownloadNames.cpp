@@ -6,6 +6,7 @@
 #include <ctime>
 
 #include "platform/AsciiText.h"
+#include "platform/Clock.h"
 #include "platform/CodePage.h"
 
 namespace download {
@@ -79,13 +80,7 @@ std::string RandomString(int count, platform::Random& random) {
 
 std::string makeTempName(std::chrono::system_clock::time_point now, platform::Random& random) {
     using namespace std::chrono;
-    std::time_t seconds = system_clock::to_time_t(now);
-    std::tm local{};
-#ifdef _WIN32
-    localtime_s(&local, &seconds);
-#else
-    localtime_r(&seconds, &local);
-#endif
+    std::tm local = platform::localCalendarTime(now);
     auto millis = duration_cast<milliseconds>(now.time_since_epoch()).count() % 1000;
     char text[64];
     std::snprintf(text, sizeof text, "%d%d%d%d%02d%02d%03d-", local.tm_year + 1900,

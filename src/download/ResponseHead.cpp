@@ -23,6 +23,11 @@ size_t ResponseHead::feed(const char* data, size_t size) {
         // A line holding nothing but an optional CR ends the header.
         std::string_view line(text_.data() + lineStart, text_.size() - lineStart);
         if (lineStart > 0 && (line == "\n" || line == "\r\n")) complete_ = true;
+        // Interim answers carry no body; the final response follows, maybe in this batch.
+        if (complete_ && interim()) {
+            text_.clear();
+            complete_ = false;
+        }
     }
     return taken;
 }

@@ -6,7 +6,9 @@
 namespace download {
 
 // Collects the status line and header of a response from batches split anywhere, up to the
-// first blank line, and answers the questions the engine asks about it.
+// first blank line, and answers the questions the engine asks about it. Interim answers
+// (1xx other than 101: 100 Continue, 103 Early Hints) are taken and dropped: the head is the
+// final response's that follows them on the same connection.
 class ResponseHead {
   public:
     static constexpr size_t kMaxSize = 64 * 1024;
@@ -29,11 +31,10 @@ class ResponseHead {
     // Content-Length as a 32-bit signed count; `value` is set when Valid.
     Length contentLength(int32_t& value) const;
     bool chunked() const;
-    // A 1xx answer other than 101 (100 Continue, 103 Early Hints): the final response
-    // follows it on the same connection.
-    bool interim() const;
 
   private:
+    bool interim() const;
+
     std::string text_;
     bool complete_ = false;
 };

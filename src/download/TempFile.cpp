@@ -3,17 +3,14 @@
 #include <filesystem>
 
 #include "platform/Paths.h"
+#include "platform/TextFile.h"
 
 namespace download {
 
 bool TempFile::open(const std::string& path) {
     close();
     failed_ = false;
-#ifdef _WIN32
-    file_ = _wfopen(platform::fromUtf8Path(path).c_str(), L"wb");
-#else
-    file_ = std::fopen(path.c_str(), "wb");
-#endif
+    file_ = platform::openForWriting(platform::fromUtf8Path(path));
     // Each batch goes out in one write; batches are large, a buffer would only split them.
     if (file_) std::setvbuf(file_, nullptr, _IONBF, 0);
     return file_ != nullptr;

@@ -34,8 +34,7 @@ std::string ClassPathFromText(const std::string& versionText, const std::string&
         std::string folder = LibraryFolder(libraryRoot, *library, style);
         if (!probe(folder)) continue;
         if (entry.nativeClassifier) {
-            result += folder + JarName(*library, ReplaceArch(std::string(*entry.nativeClassifier),
-                                                             archDigits));
+            result += folder + JarName(*library, ReplaceArch(*entry.nativeClassifier, archDigits));
             result += style.classPathSeparator;
         }
         result += folder + JarName(*library);

@@ -8,6 +8,7 @@
 #include "context/AppTitle.h"
 #include "launch/LaunchArgs.h"
 #include "launch/MakeArgs.h"
+#include "platform/AsciiText.h"
 #include "platform/FileList.h"
 
 namespace {
@@ -35,16 +36,6 @@ LaunchValues launchValues(const LauncherContext& context, int32_t memoryMb,
     values.assetsDir = folders.relativeAssets();
     values.gameDir = folders.relativeRoot();
     return values;
-}
-
-// `text` with every occurrence of `secret` masked, for the log.
-std::string withoutSecret(std::string text, const std::string& secret) {
-    if (secret.empty()) return text;
-    const std::string mask = "******";
-    for (size_t at = text.find(secret); at != std::string::npos;
-         at = text.find(secret, at + mask.size()))
-        text.replace(at, secret.size(), mask);
-    return text;
 }
 
 }  // namespace
@@ -109,7 +100,9 @@ bool runLaunchSequence(LauncherContext& context, const std::string& versionId, L
     if (status != ArgsStatus::Ok) return stay(versionMessage(status, context, versionId));
 
     std::string commandLine = "\"" + javaPath + "\" " + args.JoinArgs();
-    context.log.write("启动游戏：" + withoutSecret(commandLine, values.accessToken));
+    // The access token is masked in the log.
+    context.log.write("启动游戏：" +
+                      platform::replacedAll(commandLine, values.accessToken, "******"));
     platform::Result<> started = context.processes().start(
         commandLine, platform::WindowStyle::Normal, context.launcherFolder());
     if (!started) {

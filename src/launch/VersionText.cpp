@@ -1,5 +1,6 @@
 #include "launch/VersionText.h"
 
+#include "platform/AsciiText.h"
 #include "platform/TextFile.h"
 
 namespace {
@@ -86,11 +87,6 @@ std::vector<Library> ScanLibraries(std::string_view text) {
     return libraries;
 }
 
-std::string ReplaceArch(std::string classifier, std::string_view archDigits) {
-    constexpr std::string_view kArch = "${arch}";
-    for (size_t at = classifier.find(kArch); at != std::string::npos;
-         at = classifier.find(kArch, at + archDigits.size())) {
-        classifier.replace(at, kArch.size(), archDigits);
-    }
-    return classifier;
+std::string ReplaceArch(std::string_view classifier, std::string_view archDigits) {
+    return platform::replacedAll(classifier, "${arch}", archDigits);
 }

@@ -33,4 +33,4 @@ struct Library {
 std::vector<Library> ScanLibraries(std::string_view versionText);
 
 // `classifier` with every "${arch}" replaced by `archDigits` ("32" or "64").
-std::string ReplaceArch(std::string classifier, std::string_view archDigits);
+std::string ReplaceArch(std::string_view classifier, std::string_view archDigits);

@@ -1,6 +1,7 @@
 #pragma once
 #include <chrono>
 #include <cstdint>
+#include <ctime>
 
 namespace platform {
 
@@ -22,5 +23,17 @@ class SystemClock final : public Clock {
         return std::chrono::system_clock::now();
     }
 };
+
+// `time` broken down in the local time zone.
+inline std::tm localCalendarTime(std::chrono::system_clock::time_point time) {
+    std::time_t seconds = std::chrono::system_clock::to_time_t(time);
+    std::tm parts{};
+#ifdef _WIN32
+    localtime_s(&parts, &seconds);
+#else
+    localtime_r(&seconds, &parts);
+#endif
+    return parts;
+}
 
 }  // namespace platform

@@ -5,19 +5,14 @@
 #include <filesystem>
 #include <fstream>
 
+#include "platform/Clock.h"
 #include "platform/Paths.h"
 
 namespace platform {
 namespace {
 
 std::string localTime() {
-    std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
-    std::tm parts{};
-#ifdef _WIN32
-    localtime_s(&parts, &now);
-#else
-    localtime_r(&now, &parts);
-#endif
+    std::tm parts = localCalendarTime(std::chrono::system_clock::now());
     char text[32];
     std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &parts);
     return text;

@@ -50,8 +50,6 @@ std::optional<std::vector<std::string>> readTextLines(const std::string& path) {
     return lines;
 }
 
-namespace {
-
 std::FILE* openForWriting(const std::filesystem::path& path) {
 #ifdef _WIN32
     return _wfopen(path.c_str(), L"wb");
@@ -59,6 +57,8 @@ std::FILE* openForWriting(const std::filesystem::path& path) {
     return std::fopen(path.c_str(), "wb");
 #endif
 }
+
+namespace {
 
 Failure cannotWrite(const std::string& path, const std::string& why) {
     return Failure{"无法写入文件“" + path + "”：" + why};

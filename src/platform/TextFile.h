@@ -1,4 +1,6 @@
 #pragma once
+#include <cstdio>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -26,5 +28,9 @@ Result<> writeFileAtomically(const std::string& path, const std::string& bytes);
 
 // The whole file as bytes; nullopt when it cannot be read.
 std::optional<std::string> readFileBytes(const std::string& path);
+
+// `path` opened for writing bytes, created or emptied (fopen's "wb" with the path's own
+// characters on every system); nullptr with errno set when it cannot be opened.
+std::FILE* openForWriting(const std::filesystem::path& path);
 
 }  // namespace platform

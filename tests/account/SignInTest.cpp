@@ -48,13 +48,8 @@ TEST(SignIn, SendsTheFixedBodyAndReturnsTheReplyWhateverTheStatus) {
 }
 
 TEST(SignIn, NoServerFailsNamingTheCause) {
-    std::string unusedBase;
-    {
-        LoopbackHttpServer server(LoopbackHttpServer::replyWith(""));
-        unusedBase = server.baseUrl();
-    }
     TestLauncher launcher;
-    launcher.context.services.auth = unusedBase;
+    launcher.context.services.auth = testing_support::unusedLoopbackUrl();
     platform::Result<std::string> reply = SignIn(launcher.context, "steve", "pw");
     ASSERT_FALSE(reply.ok());
     // The cause, not an empty reply: the service cannot be reached, and the system says why.

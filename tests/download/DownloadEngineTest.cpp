@@ -34,19 +34,25 @@ std::vector<std::string> splitEvery(const std::string& text, size_t size) {
     return parts;
 }
 
+// `response` in two batches, cut at every place: each download saves `body` as game.jar
+// and leaves nothing else.
+void expectSavedWhereverCut(const std::string& response, const std::string& body) {
+    for (size_t cut = 1; cut < response.size(); ++cut) {
+        EngineHarness h;
+        h.run(kUrl, {response.substr(0, cut), response.substr(cut)});
+        ASSERT_EQ(h.listener.ends(), Events{"done"}) << "cut at " << cut;
+        ASSERT_EQ(h.file("game.jar"), body) << "cut at " << cut;
+        ASSERT_EQ(h.files(), std::vector<std::string>{"game.jar"}) << "cut at " << cut;
+    }
+}
+
 }  // namespace
 
 TEST(DownloadEngine, SavesTheBodyWhereverTheBatchesSplitTheResponse) {
     const std::string response =
         "HTTP/1.1 200 OK\r\nserver: x\r\ncontent-LENGTH: " + std::to_string(kTrickyBody.size()) +
         "\r\n\r\n" + kTrickyBody;
-    for (size_t cut = 1; cut < response.size(); ++cut) {
-        EngineHarness h;
-        h.run(kUrl, {response.substr(0, cut), response.substr(cut)});
-        ASSERT_EQ(h.listener.ends(), Events{"done"}) << "cut at " << cut;
-        ASSERT_EQ(h.file("game.jar"), kTrickyBody) << "cut at " << cut;
-        ASSERT_EQ(h.files(), std::vector<std::string>{"game.jar"}) << "cut at " << cut;
-    }
+    expectSavedWhereverCut(response, kTrickyBody);
     EngineHarness single;
     single.run(kUrl, splitEvery(response, 1));
     EXPECT_EQ(single.file("game.jar"), kTrickyBody);
@@ -61,13 +67,7 @@ TEST(DownloadEngine, SkipsInterimResponsesBeforeTheFinalOne) {
     whole.run(kUrl, {response});
     EXPECT_EQ(whole.listener.ends(), Events{"done"});
     EXPECT_EQ(whole.file("game.jar"), kTrickyBody);
-    for (size_t cut = 1; cut < response.size(); ++cut) {
-        EngineHarness h;
-        h.run(kUrl, {response.substr(0, cut), response.substr(cut)});
-        ASSERT_EQ(h.listener.ends(), Events{"done"}) << "cut at " << cut;
-        ASSERT_EQ(h.file("game.jar"), kTrickyBody) << "cut at " << cut;
-        ASSERT_EQ(h.files(), std::vector<std::string>{"game.jar"}) << "cut at " << cut;
-    }
+    expectSavedWhereverCut(response, kTrickyBody);
     // Switching protocols is no interim answer: nothing to save.
     EngineHarness upgrade;
     upgrade.run(kUrl, {"HTTP/1.1 101 Switching Protocols\r\n\r\n" + okResponse("x")});

@@ -56,7 +56,7 @@ TEST(HttpGetText, SilentServerEndsAfterTheConfiguredTime) {
 TEST(HttpGetText, RefusedConnectionIsAnErrorValue) {
     testing_support::SystemHttpClient http;
     uint16_t port = testing_support::unusedLoopbackPort();
-    auto result = download::HttpGetText(http, "http://127.0.0.1:" + std::to_string(port) + "/");
+    auto result = download::HttpGetText(http, testing_support::loopbackUrl(port) + "/");
     EXPECT_FALSE(result.ok());
     EXPECT_NE(result.reason().find(std::to_string(port)), std::string::npos);
 }

@@ -188,13 +188,8 @@ TEST(LaunchSequence, SignInRepliesWithoutAnAccessTokenStartNothing) {
 }
 
 TEST(LaunchSequence, ASignInWithoutConnectionNamesTheCause) {
-    std::string closed;
-    {
-        LoopbackHttpServer gone(LoopbackHttpServer::replyWith(""));
-        closed = gone.baseUrl();
-    }
     LaunchFixture f;
-    f.launcher.context.services.auth = closed;
+    f.launcher.context.services.auth = testing_support::unusedLoopbackUrl();
     f.ui.signIn = true;
     EXPECT_FALSE(f.launch());
     EXPECT_TRUE(f.launcher.processes.started.empty());

@@ -1,15 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <filesystem>
-#include <thread>
-
+#include "MigrationRun.h"
 #include "TestLauncher.h"
 #include "startup/MigrateOldLayout.h"
 
 using platform::DialogAnswer;
 using platform::PathStyle;
 using testing_support::exists;
+using testing_support::migrateForReal;
 using testing_support::readAll;
 using testing_support::TestLauncher;
 
@@ -119,25 +117,9 @@ TEST_F(MigrateOldLayoutTest, AFailedStartIsReportedAndLeavesNoScript) {
 
 // The Windows build runs MoveOldVersion.bat for real in tests/windows.
 #ifndef _WIN32
-// Runs the real script with the real process starter and waits, bounded, for it to go.
-bool migrateForReal(TestLauncher& launcher, const std::string& name) {
-    platform::SystemProcessStarter real;
-    LauncherContext context(
-        launcher.folder.path(),
-        Seams{launcher.dialogs, real, launcher.http, launcher.random, launcher.clock},
-        PathStyle::posix());
-    launcher.dialogs.messageAnswers = {DialogAnswer::Yes};
-    launcher.dialogs.inputAnswers = {name};
-    MigrateOldLayout(context);
-    std::string script = launcher.folder.path() + "/MoveOldVersion.sh";
-    for (int i = 0; i < 200 && exists(script); ++i)
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    return !exists(script);
-}
-
 TEST_F(MigrateOldLayoutTest, TheRealScriptMovesTheOldTreeIntoTheVersionFolder) {
     makeOldLayout();
-    ASSERT_TRUE(migrateForReal(launcher, "1.5.2"));
+    ASSERT_TRUE(migrateForReal(launcher, "1.5.2", PathStyle::posix()));
     std::string version = game() + "/versions/1.5.2";
     EXPECT_EQ(readAll(version + "/minecraft.jar"), "jar");
     EXPECT_EQ(readAll(version + "/lwjgl.jar"), "lwjgl");
@@ -148,7 +130,7 @@ TEST_F(MigrateOldLayoutTest, TheRealScriptMovesTheOldTreeIntoTheVersionFolder) {
 TEST_F(MigrateOldLayoutTest, AFailedCopyKeepsTheOldFolderAndStillRemovesTheScript) {
     makeOldLayout();
     launcher.folder.write(".minecraft/versions/1.5.2", "a file where the folder should go");
-    ASSERT_TRUE(migrateForReal(launcher, "1.5.2"));
+    ASSERT_TRUE(migrateForReal(launcher, "1.5.2", PathStyle::posix()));
     EXPECT_EQ(readAll(game() + "/bin/minecraft.jar"), "jar");
     EXPECT_EQ(readAll(game() + "/bin/natives/liblwjgl.so"), "native");
 }

@@ -39,7 +39,7 @@ LoopbackHttpServer::~LoopbackHttpServer() {
 }
 
 std::string LoopbackHttpServer::baseUrl() const {
-    return "http://127.0.0.1:" + std::to_string(port_);
+    return loopbackUrl(port_);
 }
 
 std::vector<std::string> LoopbackHttpServer::requests() const {
@@ -125,6 +125,14 @@ uint16_t unusedLoopbackPort() {
     uint16_t port = 0;
     closeSocket(listenOnLoopback(port));
     return port;
+}
+
+std::string loopbackUrl(uint16_t port) {
+    return "http://127.0.0.1:" + std::to_string(port);
+}
+
+std::string unusedLoopbackUrl() {
+    return loopbackUrl(unusedLoopbackPort());
 }
 
 LoopbackHttpServer::Handler LoopbackHttpServer::replyWith(std::string bytes) {

@@ -64,5 +64,9 @@ class LoopbackHttpServer {
 
 // A port on 127.0.0.1 that nobody listens on (a connection there is refused).
 uint16_t unusedLoopbackPort();
+// "http://127.0.0.1:<port>".
+std::string loopbackUrl(uint16_t port);
+// The loopbackUrl of an unusedLoopbackPort.
+std::string unusedLoopbackUrl();
 
 }  // namespace testing_support

@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "ProbeRun.h"
-#include "TestLauncher.h"
-#include "startup/MigrateOldLayout.h"
+#include "MigrationRun.h"
 
-using platform::DialogAnswer;
 using testing_support::exists;
+using testing_support::migrateForReal;
 using testing_support::readAll;
 using testing_support::TestLauncher;
 
@@ -13,7 +11,6 @@ namespace {
 
 struct MigrationBatchTest : ::testing::Test {
     TestLauncher launcher{"迁移 测试", platform::PathStyle::windows()};
-    platform::SystemProcessStarter real;
     std::string game() const { return launcher.context.folders().root(); }
 
     void makeOldLayout() {
@@ -21,18 +18,9 @@ struct MigrationBatchTest : ::testing::Test {
         launcher.folder.write(".minecraft/bin/lwjgl.jar", "lwjgl");
         launcher.folder.write(".minecraft/bin/natives/lwjgl64.dll", "native");
     }
-    // Writes MoveOldVersion.bat, lets Wine's cmd run it, waits (bounded) for it to go.
+    // Writes MoveOldVersion.bat and lets Wine's cmd run it.
     bool migrate(const std::string& name) {
-        LauncherContext context(
-            launcher.folder.path(),
-            Seams{launcher.dialogs, real, launcher.http, launcher.random, launcher.clock},
-            platform::PathStyle::windows());
-        launcher.dialogs.messageAnswers = {DialogAnswer::Yes};
-        launcher.dialogs.inputAnswers = {name};
-        MigrateOldLayout(context);
-        std::string script = context.path("MoveOldVersion.bat");
-        // Two questions and no message: the script was written and started.
-        return launcher.dialogs.shown.size() == 2u && testing_support::waitForFile(script, false);
+        return migrateForReal(launcher, name, platform::PathStyle::windows());
     }
 };
 
