@@ -66,8 +66,8 @@ int main(int argc, char** argv) {
         platform::executableFolder(),
         Seams{dialogs, processes, http, random, clock, platform::sleepWithoutEvents,
               [] { QCoreApplication::processEvents(); }});
-    context.services = loadServiceHosts(context.path(".Vendrolupa_Data\\services.ini"));
-    context.log = platform::Log(context.path(".Vendrolupa_Data\\launcher.log"));
+    context.services = loadServiceHosts(context.dataFile("services.ini"));
+    context.log = platform::Log(context.dataFile("launcher.log"));
     unattendedDialogs.log = context.log;
     context.hooks.endProcess = endProcess;
     context.version = kBuildVersion;

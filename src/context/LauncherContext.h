@@ -33,6 +33,10 @@ class LauncherContext {
         return result;
     }
     std::string dataFolder() const { return path(".Vendrolupa_Data"); }
+    // A file of the data folder (config.ini, services.ini, launcher.log ...).
+    std::string dataFile(std::string_view name) const {
+        return dataFolder() + style_.separator + std::string(name);
+    }
     GameFolders folders() const { return GameFolders(launcherFolder_, style_); }
 
     LauncherConfig config;

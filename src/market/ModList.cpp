@@ -32,7 +32,7 @@ platform::Result<std::string> catalogueText(const LauncherContext& context) {
 }  // namespace
 
 std::string modListCachePath(const LauncherContext& context) {
-    return context.dataFolder() + context.style().separator + kModListCacheName;
+    return context.dataFile(kModListCacheName);
 }
 
 platform::Result<std::vector<ModEntry>> loadModList(const LauncherContext& context,

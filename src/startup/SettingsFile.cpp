@@ -9,7 +9,7 @@
 #include "startup/Theme.h"
 
 std::string settingsFilePath(const LauncherContext& context) {
-    return context.path(".Vendrolupa_Data\\config.ini");
+    return context.dataFile("config.ini");
 }
 
 SettingsFileRead readSettingsFile(const std::string& path) {

@@ -44,7 +44,7 @@ serveradfrm::serveradfrm(LauncherContext& context, QWidget* parent)
 }
 
 std::string serveradfrm::listPath() const {
-    return context_.path(".Vendrolupa_Data\\serverlist.ini");
+    return context_.dataFile("serverlist.ini");
 }
 
 void serveradfrm::buildFace() {
