@@ -5,6 +5,8 @@
 //       opening the market until its catalogue is listed
 //   bench_market queue <launcher folder> <mirror url> <version id> <downloads>
 //       "更新资源" queues every object of a large index; runs `downloads` tasks of it
+//   bench_market official <launcher folder> <services.ini> <version id>
+//       "更新资源" on the source services.ini names (the version's JSON already installed)
 // Output: "seconds=<s> tasks=<n> entries=<n> messages=<n> peak_rss_kib=<k>".
 #include <sys/resource.h>
 
@@ -48,8 +50,8 @@ void select(frmmarket& market, const std::string& id) {
 
 int main(int argc, char** argv) {
     if (argc < 4) {
-        std::cerr << "usage: bench_market assets|catalogue|queue <launcher folder> <mirror url> "
-                     "[version id] [downloads]\n";
+        std::cerr << "usage: bench_market assets|catalogue|queue|official <launcher folder> "
+                     "<mirror url or services.ini> [version id] [downloads]\n";
         return 2;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -63,7 +65,12 @@ int main(int argc, char** argv) {
     LauncherContext context(
         argv[2], Seams{dialogs, processes, http, random, clock, platform::sleepWithoutEvents,
                        [] { QCoreApplication::processEvents(); }});
-    context.services.mirror = context.services.official = context.services.files = argv[3];
+    if (mode == "official") {
+        context.services = loadServiceHosts(argv[3]);
+    } else {
+        context.services.source = DownloadSourceKind::Mirror;
+        context.services.mirror = context.services.official = context.services.files = argv[3];
+    }
 
     auto started = std::chrono::steady_clock::now();
     frmmarket market(context);

@@ -6,6 +6,9 @@
 #     over one connection
 # (b) opening the market until an 826-entry catalogue is listed (median of 5)
 # (c) peak RSS with a 4,000-task queue (200 of its downloads run)
+# (d) (a) on the official source over TLS: the index named by the installed version's JSON and
+#     the same 1,300 objects from the resource host, beside 1,300 pauses plus curl --config over
+#     TLS fetching the same files
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 build=${1:-build/bench}
@@ -48,8 +51,40 @@ queue=$("$bench" queue "$work/launcher" "$base" 07w45a 200)
 queue_tasks=$(echo "$queue" | value tasks)
 rss_kib=$(echo "$queue" | value peak_rss_kib)
 
+stop_nginx
+
+# (d): a test authority and a certificate for 127.0.0.1, the official documents for this port.
+tls=$work/tls
+mkdir -p "$tls"
+openssl req -x509 -newkey ec -pkeyopt ec_paramgen_curve:P-256 -nodes -days 2 -subj "/CN=Bench CA" \
+  -keyout "$tls/ca.key" -out "$tls/ca.pem" 2>/dev/null
+openssl req -newkey ec -pkeyopt ec_paramgen_curve:P-256 -nodes -subj "/CN=127.0.0.1" \
+  -keyout "$tls/server.key" -out "$tls/server.csr" 2>/dev/null
+printf 'subjectAltName=IP:127.0.0.1\n' > "$tls/san.ext"
+openssl x509 -req -in "$tls/server.csr" -CA "$tls/ca.pem" -CAkey "$tls/ca.key" -CAcreateserial \
+  -days 2 -extfile "$tls/san.ext" -out "$tls/server.pem" 2>/dev/null
+rm -rf "$work/official-www" && mkdir -p "$work/official-www"  # documents name this run's port
+start_nginx "$work/official-www" "$work/nginx-tls" "$tls/server.pem" "$tls/server.key"
+secure=https://127.0.0.1:$nginx_port
+bench/market/make-official-data.py "$work/official-www" "$secure" "$work/www"
+fresh
+mkdir -p "$work/launcher/.minecraft/versions/1.8.9"
+cp "$(find "$work/official-www/v1/packages" -name 1.8.9.json | head -1)" \
+  "$work/launcher/.minecraft/versions/1.8.9/1.8.9.json"
+printf 'source=official\r\nmanifest=%s\r\nlibraries=%s\r\nresources=%s\r\ncafile=%s\r\n' \
+  "$secure/mc/game/version_manifest_v2.json" "$secure/libraries" "$secure/resources" \
+  "$tls/ca.pem" > "$work/services.ini"
+official=$("$bench" official "$work/launcher" "$work/services.ini" 1.8.9)
+official_s=$(echo "$official" | value seconds)
+official_tasks=$(echo "$official" | value tasks)
+fresh
+start=$(date +%s.%N)
+curl -s --cacert "$tls/ca.pem" --create-dirs --config "$work/official.curl"
+curl_tls_s=$(awk -v a="$start" -v b="$(date +%s.%N)" 'BEGIN {print b - a}')
+
 awk -v l="$launcher_s" -v c="$curl_s" -v n="$tasks" -v s="$stored" -v k="$catalogue_s" \
-  -v e="$entries" -v q="$queue_tasks" -v r="$rss_kib" 'BEGIN {
+  -v e="$entries" -v q="$queue_tasks" -v r="$rss_kib" -v o="$official_s" -v t="$official_tasks" \
+  -v ct="$curl_tls_s" 'BEGIN {
   floor = n * 0.1 + c
   printf "%-44s %14s %22s %10s\n", "case", "launcher", "floor / peer", "target"
   printf "%-44s %12.2f s %20.2f s %10s\n", "(a) assets, " n " tasks (" s " objects stored)", l, floor, "<= +5 %"
@@ -57,4 +92,8 @@ awk -v l="$launcher_s" -v c="$curl_s" -v n="$tasks" -v s="$stored" -v k="$catalo
   printf "%-44s %13.1f %% %22s\n", "    launcher over its floor", (l / floor - 1) * 100, ""
   printf "%-44s %12.3f s %22s %10s\n", "(b) open market to " e " catalogue entries", k, "", "< 0.3 s"
   printf "%-44s %10.1f MiB %22s %10s\n", "(c) peak RSS, " q "-task queue", r / 1024, "", "< 100 MiB"
+  tlsFloor = t * 0.1 + ct
+  printf "%-44s %12.2f s %20.2f s %10s\n", "(d) official assets over TLS, " t " tasks", o, tlsFloor, "<= +5 %"
+  printf "%-44s %14s %20.2f s\n", "    of the floor: curl --config over TLS", "", ct
+  printf "%-44s %13.1f %% %22s\n", "    launcher over its floor", (o / tlsFloor - 1) * 100, ""
 }'

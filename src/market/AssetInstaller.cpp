@@ -1,7 +1,6 @@
 #include "market/AssetInstaller.h"
 
 #include "download/DownloadUrl.h"
-#include "download/HttpGetText.h"
 #include "market/NetworkNames.h"
 #include "market/VersionInstaller.h"
 #include "platform/AsciiText.h"
@@ -10,8 +9,6 @@
 namespace market {
 
 namespace {
-
-constexpr int kLegacyPauseMs = 200;
 
 std::string withSeparators(std::string path, char separator) {
     for (char& c : path) {
@@ -115,23 +112,20 @@ InstallPlan AssetPlan(AssetPath path, const std::string& id, const std::string& 
 }
 
 void UpdateAssets(InstallPipeline& pipeline, platform::HttpClient& http,
-                  const std::vector<std::string>& ids, int selected, const ServiceHosts& hosts,
+                  const std::vector<std::string>& ids, int selected, DownloadSource& source,
                   const std::function<void(int)>& wait) {
     platform::Result<std::string> id = SelectedVersion(ids, selected);
     if (!id) {
         pipeline.showMessage(id.reason());
         return;
     }
-    const AssetPath path = ChooseAssetPath(id.value());
-    const std::string url = IndexUrl(path, id.value(), hosts);
-    platform::Result<std::string> index = download::FetchDocument(http, url);
-    if (!index) {
-        pipeline.showMessage("无法获取资源索引：" + index.reason());
+    platform::Result<AssetWork> work = source.assetWork(http, id.value(), pipeline.folders());
+    if (!work) {
+        pipeline.showMessage(work.reason());
         return;
     }
-    QueueOutcome queued =
-        QueuePlan(pipeline, AssetPlan(path, id.value(), index.value(), pipeline.folders(), hosts));
-    if (path == AssetPath::Legacy) wait(kLegacyPauseMs);
+    QueueOutcome queued = QueuePlan(pipeline, work->plan);
+    if (work->pauseMs > 0) wait(work->pauseMs);
     if (queued.startHead) pipeline.StartHeadTask();
     ShowSkipped(pipeline, queued);
     if (pipeline.empty()) pipeline.showMessage(std::string(kNothingToUpdate));

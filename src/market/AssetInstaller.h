@@ -7,6 +7,7 @@
 #include "context/GameFolders.h"
 #include "context/ServiceHosts.h"
 #include "market/AssetIndex.h"
+#include "market/DownloadSource.h"
 #include "market/InstallPlan.h"
 #include "market/QueueEntry.h"
 #include "platform/HttpClient.h"
@@ -41,11 +42,11 @@ std::string IndexUrl(AssetPath path, const std::string& id, const ServiceHosts& 
 InstallPlan AssetPlan(AssetPath path, const std::string& id, const std::string& index,
                       const GameFolders& folders, const ServiceHosts& hosts);
 
-// PButton2: fetches the version's index, queues what is missing and starts the head when the
-// queue was empty. Says "请先选择版本" without a selection, "没有资源需要更新" when the queue
-// stays empty, and why when the index could not be fetched. `wait` is the legacy path's pause.
+// PButton2: asks `source` for the version's missing assets, queues them and starts the head when
+// the queue was empty. Says "请先选择版本" without a selection, "没有资源需要更新" when the queue
+// stays empty, and why when the source could not plan. `wait` takes the source's pause.
 void UpdateAssets(InstallPipeline& pipeline, platform::HttpClient& http,
-                  const std::vector<std::string>& ids, int selected, const ServiceHosts& hosts,
+                  const std::vector<std::string>& ids, int selected, DownloadSource& source,
                   const std::function<void(int)>& wait);
 
 }  // namespace market

@@ -2,7 +2,9 @@
 
 #include "context/AppTitle.h"
 #include "download/TempFile.h"
+#include "market/ArrivedFile.h"
 #include "market/AssetInstaller.h"
+#include "market/NetworkNames.h"
 #include "platform/AsciiText.h"
 #include "platform/Sha1.h"
 
@@ -60,7 +62,14 @@ void InstallPipeline::onProgress(int32_t downloaded, int32_t total, int32_t spee
 
 void InstallPipeline::onDone() {
     if (queue_.empty()) return;
-    if (std::optional<std::string> damage = damagedObject(queue_.front())) {
+    const QueueEntry& head = queue_.front();
+    if (platform::Result<void> placed = placeArrived(head, folders_.style()); !placed) {
+        download::removeIfExists(downloadedPath(head, folders_.style()));
+        endWithError(endMessage(kErrorTitle, {requestUrl(head), arrivedPath(head, folders_.style()),
+                                              placed.reason(), 0}));
+        return;
+    }
+    if (std::optional<std::string> damage = damagedObject(head)) {
         endWithError(*damage);
         return;
     }
@@ -68,11 +77,13 @@ void InstallPipeline::onDone() {
 }
 
 void InstallPipeline::onFailed(const download::DownloadEnd& end) {
+    if (sourceUnreachableAtStartup(end)) return;
     // The queue stands still: the head stays and nothing more starts.
     showMessage(endMessage(kFailureTitle, end));
 }
 
 void InstallPipeline::onError(const download::DownloadEnd& end) {
+    if (sourceUnreachableAtStartup(end)) return;
     endWithError(endMessage(kErrorTitle, end));
 }
 
@@ -117,6 +128,19 @@ void InstallPipeline::advance() {
     view_.runAfter(kPauseBetweenTasksMs, [this] { StartHeadTask(); });
 }
 
+bool InstallPipeline::sourceUnreachableAtStartup(const download::DownloadEnd& end) {
+    // Without any answer from the server the other tasks of the check would fail the same
+    // way: saying so once and going on keeps the player from a window that cannot finish.
+    if (mode() != MarketMode::Native || end.status != 0 || queue_.empty()) return false;
+    showMessage("无法连接下载源 " +
+                hostOfUrl(end.url.empty() ? requestUrl(queue_.front()) : end.url) +
+                "，本地库没有下载，启动器继续启动。\r\n原因：" + end.reason);
+    while (!queue_.empty())
+        dropHead();
+    view_.closeWindow();
+    return true;
+}
+
 void InstallPipeline::onTimerTick() {
     view_.setCountText(CountText(queue_.size()));
 }
@@ -128,7 +152,7 @@ void InstallPipeline::showMessage(const std::string& text) {
 std::optional<std::string> InstallPipeline::damagedObject(const QueueEntry& entry) const {
     std::optional<std::string> expected = ExpectedObjectHash(entry, folders_);
     if (!expected) return std::nullopt;
-    const std::string path = downloadedPath(entry, folders_.style());
+    const std::string path = arrivedPath(entry, folders_.style());
     platform::Result<std::string> actual = platform::sha1OfFile(path);
     download::DownloadEnd end{requestUrl(entry), path, {}, 0};
     if (!actual) {

@@ -76,6 +76,8 @@ class InstallPipeline {
 
   private:
     void endWithError(const std::string& text);
+    // In native mode, an end without any answer from the server: said once, the check ends.
+    bool sourceUnreachableAtStartup(const download::DownloadEnd& end);
     // The head task has ended, `arrived` or not: the next one follows after the pause, or the
     // last one ends the mode's work.
     void endHead(bool arrived);

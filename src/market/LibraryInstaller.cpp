@@ -31,37 +31,50 @@ std::optional<LibraryPlace> placeOf(std::string_view coordinateText, const GameF
 
 }  // namespace
 
-InstallPlan LibraryPlan(const std::string& versionText, const GameFolders& folders,
-                        const ServiceHosts& hosts, const FolderProbe& folderHoldsFile,
-                        const FileProbe& fileExists) {
-    InstallPlan plan;
+std::vector<ScannedJar> missingScannedJars(const std::string& versionText,
+                                           const GameFolders& folders,
+                                           const FolderProbe& folderHoldsFile,
+                                           const FileProbe& fileExists) {
+    std::vector<ScannedJar> jars;
     for (const Library& library : ScanLibraries(versionText)) {
         std::optional<LibraryPlace> place = placeOf(library.coordinate, folders);
         // Any file in the library's folder stands for all of the library's jars.
         if (!place || folderHoldsFile(place->folder)) continue;
-        auto checkAndQueue = [&](const std::string& classifier) {
+        auto checkAndAdd = [&](const std::string& classifier) {
             std::string jar = JarName(place->local, classifier);
             if (!isSafePathElement(jar)) return;
             std::string path = place->folder + folders.style().separator + jar;
             if (fileExists(path)) return;
-            std::string url = hosts.mirror + "/libraries/" + place->urlFolder + "\\" + jar;
-            plan.push_back({place->folder, {url, place->folder}});
+            jars.push_back({std::string(library.coordinate), classifier, place->folder, jar,
+                            place->urlFolder + "\\" + jar});
         };
         if (library.nativeClassifier) {
             // Both widths when the classifier depends on one, "32" first.
             std::string narrow = ReplaceArch(std::string(*library.nativeClassifier), "32");
             std::string wide = ReplaceArch(std::string(*library.nativeClassifier), "64");
-            checkAndQueue(narrow);
-            if (wide != narrow) checkAndQueue(wide);
+            checkAndAdd(narrow);
+            if (wide != narrow) checkAndAdd(wide);
         }
-        checkAndQueue("");
+        checkAndAdd("");
+    }
+    return jars;
+}
+
+InstallPlan LibraryPlan(const std::string& versionText, const GameFolders& folders,
+                        const ServiceHosts& hosts, const FolderProbe& folderHoldsFile,
+                        const FileProbe& fileExists) {
+    InstallPlan plan;
+    for (const ScannedJar& jar :
+         missingScannedJars(versionText, folders, folderHoldsFile, fileExists)) {
+        plan.push_back({jar.folder, {hosts.mirror + "/libraries/" + jar.mirrorPath, jar.folder}});
     }
     return plan;
 }
 
 LibraryCheckOutcome QueueMissingLibraries(InstallPipeline& pipeline,
                                           const std::string& versionFolder,
-                                          const std::string& versionId, const ServiceHosts& hosts) {
+                                          const std::string& versionId,
+                                          const DownloadSource& source) {
     const GameFolders& folders = pipeline.folders();
     const char separator = folders.style().separator;
     // A version of the old single-jar layout brings its libraries along.
@@ -70,8 +83,14 @@ LibraryCheckOutcome QueueMissingLibraries(InstallPipeline& pipeline,
         ReadVersionText(versionFolder + separator + versionId + ".json");
     if (!text) return {};
     auto exists = [](const std::string& path) { return platform::isExistingFile(path); };
-    QueueOutcome queued =
-        QueuePlan(pipeline, LibraryPlan(*text, folders, hosts, FolderHoldsFile, exists));
+    platform::Result<InstallPlan> plan =
+        source.libraryPlan(*text, folders, FolderHoldsFile, exists);
+    if (!plan) {
+        // The launch goes on: a library that could not be planned shows up as the game's error.
+        pipeline.showMessage("无法安装版本 " + versionId + " 的库：" + plan.reason());
+        return {};
+    }
+    QueueOutcome queued = QueuePlan(pipeline, plan.value());
     ShowSkipped(pipeline, queued);
     if (pipeline.empty()) return {};
     return {LibraryCheck::Queued, queued.startHead};

@@ -5,17 +5,30 @@
 #include "context/GameFolders.h"
 #include "context/ServiceHosts.h"
 #include "launch/ClassPath.h"
+#include "market/DownloadSource.h"
 #include "market/InstallPlan.h"
 
 namespace market {
 
-// Whether a file exists (a test seam for the jar test).
-using FileProbe = std::function<bool(const std::string& path)>;
+// One jar the class path takes, as the library scan finds it.
+struct ScannedJar {
+    std::string coordinate;
+    std::string classifier;  // "" for the plain jar; "${arch}" already read
+    std::string folder;      // on disk, no trailing separator
+    std::string name;        // the jar's file name
+    std::string mirrorPath;  // below the mirror's "/libraries/", with "\" separators
+};
 
-// The library tasks of a version text: for every library of the scan, its native jars (both
-// widths when the classifier holds "${arch}", "32" first) and its plain jar, each only when the
+// The jars of the scan of a version text, for every library its native jars (both widths
+// when the classifier holds "${arch}", "32" first) and its plain jar, each only when the
 // library's folder holds no file and the jar is missing. Libraries whose coordinate would
 // leave the libraries folder are skipped.
+std::vector<ScannedJar> missingScannedJars(const std::string& versionText,
+                                           const GameFolders& folders,
+                                           const FolderProbe& folderHoldsFile,
+                                           const FileProbe& fileExists);
+
+// The mirror's tasks for those jars, from "/libraries/" + their mirror path.
 InstallPlan LibraryPlan(const std::string& versionText, const GameFolders& folders,
                         const ServiceHosts& hosts, const FolderProbe& folderHoldsFile,
                         const FileProbe& fileExists);
@@ -34,6 +47,7 @@ struct LibraryCheckOutcome {
 // named `versionId`, reading `<folder>/<id>.json` from disk.
 LibraryCheckOutcome QueueMissingLibraries(InstallPipeline& pipeline,
                                           const std::string& versionFolder,
-                                          const std::string& versionId, const ServiceHosts& hosts);
+                                          const std::string& versionId,
+                                          const DownloadSource& source);
 
 }  // namespace market

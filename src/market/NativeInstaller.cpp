@@ -1,7 +1,5 @@
 #include "market/NativeInstaller.h"
 
-#include "platform/FileList.h"
-
 namespace market {
 
 const std::vector<std::string>& NativeLibraryNames(platform::PathStyle style) {
@@ -26,19 +24,31 @@ InstallPlan NativePlan(const std::string& nativeFolder, const std::vector<std::s
     while (!folder.empty() && (folder.back() == '\\' || folder.back() == '/'))
         folder.pop_back();
     InstallPlan plan;
-    for (const std::string& name : names) {
-        if (platform::isExistingFile(folder + "/" + name)) continue;
+    for (const std::string& name : missingNatives(nativeFolder, names))
         plan.push_back({folder, {hosts.files + "/" + name, nativeFolder}});
-    }
     return plan;
 }
 
 QueueOutcome QueueMissingNatives(InstallPipeline& pipeline, const std::string& nativeFolder,
-                                 const ServiceHosts& hosts) {
-    QueueOutcome queued = QueuePlan(
-        pipeline, NativePlan(nativeFolder, NativeLibraryNames(pipeline.folders().style()), hosts));
+                                 const DownloadSource& source) {
+    const GameFolders& folders = pipeline.folders();
+    platform::Result<InstallPlan> plan =
+        source.nativePlan(nativeFolder, NativeLibraryNames(folders.style()), folders);
+    if (!plan) {
+        pipeline.showMessage("无法下载本地库：" + plan.reason());
+        return {};
+    }
+    QueueOutcome queued = QueuePlan(pipeline, plan.value());
     ShowSkipped(pipeline, queued);
     return queued;
+}
+
+void fillNativeFolder(InstallPipeline& pipeline, const std::string& nativeFolder,
+                      const DownloadSource& source) {
+    const GameFolders& folders = pipeline.folders();
+    platform::Result<void> filled =
+        source.fillNativeFolder(nativeFolder, NativeLibraryNames(folders.style()), folders);
+    if (!filled) pipeline.showMessage("本地库没有装好：" + filled.reason());
 }
 
 }  // namespace market

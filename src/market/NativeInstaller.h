@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "context/ServiceHosts.h"
+#include "market/DownloadSource.h"
 #include "market/InstallPlan.h"
 #include "platform/Paths.h"
 
@@ -17,10 +18,16 @@ const std::vector<std::string>& NativeLibraryNames(platform::PathStyle style);
 InstallPlan NativePlan(const std::string& nativeFolder, const std::vector<std::string>& names,
                        const ServiceHosts& hosts);
 
-// CheckNative before the window changes: queues what is missing. With the queue still empty
-// the window stays as it is; otherwise the caller enters "Native更新中", waits, starts the head
-// when `startHead` and shows the window.
+// CheckNative before the window changes: queues what the source needs to bring the missing
+// libraries. With the queue still empty the window stays as it is; otherwise the caller enters
+// "Native更新中", waits, starts the head when `startHead` and shows the window. A source that
+// cannot plan says why and queues nothing.
 QueueOutcome QueueMissingNatives(InstallPipeline& pipeline, const std::string& nativeFolder,
-                                 const ServiceHosts& hosts);
+                                 const DownloadSource& source);
+
+// CheckNative once the downloads are through: the source puts what arrived into the native
+// folder; a failure is shown and the start-up goes on without the missing libraries.
+void fillNativeFolder(InstallPipeline& pipeline, const std::string& nativeFolder,
+                      const DownloadSource& source);
 
 }  // namespace market

@@ -53,6 +53,13 @@ bool isSafeResourceName(std::string_view name) {
     return everyElement(name, '/', isSafePathElement);
 }
 
+std::string hostOfUrl(std::string_view url) {
+    size_t scheme = url.find("://");
+    if (scheme == std::string_view::npos) return std::string(url);
+    std::string_view rest = url.substr(scheme + 3);
+    return std::string(rest.substr(0, rest.find('/')));
+}
+
 bool isSafeRelativeFolder(std::string_view folder, char separator) {
     return everyElement(folder, separator, isSafePathElement);
 }

@@ -23,6 +23,10 @@ bool isAssetHash(std::string_view hash);
 // case, since Windows ignores it).
 bool isSafeResourceName(std::string_view name);
 
+// The host (and port) of a URL, what a player recognises a server by: "127.0.0.1:8080" for
+// "https://127.0.0.1:8080/a/b"; the text itself when it has no scheme.
+std::string hostOfUrl(std::string_view url);
+
 // A relative folder path written with `separator` whose every element is a safe path element.
 bool isSafeRelativeFolder(std::string_view folder, char separator);
 

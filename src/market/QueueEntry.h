@@ -14,6 +14,9 @@ struct QueueEntry {
         sha1{};                     // expected SHA-1 (40 lower-case hex) when the source knows it
     bool keepUrlAsWritten = false;  // "\" in the URL is not turned into "/"
     bool tolerantFraming = false;   // official CDNs: chunked or length-less answers are accepted
+    // The file's name in its folder when it is not the URL's last element ("1.8.9.jar" for a
+    // ".../client.jar"); empty: the name the download arrives under.
+    std::string saveAs{};
 
     // url + "[下载到]" + folder: the line the download list shows.
     std::string listText() const;

@@ -31,14 +31,14 @@ platform::Result<InstallPlan> VersionDownloadPlan(const std::string& id, const G
     };
 }
 
-void AddVersionDownload(InstallPipeline& pipeline, const std::vector<std::string>& ids,
-                        int selected, const ServiceHosts& hosts) {
+void AddVersionDownload(InstallPipeline& pipeline, platform::HttpClient& http,
+                        const std::vector<std::string>& ids, int selected, DownloadSource& source) {
     platform::Result<std::string> id = SelectedVersion(ids, selected);
     if (!id) {
         pipeline.showMessage(id.reason());
         return;
     }
-    platform::Result<InstallPlan> plan = VersionDownloadPlan(id.value(), pipeline.folders(), hosts);
+    platform::Result<InstallPlan> plan = source.versionPlan(http, id.value(), pipeline.folders());
     if (!plan) {
         pipeline.showMessage(plan.reason());
         return;

@@ -4,6 +4,7 @@
 
 #include "context/GameFolders.h"
 #include "context/ServiceHosts.h"
+#include "market/DownloadSource.h"
 #include "market/InstallPlan.h"
 #include "platform/Result.h"
 
@@ -19,9 +20,10 @@ platform::Result<std::string> SelectedVersion(const std::vector<std::string>& id
 platform::Result<InstallPlan> VersionDownloadPlan(const std::string& id, const GameFolders& folders,
                                                   const ServiceHosts& hosts);
 
-// PButton1: queues the selected version's two downloads and starts the jar when the queue was
-// empty; with no selection (or an unusable id) it says why and queues nothing.
-void AddVersionDownload(InstallPipeline& pipeline, const std::vector<std::string>& ids,
-                        int selected, const ServiceHosts& hosts);
+// PButton1: queues the selected version's two downloads from `source` and starts the jar when
+// the queue was empty; with no selection (or an unusable id, or a source that cannot plan) it
+// says why and queues nothing.
+void AddVersionDownload(InstallPipeline& pipeline, platform::HttpClient& http,
+                        const std::vector<std::string>& ids, int selected, DownloadSource& source);
 
 }  // namespace market

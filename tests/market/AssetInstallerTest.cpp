@@ -10,6 +10,7 @@
 #include "SystemHttpClient.h"
 #include "TaskText.h"
 #include "TempFolder.h"
+#include "market/MirrorSource.h"
 
 namespace {
 
@@ -107,7 +108,8 @@ struct UpdateFixture : ::testing::Test, MarketOnDisk {
         hosts.official = mirror.baseUrl();
     }
     void update(int selected) {
-        market::UpdateAssets(pipeline, http, ids, selected, hosts,
+        market::MirrorSource source(hosts);
+        market::UpdateAssets(pipeline, http, ids, selected, source,
                              [&](int ms) { waits.push_back(ms); });
     }
 };

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "RecordingMarketView.h"
 #include "ScriptedDialogs.h"
 #include "TaskText.h"
@@ -163,6 +165,72 @@ TEST_F(PipelineFixture, AnAssetObjectIsKeptOnlyWhenItsContentHasItsHash) {
     EXPECT_TRUE(testing_support::exists(objects + "/" + good.substr(0, 2) + "/" + good));
     EXPECT_FALSE(testing_support::exists(objects + "/" + bad.substr(0, 2) + "/" + bad));
     EXPECT_EQ(pipeline.queue().front().listText(), "http://h/after[下载到]/d");
+}
+
+TEST_F(PipelineFixture, AFileSavedUnderItsOwnNameIsCheckedThere) {
+    struct Case {
+        std::string arrived;  // what the download left as client.jar
+        bool kept;
+    };
+    const std::string folder = folders.versionFolder("1.8.9");
+    for (const Case& c : {Case{"jar bytes", true}, Case{"something else", false}}) {
+        SCOPED_TRACE(c.arrived);
+        launcher.write(".minecraft/versions/1.8.9/client.jar", c.arrived);
+        market::QueueEntry entry{"https://h/v1/objects/ab/client.jar", folder};
+        entry.sha1 = platform::sha1Hex("jar bytes");
+        entry.saveAs = "1.8.9.jar";
+        pipeline.append(entry);
+        pipeline.StartHeadTask();
+        pipeline.onDone();
+        EXPECT_FALSE(testing_support::exists(folder + "/client.jar"));
+        EXPECT_EQ(testing_support::exists(folder + "/1.8.9.jar"), c.kept);
+        EXPECT_EQ(dialogs.shown.empty(), c.kept);
+        if (!c.kept) {
+            EXPECT_NE(dialogs.shown[0].text.find("文件：" + folder + "/1.8.9.jar"),
+                      std::string::npos);
+            EXPECT_NE(dialogs.shown[0].text.find("SHA-1"), std::string::npos);
+        }
+        EXPECT_TRUE(pipeline.empty());
+        dialogs.shown.clear();
+    }
+}
+
+TEST_F(PipelineFixture, AtStartupASourceThatGivesNoAnswerIsSaidOnceAndTheCheckEnds) {
+    struct Case {
+        std::string_view title;
+        int status;
+        bool failed;  // 下载失败 rather than 下载错误
+        bool endsAtOnce;
+    };
+    const std::vector<Case> cases = {
+        {market::kNativeTitle, 0, true, true},
+        {market::kNativeTitle, 0, false, true},  // a refused certificate
+        {market::kNativeTitle, 404, false, false},
+        {market::kMarketTitle, 0, true, false},
+        {market::kLibrariesTitle, 0, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.title) + " " + std::to_string(c.status));
+        InstallPipeline run{view, dialogs, folders};
+        view.windowTitle = c.title;
+        for (const char* name : {"a.jar", "b.jar", "c.jar"})
+            run.append({std::string("https://libraries.test:8443/") + name, "/d"});
+        run.StartHeadTask();
+        view.take();
+        DownloadEnd end{"https://libraries.test:8443/a.jar", "", "无法连接到服务器", c.status};
+        c.failed ? run.onFailed(end) : run.onError(end);
+        Calls calls = view.take();
+        const bool closed = std::find(calls.begin(), calls.end(), "close") != calls.end();
+        EXPECT_EQ(closed, c.endsAtOnce);
+        EXPECT_EQ(run.empty(), c.endsAtOnce);
+        ASSERT_EQ(dialogs.shown.size(), 1u);
+        if (c.endsAtOnce) {
+            EXPECT_NE(dialogs.shown[0].text.find("libraries.test:8443"), std::string::npos);
+            EXPECT_NE(dialogs.shown[0].text.find("无法连接到服务器"), std::string::npos);
+        }
+        dialogs.shown.clear();
+        view.pending.clear();
+    }
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "market/MirrorSource.h"
+
 #include "RecordingMarketView.h"
 #include "ScriptedDialogs.h"
 #include "TempFolder.h"
@@ -97,26 +99,28 @@ struct CheckFixture : ::testing::Test, MarketOnDisk {
 };
 
 TEST_F(CheckFixture, QueuesMissingJarsAndCreatesTheirFolders) {
+    const market::MirrorSource mirror{ServiceHosts{}};
     launcher.write(".minecraft/versions/1.8/1.8.json", "{\n\"libraries\": [{\"name\": \"x:y:1\"},");
     market::LibraryCheckOutcome outcome =
-        market::QueueMissingLibraries(pipeline, versionFolder, "1.8", {});
+        market::QueueMissingLibraries(pipeline, versionFolder, "1.8", mirror);
     EXPECT_EQ(outcome.check, market::LibraryCheck::Queued);
     EXPECT_TRUE(outcome.startHead);
     EXPECT_EQ(pipeline.size(), 1u);
     EXPECT_TRUE(testing_support::exists(launcher.path() + "/.minecraft/libraries/x/y/1"));
     // Behind a running queue: appended, not started.
-    outcome = market::QueueMissingLibraries(pipeline, versionFolder, "1.8", {});
+    outcome = market::QueueMissingLibraries(pipeline, versionFolder, "1.8", mirror);
     EXPECT_EQ(outcome.check, market::LibraryCheck::Queued);
     EXPECT_FALSE(outcome.startHead);
     EXPECT_EQ(pipeline.size(), 2u);
 }
 
 TEST_F(CheckFixture, OldLayoutMissingJsonAndNothingMissingNeedNoWindow) {
-    EXPECT_EQ(market::QueueMissingLibraries(pipeline, versionFolder, "1.8", {}).check,
+    const market::MirrorSource mirror{ServiceHosts{}};
+    EXPECT_EQ(market::QueueMissingLibraries(pipeline, versionFolder, "1.8", mirror).check,
               market::LibraryCheck::NothingToDo);
     launcher.write(".minecraft/versions/1.8/1.8.json", "{\n\"libraries\": [{\"name\": \"x:y:1\"},");
     launcher.write(".minecraft/versions/1.8/minecraft.jar", "old");
-    EXPECT_EQ(market::QueueMissingLibraries(pipeline, versionFolder, "1.8", {}).check,
+    EXPECT_EQ(market::QueueMissingLibraries(pipeline, versionFolder, "1.8", mirror).check,
               market::LibraryCheck::NothingToDo);
     EXPECT_TRUE(pipeline.empty());
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "market/MirrorSource.h"
+
 #include "RecordingMarketView.h"
 #include "ScriptedDialogs.h"
 #include "TempFolder.h"
@@ -36,7 +38,8 @@ struct NativeCheck : ::testing::Test, MarketOnDisk {
 
 TEST_F(NativeCheck, CreatesTheFolderAndQueuesOnlyWhatIsMissing) {
     const std::string native = pipeline.folders().native() + "/";
-    market::QueueOutcome first = market::QueueMissingNatives(pipeline, native, {});
+    const market::MirrorSource mirror{ServiceHosts{}};
+    market::QueueOutcome first = market::QueueMissingNatives(pipeline, native, mirror);
     EXPECT_EQ(first.added, 6u);
     EXPECT_TRUE(first.startHead);
     EXPECT_TRUE(testing_support::exists(pipeline.folders().native()));
@@ -44,7 +47,7 @@ TEST_F(NativeCheck, CreatesTheFolderAndQueuesOnlyWhatIsMissing) {
     for (const std::string& name : market::NativeLibraryNames(platform::PathStyle::posix()))
         launcher.write(".minecraft/native/" + name, "so");
     market::InstallPipeline fresh{view, dialogs, pipeline.folders()};
-    market::QueueOutcome none = market::QueueMissingNatives(fresh, native, {});
+    market::QueueOutcome none = market::QueueMissingNatives(fresh, native, mirror);
     EXPECT_EQ(none.added, 0u);
     EXPECT_TRUE(fresh.empty());
 }

@@ -53,3 +53,14 @@ TEST(NetworkNames, RelativeFoldersInEitherStyle) {
 }
 
 }  // namespace
+
+TEST(NetworkNames, TheHostOfAUrlIsWhatAPlayerRecognisesTheServerBy) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"https://libraries.minecraft.net/a/b.jar", "libraries.minecraft.net"},
+        {"http://127.0.0.1:8080", "127.0.0.1:8080"},
+        {"http://镜像.test:81/x?y=/z", "镜像.test:81"},
+        {"mirror.test/x", "mirror.test/x"},
+    };
+    for (const auto& [url, host] : cases)
+        EXPECT_EQ(market::hostOfUrl(url), host) << url;
+}

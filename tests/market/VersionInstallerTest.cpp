@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "SystemHttpClient.h"
+#include "market/MirrorSource.h"
+
 #include "RecordingMarketView.h"
 #include "ScriptedDialogs.h"
 #include "TempFolder.h"
@@ -35,17 +38,19 @@ TEST_F(VersionDownload, TheButtonQueuesStartsOrSaysWhy) {
     ServiceHosts hosts;
     hosts.mirror = "http://m";
     const std::vector<std::string> ids = {"1.8", "../evil"};
+    market::MirrorSource mirror(hosts);
+    testing_support::SystemHttpClient http;
 
-    market::AddVersionDownload(pipeline, ids, -1, hosts);
-    market::AddVersionDownload(pipeline, ids, 1, hosts);
+    market::AddVersionDownload(pipeline, http, ids, -1, mirror);
+    market::AddVersionDownload(pipeline, http, ids, 1, mirror);
     EXPECT_TRUE(pipeline.empty());
     ASSERT_EQ(dialogs.shown.size(), 2u);
     EXPECT_EQ(dialogs.shown[0].text, "请先选择版本");
     EXPECT_NE(dialogs.shown[1].text.find("../evil"), std::string::npos);
     EXPECT_FALSE(testing_support::exists(launcher.path() + "/.minecraft/evil"));
 
-    market::AddVersionDownload(pipeline, ids, 0, hosts);
-    market::AddVersionDownload(pipeline, ids, 0, hosts);
+    market::AddVersionDownload(pipeline, http, ids, 0, mirror);
+    market::AddVersionDownload(pipeline, http, ids, 0, mirror);
     EXPECT_EQ(pipeline.size(), 4u);
     EXPECT_TRUE(testing_support::exists(launcher.path() + "/.minecraft/versions/1.8"));
     EXPECT_EQ(view.take(),

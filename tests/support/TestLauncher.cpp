@@ -9,6 +9,8 @@ TestLauncher::TestLauncher(const std::string& nameHint, platform::PathStyle styl
                     [this](int milliseconds) { waits.push_back(milliseconds); }, [] {}},
               style) {
     context.hooks.endProcess = [this] { ended = true; };
+    // The windows' tests serve the mirror layout; an official-source test chooses it itself.
+    context.services.source = DownloadSourceKind::Mirror;
 }
 
 }  // namespace testing_support

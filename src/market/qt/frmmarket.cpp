@@ -7,7 +7,6 @@
 #include "controls/qt/PProgressBar.h"
 #include "download/qt/XGTDL.h"
 #include "market/AssetInstaller.h"
-#include "market/Catalogue.h"
 #include "market/LibraryInstaller.h"
 #include "market/NativeInstaller.h"
 #include "market/VersionInstaller.h"
@@ -26,6 +25,7 @@ frmmarket::frmmarket(LauncherContext& context, QWidget* parent)
     buildModsPanel();
     buildVersionsPanel();
     buildDownloadFrame();
+    buildSourceBar();
     XGTDL1 = platform::named(new XGTDL(context.clock(), context.random(), this), "XGTDL1");
     XGTDL1->hide();
     XGTDL1->setLog(context.log);
@@ -39,8 +39,8 @@ frmmarket::frmmarket(LauncherContext& context, QWidget* parent)
 frmmarket::~frmmarket() = default;
 
 void frmmarket::loadCatalogue() {
-    market::Catalogue catalogue = market::LoadCatalogue(context_.http(), context_.services,
-                                                        [this] { context_.pumpEvents(); });
+    market::Catalogue catalogue =
+        source_->loadCatalogue(context_.http(), [this] { context_.pumpEvents(); });
     for (const market::CatalogueEntry& entry : catalogue.entries) {
         List1->addItem(qs(market::CatalogueLine(entry)));
         List2.push_back(entry.id);
@@ -69,11 +69,11 @@ int frmmarket::selectedVersion() const {
 }
 
 void frmmarket::PButton1_Click() {
-    market::AddVersionDownload(pipeline_, List2, selectedVersion(), context_.services);
+    market::AddVersionDownload(pipeline_, context_.http(), List2, selectedVersion(), *source_);
 }
 
 void frmmarket::PButton2_Click() {
-    market::UpdateAssets(pipeline_, context_.http(), List2, selectedVersion(), context_.services,
+    market::UpdateAssets(pipeline_, context_.http(), List2, selectedVersion(), *source_,
                          [this](int milliseconds) { context_.wait(milliseconds); });
 }
 
@@ -99,15 +99,15 @@ void frmmarket::colourTab(int index, quint32 colour) {
 }
 
 void frmmarket::CheckNative(const std::string& nativeFolder) {
-    market::QueueOutcome queued =
-        market::QueueMissingNatives(pipeline_, nativeFolder, context_.services);
-    if (pipeline_.empty()) return;
-    runQueueInUpdateMode(market::kNativeTitle, queued.startHead);
+    market::QueueOutcome queued = market::QueueMissingNatives(pipeline_, nativeFolder, *source_);
+    if (!pipeline_.empty()) runQueueInUpdateMode(market::kNativeTitle, queued.startHead);
+    // The official source brings jars: their libraries go into the folder once they are here.
+    market::fillNativeFolder(pipeline_, nativeFolder, *source_);
 }
 
 void frmmarket::CheckLibraries(const std::string& versionFolder, const std::string& versionId) {
     market::LibraryCheckOutcome outcome =
-        market::QueueMissingLibraries(pipeline_, versionFolder, versionId, context_.services);
+        market::QueueMissingLibraries(pipeline_, versionFolder, versionId, *source_);
     if (outcome.check == market::LibraryCheck::NothingToDo) {
         closeWindow();
         return;

@@ -3,11 +3,13 @@
 #include <QTimer>
 #include <array>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "context/LauncherContext.h"
+#include "market/DownloadSource.h"
 #include "market/InstallPipeline.h"
 #include "market/SelfUpdate.h"
 
@@ -15,6 +17,7 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QListWidget;
+class QPushButton;
 class PButton;
 class PProgressBar;
 class XGTDL;
@@ -69,6 +72,10 @@ class frmmarket : public QDialog, private market::MarketView {
     QString catalogueNote() const;
     // Why the mod list is empty; empty when it loaded.
     QString modsNote() const;
+    // Switches between the official source and the mirror, saves the choice in services.ini
+    // and lists the new source's catalogue.
+    void switchSource();
+    QLabel* sourceLabel() const { return sourceLabel_; }
 
     QLabel* tabs(int index) const { return tabs_[size_t(index)]; }
     QWidget* pnlVersions = nullptr;
@@ -105,6 +112,9 @@ class frmmarket : public QDialog, private market::MarketView {
     void buildVersionsPanel();
     void buildModsPanel();
     void buildDownloadFrame();
+    void buildSourceBar();
+    // Makes the source services.ini chooses and shows which it is.
+    void showSource();
     void loadCatalogue();
     int selectedVersion() const;
     void connectDownloadControl();
@@ -132,5 +142,8 @@ class frmmarket : public QDialog, private market::MarketView {
     QLabel* catalogueNote_ = nullptr;
     QLabel* modsNote_ = nullptr;
     market::SelfUpdate selfUpdate_;
+    std::unique_ptr<market::DownloadSource> source_;
+    QLabel* sourceLabel_ = nullptr;
+    QPushButton* sourceSwitch_ = nullptr;
     bool closed_ = false;
 };

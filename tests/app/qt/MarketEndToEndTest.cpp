@@ -80,8 +80,8 @@ struct DemoLauncher {
         EXPECT_TRUE(platform::writeTextLines(data + "/config.ini",
                                              {"Steve", "256", findOnPath("java"), "", "Blue"}));
         EXPECT_TRUE(platform::writeTextLines(
-            data + "/services.ini",
-            {"mirror=" + mirror, "official=" + mirror, "files=" + mirror, "update=" + mirror}));
+            data + "/services.ini", {"source=mirror", "mirror=" + mirror, "official=" + mirror,
+                                     "files=" + mirror, "update=" + mirror}));
         context.services = loadServiceHosts(data + "/services.ini");
         context.log = platform::Log(data + "/launcher.log");
     }

@@ -68,9 +68,9 @@ struct SelfUpdateEndToEnd : ::testing::Test {
         ASSERT_TRUE(platform::writeTextLines(data + "/config.ini",
                                              {"Steve", "256", findOnPath("java"), "", "Blue"}));
         const std::string base = server.baseUrl();
-        ASSERT_TRUE(platform::writeTextLines(
-            data + "/services.ini",
-            {"mirror=" + base, "official=" + base, "files=" + base, "update=" + base}));
+        ASSERT_TRUE(platform::writeTextLines(data + "/services.ini",
+                                             {"source=mirror", "mirror=" + base, "official=" + base,
+                                              "files=" + base, "update=" + base}));
         // Nothing to fetch at start-up but the update.
         for (const std::string& name : market::NativeLibraryNames(platform::PathStyle::posix()))
             folder.write(".minecraft/native/" + name, "native");

@@ -42,6 +42,7 @@ struct FrmMarketModsTest : ::testing::Test {
     bool ended = false;
 
     FrmMarketModsTest() {
+        context.services.source = DownloadSourceKind::Mirror;
         context.services.mirror = mirror.baseUrl();
         context.services.update = updateServer.baseUrl();
         folder.makeFolder(".Vendrolupa_Data");

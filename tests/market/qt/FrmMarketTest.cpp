@@ -47,7 +47,10 @@ struct FrmMarketTest : ::testing::Test {
         Seams{dialogs, processes, http, random, clock, [](int) {}, [this] { ++pumps; }},
         platform::PathStyle::posix()};
 
-    FrmMarketTest() { context.services.mirror = context.services.official = mirror.baseUrl(); }
+    FrmMarketTest() {
+        context.services.source = DownloadSourceKind::Mirror;
+        context.services.mirror = context.services.official = mirror.baseUrl();
+    }
     std::unique_ptr<frmmarket> open() { return std::make_unique<frmmarket>(context); }
     static QStringList lines(const QListWidget* list) {
         QStringList result;

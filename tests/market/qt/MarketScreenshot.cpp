@@ -82,6 +82,25 @@ TEST_F(MarketScreenshot, VersionsTabWithCatalogueAndARunningDownload) {
     save(window, "market-download.png");
 }
 
+TEST_F(MarketScreenshot, OfficialSourceWithTheManifestListed) {
+    std::string manifest = "{\"latest\": {\"release\": \"1.8.9\"}, \"versions\": [";
+    const std::vector<std::pair<std::string, std::string>> versions = {
+        {"1.8.9", "release"}, {"15w14a", "snapshot"}, {"1.7.10", "release"},
+        {"1.7.2", "release"}, {"b1.7.3", "old_beta"}, {"a1.0.4", "old_alpha"}};
+    for (const auto& [id, type] : versions) {
+        manifest += std::string(id == "1.8.9" ? "" : ", ") + "{\"id\": \"" + id +
+                    "\", \"type\": \"" + type + "\", \"url\": \"https://meta.test/v1/" + id +
+                    ".json\"}";
+    }
+    www.write("mc/game/version_manifest_v2.json", manifest + "]}");
+    launcher.context.services.source = DownloadSourceKind::Official;
+    launcher.context.services.manifest = mirror->baseUrl() + "/mc/game/version_manifest_v2.json";
+    frmmarket window(launcher.context);
+    window.List1->setCurrentRow(0);
+    window.List1_Click(0);
+    save(window, "market-official.png");
+}
+
 TEST_F(MarketScreenshot, NativeUpdateWindow) {
     frmmarket window(launcher.context);
     window.EnterUpdateMode("Native更新中");

@@ -1,0 +1,63 @@
+#include "market/MirrorSource.h"
+
+#include "download/HttpGetText.h"
+#include "market/AssetInstaller.h"
+#include "market/LibraryInstaller.h"
+#include "market/NativeInstaller.h"
+#include "market/NetworkNames.h"
+#include "market/VersionInstaller.h"
+
+namespace market {
+
+namespace {
+
+constexpr int kLegacyPauseMs = 200;
+
+}  // namespace
+
+std::string MirrorSource::label() const {
+    return "下载源：镜像 " + hostOfUrl(hosts_.mirror);
+}
+
+Catalogue MirrorSource::loadCatalogue(platform::HttpClient& http,
+                                      const std::function<void()>& perEntry) {
+    return LoadCatalogue(http, hosts_, perEntry);
+}
+
+platform::Result<InstallPlan> MirrorSource::versionPlan(platform::HttpClient&,
+                                                        const std::string& id,
+                                                        const GameFolders& folders) {
+    return VersionDownloadPlan(id, folders, hosts_);
+}
+
+platform::Result<InstallPlan> MirrorSource::libraryPlan(const std::string& versionText,
+                                                        const GameFolders& folders,
+                                                        const FolderProbe& folderHoldsFile,
+                                                        const FileProbe& fileExists) const {
+    return LibraryPlan(versionText, folders, hosts_, folderHoldsFile, fileExists);
+}
+
+platform::Result<InstallPlan> MirrorSource::nativePlan(const std::string& nativeFolder,
+                                                       const std::vector<std::string>& names,
+                                                       const GameFolders&) const {
+    return NativePlan(nativeFolder, names, hosts_);
+}
+
+platform::Result<void> MirrorSource::fillNativeFolder(const std::string&,
+                                                      const std::vector<std::string>&,
+                                                      const GameFolders&) const {
+    // The mirror's downloads are the native libraries themselves.
+    return {};
+}
+
+platform::Result<AssetWork> MirrorSource::assetWork(platform::HttpClient& http,
+                                                    const std::string& id,
+                                                    const GameFolders& folders) {
+    const AssetPath path = ChooseAssetPath(id);
+    platform::Result<std::string> index = download::FetchDocument(http, IndexUrl(path, id, hosts_));
+    if (!index) return platform::Failure{"无法获取资源索引：" + index.reason()};
+    return AssetWork{AssetPlan(path, id, index.value(), folders, hosts_),
+                     path == AssetPath::Legacy ? kLegacyPauseMs : 0};
+}
+
+}  // namespace market
