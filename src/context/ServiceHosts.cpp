@@ -1,18 +1,18 @@
 #include "context/ServiceHosts.h"
 
+#include <filesystem>
 #include <map>
 
 #include "platform/AsciiText.h"
+#include "platform/Paths.h"
 #include "platform/TextFile.h"
 
 ServiceHosts loadServiceHosts(const std::string& path) {
     ServiceHosts hosts;
     const std::map<std::string, std::string ServiceHosts::*> fields = {
-        {"mirror", &ServiceHosts::mirror},
-        {"official", &ServiceHosts::official},
-        {"files", &ServiceHosts::files},
-        {"update", &ServiceHosts::update},
-        {"auth", &ServiceHosts::auth}};
+        {"mirror", &ServiceHosts::mirror}, {"official", &ServiceHosts::official},
+        {"files", &ServiceHosts::files},   {"update", &ServiceHosts::update},
+        {"auth", &ServiceHosts::auth},     {"cafile", &ServiceHosts::cafile}};
     auto lines = platform::readTextLines(path);
     if (!lines) return hosts;
     for (const std::string& line : *lines) {
@@ -25,5 +25,9 @@ ServiceHosts loadServiceHosts(const std::string& path) {
             value.pop_back();
         if (!value.empty()) hosts.*(field->second) = value;
     }
+    std::filesystem::path authorities = platform::fromUtf8Path(hosts.cafile);
+    if (!hosts.cafile.empty() && authorities.is_relative())
+        hosts.cafile =
+            platform::toUtf8Path(platform::fromUtf8Path(path).parent_path() / authorities);
     return hosts;
 }
