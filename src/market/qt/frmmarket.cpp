@@ -181,6 +181,7 @@ void frmmarket::queueHeadRemoved() {
 }
 
 void frmmarket::startDownload(const market::QueueEntry& entry) {
+    XGTDL1->setTolerantFraming(entry.tolerantFraming);
     XGTDL1->下载文件(market::requestUrl(entry), entry.folder);
 }
 
