@@ -5,6 +5,7 @@
 #include <fuzzer/FuzzedDataProvider.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <set>
 
@@ -19,7 +20,10 @@ using download::DownloadTimer;
 struct Transport final : download::DownloadTransport {
     bool open = false;
     bool closing = false;
+    bool tls = false;
     void connectTo(const std::string&, uint16_t) override { open = true, closing = false; }
+    bool supportsTls() const override { return tls; }
+    void connectEncryptedTo(const std::string&, uint16_t) override { open = true, closing = false; }
     void send(const std::string&) override {}
     void closeConnection() override { open = false; }
     bool isClosing() const override { return closing; }
@@ -121,7 +125,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     host.engine = &engine;
 
     for (int step = 0; step < 48 && input.remaining_bytes() > 0; ++step) {
-        switch (input.ConsumeIntegralInRange(0, 9)) {
+        switch (input.ConsumeIntegralInRange(0, 11)) {
             case 0: {
                 std::string url = input.ConsumeBool() ? input.PickValueInArray(kUrls)
                                                       : input.ConsumeRandomLengthString(64);
@@ -167,12 +171,24 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             case 9: {
                 // A whole well-formed response, so that runs reach the finishing steps often.
                 std::string body = input.ConsumeRandomLengthString(64);
+                char hex[16];
+                std::snprintf(hex, sizeof hex, "%zx", body.size());
                 std::string response =
-                    "HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(body.size()) +
-                    "\r\n\r\n" + body;
+                    input.ConsumeBool()
+                        ? "HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(body.size()) +
+                              "\r\n\r\n" + body
+                        : "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n" +
+                              std::string(hex) + "\r\n" + body + "\r\n0\r\n\r\n";
                 engine.onData(response.data(), response.size());
                 break;
             }
+            case 10:
+                transport.tls = input.ConsumeBool();
+                engine.setTolerantFraming(input.ConsumeBool());
+                break;
+            case 11:
+                engine.onTlsFailure(input.ConsumeRandomLengthString(32));
+                break;
         }
         host.checkFolder();
     }

@@ -67,6 +67,7 @@ int main(int argc, char** argv) {
         Seams{dialogs, processes, http, random, clock, platform::sleepWithoutEvents,
               [] { QCoreApplication::processEvents(); }});
     context.services = loadServiceHosts(context.dataFile("services.ini"));
+    http.setCertificateAuthorityFile(context.services.cafile);
     context.log = platform::Log(context.dataFile("launcher.log"));
     unattendedDialogs.log = context.log;
     context.hooks.endProcess = endProcess;

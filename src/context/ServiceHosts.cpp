@@ -1,11 +1,13 @@
 #include "context/ServiceHosts.h"
 
+#include <filesystem>
 #include <map>
 #include <optional>
 #include <vector>
 
 #include "platform/AsciiText.h"
 #include "platform/FileList.h"
+#include "platform/Paths.h"
 #include "platform/TextFile.h"
 
 namespace {
@@ -38,7 +40,8 @@ ServiceHosts loadServiceHosts(const std::string& path) {
         {"mirror", &ServiceHosts::mirror},       {"official", &ServiceHosts::official},
         {"files", &ServiceHosts::files},         {"update", &ServiceHosts::update},
         {"auth", &ServiceHosts::auth},           {"manifest", &ServiceHosts::manifest},
-        {"libraries", &ServiceHosts::libraries}, {"resources", &ServiceHosts::resources}};
+        {"libraries", &ServiceHosts::libraries}, {"resources", &ServiceHosts::resources},
+        {"cafile", &ServiceHosts::cafile}};
     auto lines = platform::readTextLines(path);
     if (!lines) return hosts;
     for (const std::string& line : *lines) {
@@ -55,6 +58,10 @@ ServiceHosts loadServiceHosts(const std::string& path) {
             value.pop_back();
         if (!value.empty()) hosts.*(field->second) = value;
     }
+    std::filesystem::path authorities = platform::fromUtf8Path(hosts.cafile);
+    if (!hosts.cafile.empty() && authorities.is_relative())
+        hosts.cafile =
+            platform::toUtf8Path(platform::fromUtf8Path(path).parent_path() / authorities);
     return hosts;
 }
 

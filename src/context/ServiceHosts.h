@@ -10,7 +10,8 @@ enum class DownloadSourceKind { Official, Mirror };
 // Base URLs (scheme and host, optional port, no trailing "/") of the services the launcher
 // talks to. Defaults are built in; `services.ini` in the data folder may override each one
 // with a line "name=url" (names: mirror, official, files, update, auth, manifest, libraries,
-// resources) and choose the download source with "source=official" or "source=mirror".
+// resources; and cafile) and choose the download source with "source=official" or
+// "source=mirror".
 struct ServiceHosts {
     DownloadSourceKind source = DownloadSourceKind::Official;
     std::string mirror = "http://mirror.vendrolupa.net";
@@ -23,6 +24,9 @@ struct ServiceHosts {
     std::string manifest = "https://piston-meta.mojang.com/mc/game/version_manifest_v2.json";
     std::string libraries = "https://libraries.minecraft.net";
     std::string resources = "https://resources.download.minecraft.net";
+    // A PEM file of certificate authorities trusted for https:// besides the system's (tests,
+    // private mirrors); a relative path is taken from the folder of services.ini.
+    std::string cafile;
 };
 
 // The built-in hosts overridden by the lines of `path`; unknown names, lines without "=", an

@@ -5,6 +5,7 @@
 #include "download/DownloadNames.h"
 #include "download/DownloadTask.h"
 #include "download/DownloadUrl.h"
+#include "platform/AsciiText.h"
 #include "platform/Paths.h"
 
 namespace download {
@@ -36,6 +37,7 @@ void DownloadEngine::startDownload(const std::string& url, const std::string& sa
     proxyAddress_ = proxyAddress;
     fileName_ = plainFileName(customFileName.empty() ? lastUrlElement(url) : customFileName);
     redirects_ = 0;
+    tolerantNow_ = tolerantFraming_;
     begin(url, 0);
 }
 
@@ -48,14 +50,25 @@ void DownloadEngine::begin(const std::string& url, int redirectsSoFar) {
     totalSize_ = received_ = lastSample_ = speed_ = 0;
     head_ = ResponseHead();
     lengthKnown_ = false;
+    chunked_ = false;
+    chunks_ = ChunkedBody();
     bodyBytes_ = 0;
     end_ = DownloadEnd{};
     url_ = url;
     redirects_ = redirectsSoFar;
 
-    auto address = parseHttpUrl(url);
+    bool tls = transport_.supportsTls();
+    auto address = tls ? parseDownloadUrl(url) : parseHttpUrl(url);
     if (!address) {
-        endWithError("下载地址无效（只支持 http:// 地址）：" + url);
+        endWithError((tls ? "下载地址无效（只支持 http:// 和 https:// 地址）："
+                          : "下载地址无效（只支持 http:// 地址）：") +
+                     url);
+        return;
+    }
+    secure_ = address->secure;
+    // A proxy would need a CONNECT tunnel, which the engine does not speak.
+    if (secure_ && useProxy_) {
+        endWithError("通过代理无法下载 https:// 地址：" + url);
         return;
     }
     std::string host = address->host;
@@ -68,11 +81,14 @@ void DownloadEngine::begin(const std::string& url, int redirectsSoFar) {
         }
         std::tie(host, port) = *proxy;
     }
-    requestText_ = buildRequestText(*address, useProxy_);
+    requestText_ = buildRequestText(*address, useProxy_, tolerantNow_);
     active_ = true;
     idleCountdown_ = kConnectTicks;
     timers_.start(DownloadTimer::Idle);
-    transport_.connectTo(host, port);
+    if (secure_)
+        transport_.connectEncryptedTo(host, port);
+    else
+        transport_.connectTo(host, port);
 }
 
 void DownloadEngine::restart() {
@@ -133,7 +149,7 @@ void DownloadEngine::onData(const char* data, size_t size) {
         raiseProgress(received_);
         if (generation != generation_) return;
     }
-    if (lengthKnown_ && bodyComplete() && active_) finish();
+    if (framedComplete() && active_) finish();
 }
 
 void DownloadEngine::onHeadComplete() {
@@ -144,8 +160,12 @@ void DownloadEngine::onHeadComplete() {
         return followRedirect(*location);
     if (*status < 200 || *status > 299)
         return endWithError("服务器回应状态 " + std::to_string(*status) + "，文件未下载：" + url_);
-    if (head_.chunked()) return endWithError("服务器使用分块传输（chunked），无法下载：" + url_);
-    switch (head_.contentLength(totalSize_)) {
+    if (head_.chunked() && !tolerantNow_)
+        return endWithError("服务器使用分块传输（chunked），无法下载：" + url_);
+    if (tolerantNow_ && !acceptsFraming()) return;
+    chunked_ = head_.chunked();
+    // A chunked answer's Content-Length, if any, is ignored: the chunks say where it ends.
+    switch (chunked_ ? ResponseHead::Length::Missing : head_.contentLength(totalSize_)) {
         case ResponseHead::Length::Valid:
             lengthKnown_ = true;
             break;
@@ -161,24 +181,73 @@ void DownloadEngine::onHeadComplete() {
     headerSeen_ = true;
 }
 
+bool DownloadEngine::acceptsFraming() {
+    // Identity was asked for; a compressed body saved as it came would be a damaged file.
+    auto coding = head_.header("Content-Encoding");
+    if (coding && !coding->empty() && platform::lowerAscii(*coding) != "identity") {
+        endWithError("服务器送来的是压缩过的内容（" + *coding + "），无法保存：" + url_);
+        return false;
+    }
+    auto transfer = head_.header("Transfer-Encoding");
+    for (const std::string& piece : platform::splitAt(transfer.value_or(""), ',')) {
+        std::string name = platform::lowerAscii(platform::trimmed(piece));
+        if (name.empty() || name == "chunked") continue;
+        endWithError("服务器使用了无法解码的传输编码（" + *transfer + "）：" + url_);
+        return false;
+    }
+    return true;
+}
+
 void DownloadEngine::writeBody(const char* data, size_t size) {
+    if (chunked_) {
+        auto sink = [this](const char* content, size_t length) {
+            if (bodyBytes_ + static_cast<int64_t>(length) > INT32_MAX) {
+                endWithError("文件超过 2 GB，无法下载：" + url_);
+                return false;
+            }
+            return appendContent(content, length);
+        };
+        // A sink that refused has ended the download already.
+        if (!chunks_.feed(data, size, sink) && chunks_.failed())
+            endWithError(chunks_.reason() + "：" + url_);
+        return;
+    }
     if (lengthKnown_) size = static_cast<size_t>(std::min<int64_t>(size, totalSize_ - bodyBytes_));
     if (size == 0) return;
-    if (!tempFile_.append(data, size)) return endWithError("写入临时文件失败：" + saveFolder_);
+    appendContent(data, size);
+}
+
+bool DownloadEngine::appendContent(const char* data, size_t size) {
+    if (!tempFile_.append(data, size)) {
+        endWithError("写入临时文件失败：" + saveFolder_);
+        return false;
+    }
     bodyBytes_ += static_cast<int64_t>(size);
+    return true;
 }
 
 bool DownloadEngine::bodyComplete() const {
     return bodyBytes_ >= totalSize_;
 }
 
+bool DownloadEngine::framedComplete() const {
+    return chunked_ ? chunks_.done() : lengthKnown_ && bodyComplete();
+}
+
+bool DownloadEngine::bodyOwed() const {
+    return chunked_ ? !chunks_.done() : lengthKnown_ && !bodyComplete();
+}
+
 void DownloadEngine::followRedirect(const std::string& location) {
     if (redirects_ >= kMaxRedirects)
         return endWithError("重定向次数超过 " + std::to_string(kMaxRedirects) + " 次：" + url_);
+    std::string next = resolveLocation(url_, location);
+    auto nextAddress = parseDownloadUrl(next);
+    if (secure_ && nextAddress && !nextAddress->secure)
+        return endWithError("拒绝从 https:// 重定向到不加密的地址：" + next);
     haltTransfer();
     removeTempFiles();
     active_ = false;
-    std::string next = resolveLocation(url_, location);
     // The name found so far stays; without one, the new URL names the file.
     if (fileName_.empty()) fileName_ = plainFileName(lastUrlElement(next));
     begin(next, redirects_ + 1);
@@ -210,7 +279,11 @@ bool DownloadEngine::SplitDownload() {
     // The header stays in memory and its name search ran when it was complete, so no
     // header text file is written only to be read back and deleted.
     const std::string& name = fileName_;
-    if (lengthKnown_ && !bodyComplete()) {
+    if (chunked_ && bodyOwed()) {
+        endWithError("分块传输的文件不完整：收到 " + std::to_string(bodyBytes_) + " 字节：" + url_);
+        return false;
+    }
+    if (bodyOwed()) {
         endWithError("文件不完整：收到 " + std::to_string(bodyBytes_) + " 字节，应为 " +
                      std::to_string(totalSize_) + " 字节：" + url_);
         return false;
@@ -228,8 +301,7 @@ bool DownloadEngine::SplitDownload() {
 
 void DownloadEngine::onPeerClosed() {
     if (!active_) return;
-    if (!headerSeen_ || (lengthKnown_ && !bodyComplete()))
-        endWithFailure("连接在下载完成前断开：" + url_);
+    if (!headerSeen_ || bodyOwed()) endWithFailure("连接在下载完成前断开：" + url_);
     // Otherwise the close poll finishes the download.
 }
 
@@ -240,18 +312,23 @@ void DownloadEngine::onSocketError() {
     endWithFailure((connected ? "下载时连接中断：" : "无法连接到服务器：") + url_);
 }
 
+void DownloadEngine::onTlsFailure(const std::string& why) {
+    if (!active_) return;
+    endWithError("无法建立安全连接（TLS）：" + why + "：" + url_);
+}
+
 void DownloadEngine::onTimer(DownloadTimer timer) {
     switch (timer) {
         case DownloadTimer::ClosePoll:
             if (transport_.isClosing() && active_) {
-                if (headerSeen_ && (!lengthKnown_ || bodyComplete())) return finish();
+                if (headerSeen_ && !bodyOwed()) return finish();
                 return endWithFailure("连接在下载完成前断开：" + url_);
             }
             return;
         case DownloadTimer::Idle:
             if (--idleCountdown_ > 0) return;
             if (!tempFile_.isOpen()) return endWithFailure("连接服务器超时：" + url_);
-            if (headerSeen_ && lengthKnown_ && bodyComplete()) return finish();
+            if (headerSeen_ && framedComplete()) return finish();
             return endWithError("服务器 5 秒没有送来数据，下载未完成：" + url_);
         case DownloadTimer::Speed:
             speed_ = (received_ - lastSample_) / 1024;

@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <string>
 
+#include "download/ChunkedBody.h"
 #include "download/DownloadEnd.h"
 #include "download/ResponseHead.h"
 #include "download/TempFile.h"
@@ -16,6 +17,11 @@ class DownloadTransport {
   public:
     virtual ~DownloadTransport() = default;
     virtual void connectTo(const std::string& host, uint16_t port) = 0;
+    // Whether connectEncryptedTo works; without it only http:// addresses are taken.
+    virtual bool supportsTls() const = 0;
+    // A TLS connection whose certificate must be valid for `host`; onConnected follows the
+    // handshake, and a refused certificate or handshake is told through onTlsFailure.
+    virtual void connectEncryptedTo(const std::string& host, uint16_t port) = 0;
     virtual void send(const std::string& bytes) = 0;
     virtual void closeConnection() = 0;
     // The peer has closed its side after sending what it had.
@@ -62,11 +68,16 @@ class DownloadEngine {
                        const std::string& customFileName = {});
     void restart();
     void stop();
+    // For hosts that answer in any HTTP/1.1 framing (CDNs): asks for uncompressed content and
+    // decodes a chunked answer. Applies from the next download on; off by default.
+    void setTolerantFraming(bool tolerant) { tolerantFraming_ = tolerant; }
 
     void onConnected();
     void onData(const char* data, size_t size);
     void onPeerClosed();
     void onSocketError();
+    // The TLS handshake failed or the certificate was refused; `why` is the library's text.
+    void onTlsFailure(const std::string& why);
     void onTimer(DownloadTimer timer);
 
     bool active() const { return active_; }
@@ -83,11 +94,17 @@ class DownloadEngine {
   private:
     void begin(const std::string& url, int redirectsSoFar);
     void onHeadComplete();
+    bool acceptsFraming();
     void writeBody(const char* data, size_t size);
+    bool appendContent(const char* data, size_t size);
     void followRedirect(const std::string& location);
     void finish();
     bool SplitDownload();
     bool bodyComplete() const;
+    // The framing says the whole body is here: the length reached or the last chunk read.
+    bool framedComplete() const;
+    // The framing says bytes are missing: a length not reached or chunks not finished.
+    bool bodyOwed() const;
     void raiseProgress(int32_t downloaded);
     void endWithError(const std::string& reason);
     void endWithFailure(const std::string& reason);
@@ -123,6 +140,11 @@ class DownloadEngine {
     bool lengthKnown_ = false;
     int64_t bodyBytes_ = 0;
     int redirects_ = 0;
+    bool tolerantFraming_ = false;
+    bool tolerantNow_ = false;  // the setting the running download started with
+    bool secure_ = false;
+    bool chunked_ = false;
+    ChunkedBody chunks_;
     uint64_t generation_ = 0;  // changes whenever a download starts or ends
     DownloadEnd end_;
 };

@@ -9,6 +9,7 @@ namespace download {
 namespace {
 
 constexpr std::string_view kScheme = "http://";
+constexpr std::string_view kSecureScheme = "https://";
 
 bool startsWithNoCase(const std::string& text, std::string_view prefix) {
     return platform::lowerAscii(text.substr(0, prefix.size())) == prefix;
@@ -76,9 +77,16 @@ std::string withoutDotSegments(const std::string& path) {
 
 std::optional<HttpAddress> parseHttpUrl(const std::string& url) {
     if (!startsWithNoCase(url, kScheme)) return std::nullopt;
-    std::string rest = url.substr(kScheme.size());
-    size_t slash = rest.find('/');
+    return parseDownloadUrl(url);
+}
+
+std::optional<HttpAddress> parseDownloadUrl(const std::string& url) {
     HttpAddress address;
+    address.secure = startsWithNoCase(url, kSecureScheme);
+    if (!address.secure && !startsWithNoCase(url, kScheme)) return std::nullopt;
+    std::string rest = url.substr(address.secure ? kSecureScheme.size() : kScheme.size());
+    if (address.secure) address.port = 443;
+    size_t slash = rest.find('/');
     address.hostPort = rest.substr(0, slash);
     address.path = escapeTarget(slash == std::string::npos ? "/" : rest.substr(slash));
     std::string hostPort = address.hostPort;
@@ -96,7 +104,7 @@ std::optional<HttpAddress> parseHttpUrl(const std::string& url) {
     return address;
 }
 
-std::string buildRequestText(const HttpAddress& address, bool throughProxy) {
+std::string buildRequestText(const HttpAddress& address, bool throughProxy, bool identityOnly) {
     std::string text = "GET ";
     text += throughProxy ? "http://" + address.hostPort + address.path : address.path;
     text += " HTTP/1.1\r\n";
@@ -108,6 +116,7 @@ std::string buildRequestText(const HttpAddress& address, bool throughProxy) {
         "User-Agent: Mozilla/5.0 (Windows NT 6.1; WOW64) AppleWebKit/537.36 (KHTML, like Gecko) "
         "Chrome/37.0.2041.4 Safari/537.36\r\n";
     text += "Accept-Language: zh-CN,zh;q=0.8\r\n";
+    if (identityOnly) text += "Accept-Encoding: identity\r\n";
     text += "\r\n";
     return text;
 }
@@ -116,8 +125,11 @@ std::string resolveLocation(const std::string& currentUrl, const std::string& lo
     // Absolute only when the scheme comes first: "/go?to=http://x" is a path.
     size_t scheme = location.find("://");
     if (scheme != std::string::npos && location.find_first_of("/?#") == scheme + 1) return location;
-    if (location.rfind("//", 0) == 0) return "http:" + location;
-    size_t hostStart = startsWithNoCase(currentUrl, kScheme) ? kScheme.size() : 0;
+    bool secure = startsWithNoCase(currentUrl, kSecureScheme);
+    if (location.rfind("//", 0) == 0) return (secure ? "https:" : "http:") + location;
+    size_t hostStart = secure                                  ? kSecureScheme.size()
+                       : startsWithNoCase(currentUrl, kScheme) ? kScheme.size()
+                                                               : 0;
     size_t pathStart = currentUrl.find('/', hostStart);
     std::string origin = currentUrl.substr(0, pathStart);
     if (!location.empty() && location[0] == '/') return origin + location;

@@ -99,3 +99,18 @@ TEST(ServiceHosts, SavingIntoAFolderThatCannotHoldTheFileSaysWhy) {
     EXPECT_FALSE(saved);
     EXPECT_FALSE(saved.reason().empty());
 }
+
+TEST(ServiceHosts, AuthorityFileIsTakenBesideServicesIniUnlessAbsolute) {
+    TempFolder folder("证书 folder");
+    std::string absolute = folder.file("elsewhere/ca.pem");
+    const std::pair<std::string, std::string> cases[] = {
+        {"cafile=test-ca.pem", folder.path() + "/test-ca.pem"},
+        {"cafile = 证书/ca.pem", folder.path() + "/证书/ca.pem"},
+        {"cafile=" + absolute, absolute},
+        {"cafile=", ""},
+    };
+    for (const auto& [line, expected] : cases) {
+        std::string path = folder.write("services.ini", platform::toCodePage(line + "\r\n"));
+        EXPECT_EQ(loadServiceHosts(path).cafile, expected) << line;
+    }
+}

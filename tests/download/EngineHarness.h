@@ -24,11 +24,19 @@ inline std::vector<std::string> fileNamesIn(const std::string& folder) {
 // A transport that records what the engine asks of it.
 struct FakeTransport final : download::DownloadTransport {
     std::vector<std::pair<std::string, uint16_t>> connects;
+    std::vector<std::pair<std::string, uint16_t>> encryptedConnects;
     std::string sent;
     bool open = false;
     bool closing = false;
+    bool tls = false;  // whether https:// is offered to the engine
     void connectTo(const std::string& host, uint16_t port) override {
         connects.emplace_back(host, port);
+        open = true;
+        closing = false;
+    }
+    bool supportsTls() const override { return tls; }
+    void connectEncryptedTo(const std::string& host, uint16_t port) override {
+        encryptedConnects.emplace_back(host, port);
         open = true;
         closing = false;
     }

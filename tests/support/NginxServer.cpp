@@ -38,6 +38,11 @@ std::string nginxConfig(const std::string& prefix, uint16_t port,
     std::string redirects;
     for (const auto& [location, target] : options.redirects)
         redirects += "        location = " + location + " { return 302 " + target + "; }\n";
+    std::string listen = "127.0.0.1:" + std::to_string(port);
+    if (!options.certificateFile.empty()) {
+        listen += " ssl;\n        ssl_certificate \"" + options.certificateFile +
+                  "\";\n        ssl_certificate_key \"" + options.keyFile + "\"";
+    }
     return "daemon off;\nmaster_process off;\nworker_processes 1;\n"
            "pid " +
            prefix + "/nginx.pid;\nerror_log " + prefix +
@@ -64,8 +69,8 @@ std::string nginxConfig(const std::string& prefix, uint16_t port,
            prefix +
            "/scgi;\n"
            "    server {\n"
-           "        listen 127.0.0.1:" +
-           std::to_string(port) +
+           "        listen " +
+           listen +
            ";\n"
            "        root \"" +
            options.root + "\";\n" + redirects + options.extraServerLines + "    }\n}\n";
@@ -75,7 +80,7 @@ bool NginxServer::available() {
     return ::access(kNginx, X_OK) == 0;
 }
 
-NginxServer::NginxServer(Options options) {
+NginxServer::NginxServer(Options options) : secure_(!options.certificateFile.empty()) {
     // A port found free may be taken before nginx binds it; try a few.
     for (int attempt = 0; attempt < 5 && pid_ <= 0; ++attempt)
         start(options);

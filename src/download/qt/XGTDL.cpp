@@ -2,6 +2,9 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QPointer>
+#include <QSslConfiguration>
+#include <QSslSocket>
 #include <algorithm>
 
 namespace {
@@ -70,17 +73,72 @@ void XGTDL::paintEvent(QPaintEvent*) {
     painter.drawPath(arrow);
 }
 
-void XGTDL::connectTo(const std::string& host, uint16_t port) {
+void XGTDL::setCertificateAuthorityFile(const std::string& path) {
+    extraAuthorities_.clear();
+    authorityProblem_.clear();
+    if (path.empty()) return;
+    extraAuthorities_ = QSslCertificate::fromPath(QString::fromStdString(path));
+    if (extraAuthorities_.isEmpty())
+        authorityProblem_ = "无法读取证书颁发机构文件“" + path + "”（不存在或不是 PEM 证书）";
+}
+
+void XGTDL::watch(QTcpSocket* socket) {
     closeConnection();
     peerClosed_ = false;
     deferredError_.reset();
-    socket_ = new QTcpSocket(this);
-    QObject::connect(socket_, &QTcpSocket::connected, this, [this] { engine_.onConnected(); });
+    socket_ = socket;
     QObject::connect(socket_, &QTcpSocket::readyRead, this, [this] { readPending(); });
     QObject::connect(socket_, &QTcpSocket::errorOccurred, this,
                      [this](QAbstractSocket::SocketError e) { onSocketError(e); });
+}
+
+void XGTDL::connectTo(const std::string& host, uint16_t port) {
+    watch(new QTcpSocket(this));
+    encrypted_ = false;
+    QObject::connect(socket_, &QTcpSocket::connected, this, [this] { engine_.onConnected(); });
     socket_->connectToHost(QString::fromStdString(host), port,
                            QIODevice::ReadWrite | QIODevice::Unbuffered);
+}
+
+bool XGTDL::supportsTls() const {
+    return QSslSocket::supportsSsl();
+}
+
+void XGTDL::connectEncryptedTo(const std::string& host, uint16_t port) {
+    auto* socket = new QSslSocket(this);
+    watch(socket);
+    encrypted_ = true;
+    QSslConfiguration configuration = QSslConfiguration::defaultConfiguration();
+    configuration.addCaCertificates(extraAuthorities_);
+    configuration.setPeerVerifyMode(QSslSocket::VerifyPeer);
+    // HTTP/1.1 is all the engine speaks; a server offered h2 would answer in frames.
+    configuration.setAllowedNextProtocols({QSslConfiguration::NextProtocolHttp1_1});
+    socket->setSslConfiguration(configuration);
+    // The decrypted bytes wait in the socket's buffer; bounded, the socket stops reading
+    // from the network until they are taken.
+    socket->setReadBufferSize(2 * kReadBatchBytes);
+    QObject::connect(socket, &QSslSocket::encrypted, this, [this] { engine_.onConnected(); });
+    QObject::connect(socket, &QSslSocket::sslErrors, this,
+                     [this](const QList<QSslError>& errors) { onTlsErrors(errors); });
+    if (!authorityProblem_.empty()) {
+        // Told after this call returns, as every other end of a connection attempt is.
+        QPointer<QSslSocket> attempt(socket);
+        QMetaObject::invokeMethod(
+            this,
+            [this, attempt] {
+                if (attempt && attempt == socket_) engine_.onTlsFailure(authorityProblem_);
+            },
+            Qt::QueuedConnection);
+        return;
+    }
+    socket->connectToHostEncrypted(QString::fromStdString(host), port);
+}
+
+void XGTDL::onTlsErrors(const QList<QSslError>& errors) {
+    std::string reasons;
+    for (const QSslError& error : errors)
+        reasons += (reasons.empty() ? "" : "；") + error.errorString().toStdString();
+    engine_.onTlsFailure("证书不可信：" + reasons);
 }
 
 void XGTDL::send(const std::string& bytes) {
@@ -124,6 +182,18 @@ void XGTDL::readPending() {
         auto error = *deferredError_;
         deferredError_.reset();
         onSocketError(error);
+        return;
+    }
+    // A TLS socket buffers what it decrypted and says readyRead only for new bytes: what is
+    // left after this turn is taken in the next one.
+    if (encrypted_ && socket && socket == socket_ && socket->bytesAvailable() > 0) {
+        QPointer<QTcpSocket> pending(socket);
+        QMetaObject::invokeMethod(
+            this,
+            [this, pending] {
+                if (pending && pending == socket_) readPending();
+            },
+            Qt::QueuedConnection);
     }
 }
 
@@ -133,8 +203,24 @@ void XGTDL::onSocketError(QAbstractSocket::SocketError error) {
         return;
     }
     if (error == QAbstractSocket::RemoteHostClosedError) {
+        // Decrypted bytes may still wait in the TLS socket's buffer; they came before the close.
+        if (buffer_.size() < static_cast<size_t>(kReadBatchBytes))
+            buffer_.resize(static_cast<size_t>(kReadBatchBytes));
+        while (encrypted_ && socket_ && socket_->bytesAvailable() > 0) {
+            QTcpSocket* socket = socket_;
+            qint64 got = socket->read(buffer_.data(), kReadBatchBytes);
+            if (got <= 0) break;
+            engine_.onData(buffer_.data(), static_cast<size_t>(got));
+            if (socket != socket_) return;
+        }
         peerClosed_ = true;
         engine_.onPeerClosed();
+        return;
+    }
+    if (error == QAbstractSocket::SslHandshakeFailedError ||
+        error == QAbstractSocket::SslInternalError ||
+        error == QAbstractSocket::SslInvalidUserDataError) {
+        engine_.onTlsFailure(socket_ ? socket_->errorString().toStdString() : std::string());
         return;
     }
     engine_.onSocketError();

@@ -1,4 +1,5 @@
 #pragma once
+#include <QSslCertificate>
 #include <QTcpSocket>
 #include <QTimer>
 #include <QWidget>
@@ -39,12 +40,19 @@ class XGTDL : public QWidget,
     const download::DownloadEnd& lastEnd() const { return engine_.lastEnd(); }
     // Where the end of each download is written (address, target, reason); none by default.
     void setLog(platform::Log log) { log_ = std::move(log); }
+    // Certificate authorities (a PEM file) trusted for https:// besides the system's; empty
+    // text trusts the system's only. A file that cannot be read fails every https download.
+    void setCertificateAuthorityFile(const std::string& path);
+    // See DownloadEngine::setTolerantFraming; for the next download on.
+    void setTolerantFraming(bool tolerant) { engine_.setTolerantFraming(tolerant); }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
     void connectTo(const std::string& host, uint16_t port) override;
+    bool supportsTls() const override;
+    void connectEncryptedTo(const std::string& host, uint16_t port) override;
     void send(const std::string& bytes) override;
     void closeConnection() override;
     bool isClosing() const override { return peerClosed_; }
@@ -59,12 +67,17 @@ class XGTDL : public QWidget,
     void failed() override;
     void error() override;
 
+    void watch(QTcpSocket* socket);
     void readPending();
+    void onTlsErrors(const QList<QSslError>& errors);
     void onSocketError(QAbstractSocket::SocketError error);
     QTimer& timer(download::DownloadTimer which);
     void logEnd(const char* event) const;
 
     QTcpSocket* socket_ = nullptr;
+    bool encrypted_ = false;  // socket_ is a QSslSocket
+    QList<QSslCertificate> extraAuthorities_;
+    std::string authorityProblem_;
     bool peerClosed_ = false;
     bool reading_ = false;
     std::optional<QAbstractSocket::SocketError> deferredError_;

@@ -29,6 +29,7 @@ frmmarket::frmmarket(LauncherContext& context, QWidget* parent)
     XGTDL1 = platform::named(new XGTDL(context.clock(), context.random(), this), "XGTDL1");
     XGTDL1->hide();
     XGTDL1->setLog(context.log);
+    XGTDL1->setCertificateAuthorityFile(context.services.cafile);
     connectDownloadControl();
     Timer1.setInterval(1000);
     connect(&Timer1, &QTimer::timeout, this, [this] { pipeline_.onTimerTick(); });
@@ -180,6 +181,7 @@ void frmmarket::queueHeadRemoved() {
 }
 
 void frmmarket::startDownload(const market::QueueEntry& entry) {
+    XGTDL1->setTolerantFraming(entry.tolerantFraming);
     XGTDL1->下载文件(market::requestUrl(entry), entry.folder);
 }
 

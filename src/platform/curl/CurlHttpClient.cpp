@@ -5,6 +5,9 @@
 #include <algorithm>
 #include <memory>
 
+#include "platform/AsciiText.h"
+#include "platform/TextFile.h"
+
 namespace platform {
 namespace {
 
@@ -13,8 +16,25 @@ size_t appendBody(char* data, size_t size, size_t count, void* target) {
     return size * count;
 }
 
+// Adds the authorities of `file` to the system's: curl is given one bundle holding both,
+// since naming a file of our own would replace its built-in one.
+Result<> trustAlso(CURL* h, const std::string& file) {
+    std::optional<std::string> extra = readFileBytes(file);
+    if (!extra || extra->find("-----BEGIN CERTIFICATE-----") == std::string::npos)
+        return Failure{"无法读取证书颁发机构文件“" + file + "”（不存在或不是 PEM 证书）"};
+    std::string bundle;
+    char* systemFile = nullptr;
+    if (curl_easy_getinfo(h, CURLINFO_CAINFO, &systemFile) == CURLE_OK && systemFile)
+        bundle = readFileBytes(systemFile).value_or("");
+    bundle += "\n" + *extra;
+    curl_blob blob{bundle.data(), bundle.size(), CURL_BLOB_COPY};
+    if (curl_easy_setopt(h, CURLOPT_CAINFO_BLOB, &blob) != CURLE_OK)
+        return Failure{"此版本的 libcurl 不能添加证书颁发机构"};
+    return {};
+}
+
 Result<HttpAnswer> perform(const std::string& url, const HttpTimeouts& timeouts,
-                           const std::string* postBody) {
+                           const std::string* postBody, const std::string& authorityFile) {
     HttpAnswer response;
     std::unique_ptr<CURL, decltype(&curl_easy_cleanup)> curl(curl_easy_init(), curl_easy_cleanup);
     if (!curl) return Failure{"curl_easy_init failed"};
@@ -27,6 +47,13 @@ Result<HttpAnswer> perform(const std::string& url, const HttpTimeouts& timeouts,
     curl_easy_setopt(h, CURLOPT_WRITEDATA, &response.body);
     curl_easy_setopt(h, CURLOPT_FORBID_REUSE, 1L);
     curl_easy_setopt(h, CURLOPT_FRESH_CONNECT, 1L);
+    // Also for http://, which may redirect to https://; but only https:// needs the
+    // authorities, so a bad file never stops a plain exchange.
+    if (!authorityFile.empty()) {
+        Result<> trusted = trustAlso(h, authorityFile);
+        if (!trusted && lowerAscii(url.substr(0, 8)) == "https://")
+            return Failure{trusted.reason()};
+    }
     // Resolve and connect share curl's connect time-out; the whole exchange is bounded by
     // the sum of the four, and a stalled transfer by the receive time-out.
     auto connectMs = std::max(timeouts.resolve, timeouts.connect).count();
@@ -67,12 +94,12 @@ CurlHttpClient::~CurlHttpClient() {
 }
 
 Result<HttpAnswer> CurlHttpClient::get(const std::string& url, const HttpTimeouts& timeouts) {
-    return perform(url, timeouts, nullptr);
+    return perform(url, timeouts, nullptr, authorityFile_);
 }
 
 Result<HttpAnswer> CurlHttpClient::postJson(const std::string& url, const std::string& body,
                                             const HttpTimeouts& timeouts) {
-    return perform(url, timeouts, &body);
+    return perform(url, timeouts, &body, authorityFile_);
 }
 
 }  // namespace platform
