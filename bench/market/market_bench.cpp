@@ -67,6 +67,7 @@ int main(int argc, char** argv) {
                        [] { QCoreApplication::processEvents(); }});
     if (mode == "official") {
         context.services = loadServiceHosts(argv[3]);
+        http.setCertificateAuthorityFile(context.services.cafile);
     } else {
         context.services.source = DownloadSourceKind::Mirror;
         context.services.mirror = context.services.official = context.services.files = argv[3];

@@ -238,3 +238,57 @@ TEST_F(FrmMarketTest, LibraryCheckOfAnOldLayoutClosesTheWindowAtOnce) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(FrmMarketTest, TheSourceIsShownSwitchedAndRememberedInServicesIni) {
+    www.write("versions/versions.json", kManifest);
+    www.write("mc/manifest.json",
+              "{\"versions\": [{\"id\": \"1.20\", \"type\": \"release\", "
+              "\"url\": \"http://h/1.20.json\"}]}");
+    context.services.manifest = mirror.baseUrl() + "/mc/manifest.json";
+    const std::string services = folder.makeFolder(".Vendrolupa_Data") + "/services.ini";
+    folder.write(".Vendrolupa_Data/services.ini", "update=http://u.test\r\nsource=mirror\r\n");
+    auto window = open();
+    const QString mirrorLabel =
+        QString::fromStdString("下载源：镜像 " + mirror.baseUrl().substr(7));
+    EXPECT_EQ(window->sourceLabel()->text(), mirrorLabel);
+    EXPECT_EQ(window->List1->count(), 3);
+
+    struct Step {
+        QString label;
+        QStringList catalogue;
+        const char* saved;
+    };
+    const Step steps[] = {
+        {"下载源：官方", {"版本名称：1.20 版本类型：正式版"}, "source=official"},
+        {mirrorLabel,
+         {"版本名称：1.8 版本类型：正式版", "版本名称：14w02a 版本类型：快照版",
+          "版本名称：rd-132211 版本类型：Alpha版"},
+         "source=mirror"},
+    };
+    for (const Step& step : steps) {
+        window->switchSource();
+        EXPECT_EQ(window->sourceLabel()->text(), step.label);
+        EXPECT_EQ(lines(window->List1), step.catalogue);
+        EXPECT_EQ(window->List2.size(), size_t(step.catalogue.size()));
+        EXPECT_EQ(loadServiceHosts(services).source, context.services.source);
+        EXPECT_EQ(readAll(services), std::string("update=http://u.test\r\n") + step.saved + "\r\n");
+    }
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(FrmMarketTest, ASourceThatCannotBeSavedStaysAndSaysWhy) {
+    www.write("versions/versions.json", kManifest);
+    folder.write(".Vendrolupa_Data", "a file where the data folder should be");
+    auto window = open();
+    const QString before = window->sourceLabel()->text();
+    window->switchSource();
+    EXPECT_EQ(window->sourceLabel()->text(), before);
+    EXPECT_EQ(context.services.source, DownloadSourceKind::Mirror);
+    EXPECT_EQ(window->List1->count(), 3);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_NE(dialogs.shown[0].text.find("无法切换下载源"), std::string::npos);
+}
+
+}  // namespace
