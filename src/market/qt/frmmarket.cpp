@@ -3,6 +3,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 
 #include "controls/qt/PProgressBar.h"
 #include "download/qt/XGTDL.h"
@@ -142,6 +143,9 @@ void frmmarket::showModal() {
 void frmmarket::EnterUpdateMode(const std::string& title) {
     setWindowTitle(qs(title));
     pnlVersions->hide();
+    // The compact window only follows its queue: no source to switch there.
+    sourceLabel_->hide();
+    sourceSwitch_->hide();
     Frame1->move(platform::twipsToPixels(50), platform::twipsToPixels(50));
     Frame1->raise();
     setFixedSize(Frame1->width() + platform::twipsToPixels(200),
