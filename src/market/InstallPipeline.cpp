@@ -41,24 +41,37 @@ void InstallPipeline::append(const QueueEntry& entry) {
 }
 
 void InstallPipeline::StartHeadTask() {
+    if (parallelRun()) {
+        fillSlots();
+        return;
+    }
     while (!queue_.empty()) {
         if (!queue_.front().folder.empty()) {
-            view_.startDownload(queue_.front());
+            view_.startDownload(queue_.front(), 0);
             return;
         }
         // Without a folder the download would land in the root of the drive: drop it so the
         // queue moves.
         queue_.pop_front();
-        view_.queueHeadRemoved();
+        view_.queueEntryRemoved(0);
     }
 }
 
-void InstallPipeline::onProgress(int32_t downloaded, int32_t total, int32_t speed) {
+void InstallPipeline::onProgress(int32_t downloaded, int32_t total, int32_t speed, size_t slot) {
+    if (parallelRun()) {
+        showSpeedOf(slot, speed);
+        return;
+    }
     view_.setSpeedText(SpeedText(speed));
     if (total != 0) view_.setProgress(static_cast<float>(static_cast<double>(downloaded) / total));
 }
 
-void InstallPipeline::onDone() {
+void InstallPipeline::onDone(size_t slot) {
+    if (parallelRun()) {
+        if (std::optional<size_t> index = runningIndex(slot))
+            endStarted(slot, damagedObject(queue_[*index]));
+        return;
+    }
     if (queue_.empty()) return;
     if (std::optional<std::string> damage = damagedObject(queue_.front())) {
         endWithError(*damage);
@@ -67,12 +80,20 @@ void InstallPipeline::onDone() {
     endHead(true);
 }
 
-void InstallPipeline::onFailed(const download::DownloadEnd& end) {
+void InstallPipeline::onFailed(const download::DownloadEnd& end, size_t slot) {
+    if (parallelRun()) {
+        stallOn(slot, endMessage(kFailureTitle, end));
+        return;
+    }
     // The queue stands still: the head stays and nothing more starts.
     showMessage(endMessage(kFailureTitle, end));
 }
 
-void InstallPipeline::onError(const download::DownloadEnd& end) {
+void InstallPipeline::onError(const download::DownloadEnd& end, size_t slot) {
+    if (parallelRun()) {
+        if (runningIndex(slot)) endStarted(slot, endMessage(kErrorTitle, end));
+        return;
+    }
     endWithError(endMessage(kErrorTitle, end));
 }
 
@@ -89,6 +110,10 @@ void InstallPipeline::endHead(bool arrived) {
     }
     const QueueEntry task = queue_.front();
     dropHead();
+    endOfQueue(task, arrived);
+}
+
+void InstallPipeline::endOfQueue(const QueueEntry& last, bool arrived) {
     // Closing the window or finishing the update is the last thing done: either may end the
     // window that owns this pipeline. An error on the last task still lets the launch or
     // start-up go on; an update that did not arrive is never finished.
@@ -98,7 +123,7 @@ void InstallPipeline::endHead(bool arrived) {
             view_.closeWindow();
             break;
         case MarketMode::SelfUpdate:
-            if (arrived) view_.finishSelfUpdate(task);
+            if (arrived) view_.finishSelfUpdate(last);
             break;
         case MarketMode::Normal:
             break;
@@ -107,8 +132,9 @@ void InstallPipeline::endHead(bool arrived) {
 
 void InstallPipeline::dropHead() {
     queue_.pop_front();
-    view_.queueHeadRemoved();
+    view_.queueEntryRemoved(0);
     view_.setProgress(0);
+    if (queue_.empty()) applyPendingParallel();
 }
 
 void InstallPipeline::advance() {
