@@ -1,15 +1,20 @@
 // Drives the real market window against a mirror and prints what it measured:
-//   bench_market assets <launcher folder> <mirror url> <version id>
-//       "更新资源" for the version into the (empty) launcher folder, until the queue is empty
+//   bench_market assets <launcher folder> <mirror url> <version id> [at once]
+//       "更新资源" for the version into the (empty) launcher folder, until the queue is empty,
+//       with `at once` downloads running at once (1 when not given)
 //   bench_market catalogue <launcher folder> <mirror url>
 //       opening the market until its catalogue is listed
-//   bench_market queue <launcher folder> <mirror url> <version id> <downloads>
+//   bench_market queue <launcher folder> <mirror url> <version id> <downloads> [at once]
 //       "更新资源" queues every object of a large index; runs `downloads` tasks of it
-// Output: "seconds=<s> tasks=<n> entries=<n> messages=<n> peak_rss_kib=<k>".
+// Output: "seconds=<s> tasks=<n> entries=<n> messages=<n> peak_rss_kib=<k> max_gap_ms=<g>",
+// the last being the longest time the window's event loop went without running a 10 ms timer
+// (the window cannot repaint more rarely than that).
 #include <sys/resource.h>
 
 #include <QApplication>
 #include <QListWidget>
+#include <QTimer>
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <iostream>
@@ -70,10 +75,23 @@ int main(int argc, char** argv) {
     market.show();
     QCoreApplication::processEvents();
     size_t tasks = 0;
+    const int atOnceArgument = mode == "queue" ? 6 : 5;
+    if (argc > atOnceArgument) market.pipeline().setParallel(std::stoul(argv[atOnceArgument]));
+    auto lastTick = std::chrono::steady_clock::now();
+    double maxGapMs = 0;
+    QTimer ticks;
+    QObject::connect(&ticks, &QTimer::timeout, [&] {
+        auto now = std::chrono::steady_clock::now();
+        maxGapMs =
+            std::max(maxGapMs, std::chrono::duration<double, std::milli>(now - lastTick).count());
+        lastTick = now;
+    });
     if (mode != "catalogue") {
         select(market, argc > 4 ? argv[4] : "");
         started = std::chrono::steady_clock::now();
         market.PButton2_Click();
+        lastTick = std::chrono::steady_clock::now();
+        ticks.start(10);
         tasks = market.pipeline().size();
         const size_t stopAt = mode == "queue" && argc > 5 ? tasks - std::stoul(argv[5]) : 0;
         while (market.pipeline().size() > stopAt)
@@ -83,7 +101,7 @@ int main(int argc, char** argv) {
         std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    std::printf("seconds=%.4f tasks=%zu entries=%d messages=%d peak_rss_kib=%ld\n", seconds, tasks,
-                market.List1->count(), dialogs.shown, usage.ru_maxrss);
+    std::printf("seconds=%.4f tasks=%zu entries=%d messages=%d peak_rss_kib=%ld max_gap_ms=%.1f\n",
+                seconds, tasks, market.List1->count(), dialogs.shown, usage.ru_maxrss, maxGapMs);
     return 0;
 }
