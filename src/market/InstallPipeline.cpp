@@ -43,47 +43,69 @@ void InstallPipeline::append(const QueueEntry& entry) {
 }
 
 void InstallPipeline::StartHeadTask() {
+    if (parallelRun()) {
+        fillSlots();
+        return;
+    }
     while (!queue_.empty()) {
         if (!queue_.front().folder.empty()) {
-            view_.startDownload(queue_.front());
+            view_.startDownload(queue_.front(), 0);
             return;
         }
         // Without a folder the download would land in the root of the drive: drop it so the
         // queue moves.
         queue_.pop_front();
-        view_.queueHeadRemoved();
+        view_.queueEntryRemoved(0);
     }
 }
 
-void InstallPipeline::onProgress(int32_t downloaded, int32_t total, int32_t speed) {
+void InstallPipeline::onProgress(int32_t downloaded, int32_t total, int32_t speed, size_t slot) {
+    if (parallelRun()) {
+        showSpeedOf(slot, speed);
+        return;
+    }
     view_.setSpeedText(SpeedText(speed));
     if (total != 0) view_.setProgress(static_cast<float>(static_cast<double>(downloaded) / total));
 }
 
-void InstallPipeline::onDone() {
-    if (queue_.empty()) return;
-    const QueueEntry& head = queue_.front();
-    if (platform::Result<void> placed = placeArrived(head, folders_.style()); !placed) {
-        download::removeIfExists(downloadedPath(head, folders_.style()));
-        endWithError(endMessage(kErrorTitle, {requestUrl(head), arrivedPath(head, folders_.style()),
-                                              placed.reason(), 0}));
+void InstallPipeline::onDone(size_t slot) {
+    if (parallelRun()) {
+        if (std::optional<size_t> index = runningIndex(slot)) endStarted(slot, arrivalProblem(queue_[*index]));
         return;
     }
-    if (std::optional<std::string> damage = damagedObject(head)) {
-        endWithError(*damage);
+    if (queue_.empty()) return;
+    if (std::optional<std::string> problem = arrivalProblem(queue_.front())) {
+        endWithError(*problem);
         return;
     }
     endHead(true);
 }
 
-void InstallPipeline::onFailed(const download::DownloadEnd& end) {
+std::optional<std::string> InstallPipeline::arrivalProblem(const QueueEntry& entry) const {
+    if (platform::Result<void> placed = placeArrived(entry, folders_.style()); !placed) {
+        download::removeIfExists(downloadedPath(entry, folders_.style()));
+        return endMessage(kErrorTitle,
+                          {requestUrl(entry), arrivedPath(entry, folders_.style()), placed.reason(), 0});
+    }
+    return damagedObject(entry);
+}
+
+void InstallPipeline::onFailed(const download::DownloadEnd& end, size_t slot) {
     if (sourceUnreachableAtStartup(end)) return;
+    if (parallelRun()) {
+        stallOn(slot, endMessage(kFailureTitle, end));
+        return;
+    }
     // The queue stands still: the head stays and nothing more starts.
     showMessage(endMessage(kFailureTitle, end));
 }
 
-void InstallPipeline::onError(const download::DownloadEnd& end) {
+void InstallPipeline::onError(const download::DownloadEnd& end, size_t slot) {
     if (sourceUnreachableAtStartup(end)) return;
+    if (parallelRun()) {
+        if (runningIndex(slot)) endStarted(slot, endMessage(kErrorTitle, end));
+        return;
+    }
     endWithError(endMessage(kErrorTitle, end));
 }
 
@@ -100,6 +122,10 @@ void InstallPipeline::endHead(bool arrived) {
     }
     const QueueEntry task = queue_.front();
     dropHead();
+    endOfQueue(task, arrived);
+}
+
+void InstallPipeline::endOfQueue(const QueueEntry& last, bool arrived) {
     // Closing the window or finishing the update is the last thing done: either may end the
     // window that owns this pipeline. An error on the last task still lets the launch or
     // start-up go on; an update that did not arrive is never finished.
@@ -109,7 +135,7 @@ void InstallPipeline::endHead(bool arrived) {
             view_.closeWindow();
             break;
         case MarketMode::SelfUpdate:
-            if (arrived) view_.finishSelfUpdate(task);
+            if (arrived) view_.finishSelfUpdate(last);
             break;
         case MarketMode::Normal:
             break;
@@ -118,8 +144,9 @@ void InstallPipeline::endHead(bool arrived) {
 
 void InstallPipeline::dropHead() {
     queue_.pop_front();
-    view_.queueHeadRemoved();
+    view_.queueEntryRemoved(0);
     view_.setProgress(0);
+    if (queue_.empty()) applyPendingParallel();
 }
 
 void InstallPipeline::advance() {

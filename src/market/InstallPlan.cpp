@@ -37,7 +37,7 @@ QueueOutcome QueuePlan(InstallPipeline& pipeline, const InstallPlan& plan) {
         pipeline.append(planned.entry);
         ++outcome.added;
     }
-    outcome.startHead = wasEmpty && outcome.added > 0;
+    outcome.startHead = outcome.added > 0 && pipeline.startsAfterAppend(wasEmpty);
     return outcome;
 }
 

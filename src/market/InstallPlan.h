@@ -21,7 +21,8 @@ using InstallPlan = std::vector<PlannedTask>;
 // What queueing a plan did.
 struct QueueOutcome {
     size_t added = 0;
-    // The queue was empty before and holds tasks now: the caller starts the head.
+    // The queue holds new tasks that may start now (it was empty before, or several downloads
+    // run at once): the caller starts the head.
     bool startHead = false;
     // Tasks left out because their folder could not be created, and the first reason.
     size_t skipped = 0;

@@ -30,12 +30,14 @@ class RecordingMarketView final : public market::MarketView {
     void queueAppended(const market::QueueEntry& entry) override {
         list.push_back(entry.listText());
     }
-    void queueHeadRemoved() override {
-        list.erase(list.begin());
-        calls.push_back("remove");
+    // The head's removal and the first control's start read as with one download at a time.
+    void queueEntryRemoved(size_t index) override {
+        list.erase(list.begin() + std::ptrdiff_t(index));
+        calls.push_back(index == 0 ? "remove" : "remove " + std::to_string(index));
     }
-    void startDownload(const market::QueueEntry& entry) override {
-        calls.push_back("start " + market::requestUrl(entry) + " > " + entry.folder);
+    void startDownload(const market::QueueEntry& entry, size_t slot) override {
+        calls.push_back((slot == 0 ? "start " : "start#" + std::to_string(slot) + " ") +
+                        market::requestUrl(entry) + " > " + entry.folder);
     }
     void refreshVersionList() override { calls.push_back("refresh"); }
     void closeWindow() override { calls.push_back("close"); }

@@ -10,6 +10,7 @@
 #include "market/AssetInstaller.h"
 #include "market/LibraryInstaller.h"
 #include "market/NativeInstaller.h"
+#include "market/ParallelDownloads.h"
 #include "market/VersionInstaller.h"
 #include "platform/qt/WidgetHelpers.h"
 
@@ -27,11 +28,10 @@ frmmarket::frmmarket(LauncherContext& context, QWidget* parent)
     buildVersionsPanel();
     buildDownloadFrame();
     buildSourceBar();
-    XGTDL1 = platform::named(new XGTDL(context.clock(), context.random(), this), "XGTDL1");
-    XGTDL1->hide();
-    XGTDL1->setLog(context.log);
-    XGTDL1->setCertificateAuthorityFile(context.services.cafile);
-    connectDownloadControl();
+    XGTDL1 = control(0);
+    pipeline_.setParallel(
+        market::loadParallelDownloads(context.dataFile(market::kParallelFileName)));
+    buildParallelChoice();
     Timer1.setInterval(1000);
     connect(&Timer1, &QTimer::timeout, this, [this] { pipeline_.onTimerTick(); });
     Timer1.start();
@@ -56,13 +56,27 @@ QString frmmarket::catalogueNote() const {
     return catalogueNote_->text();
 }
 
-void frmmarket::connectDownloadControl() {
-    XGTDL1->下载进度 = [this](int32_t downloaded, int32_t total, int32_t speed) {
-        pipeline_.onProgress(downloaded, total, speed);
+XGTDL* frmmarket::control(size_t slot) {
+    while (controls_.size() <= slot) {
+        const std::string name = "XGTDL" + std::to_string(controls_.size() + 1);
+        auto* added =
+            platform::named(new XGTDL(context_.clock(), context_.random(), this), name.c_str());
+        added->hide();
+        added->setLog(context_.log);
+        added->setCertificateAuthorityFile(context_.services.cafile);
+        connectDownloadControl(added, controls_.size());
+        controls_.push_back(added);
+    }
+    return controls_[slot];
+}
+
+void frmmarket::connectDownloadControl(XGTDL* control, size_t slot) {
+    control->下载进度 = [this, slot](int32_t downloaded, int32_t total, int32_t speed) {
+        pipeline_.onProgress(downloaded, total, speed, slot);
     };
-    XGTDL1->下载完毕 = [this] { pipeline_.onDone(); };
-    XGTDL1->下载失败 = [this] { pipeline_.onFailed(XGTDL1->lastEnd()); };
-    XGTDL1->下载错误 = [this] { pipeline_.onError(XGTDL1->lastEnd()); };
+    control->下载完毕 = [this, slot] { pipeline_.onDone(slot); };
+    control->下载失败 = [this, control, slot] { pipeline_.onFailed(control->lastEnd(), slot); };
+    control->下载错误 = [this, control, slot] { pipeline_.onError(control->lastEnd(), slot); };
 }
 
 int frmmarket::selectedVersion() const {
@@ -133,6 +147,16 @@ void frmmarket::CheckUpdate() {
     showModal();
 }
 
+void frmmarket::chooseParallel(size_t downloads) {
+    pipeline_.setParallel(downloads);
+    const std::string path = context_.dataFile(market::kParallelFileName);
+    if (platform::Result<> saved = market::saveParallelDownloads(path, downloads); !saved) {
+        const std::string text = "无法保存“同时下载”的选择：" + saved.reason();
+        context_.log.write(text);
+        pipeline_.showMessage(text);
+    }
+}
+
 void frmmarket::showModal() {
     hide();
     // A queue that ended before the window could show (every task refused at once) has
@@ -154,6 +178,7 @@ void frmmarket::EnterUpdateMode(const std::string& title) {
 
 void frmmarket::done(int result) {
     closed_ = true;
+    pipeline_.stop();
     Timer1.stop();
     QDialog::done(result);
 }
@@ -179,14 +204,15 @@ void frmmarket::queueAppended(const market::QueueEntry& entry) {
     if (List3->count() == 1) List3->setCurrentRow(0);
 }
 
-void frmmarket::queueHeadRemoved() {
-    delete List3->takeItem(0);
+void frmmarket::queueEntryRemoved(size_t index) {
+    delete List3->takeItem(int(index));
     if (List3->count() > 0) List3->setCurrentRow(0);
 }
 
-void frmmarket::startDownload(const market::QueueEntry& entry) {
-    XGTDL1->setTolerantFraming(entry.tolerantFraming);
-    XGTDL1->下载文件(market::requestUrl(entry), entry.folder);
+void frmmarket::startDownload(const market::QueueEntry& entry, size_t slot) {
+    XGTDL* chosen = control(slot);
+    chosen->setTolerantFraming(entry.tolerantFraming);
+    chosen->下载文件(market::requestUrl(entry), entry.folder);
 }
 
 void frmmarket::refreshVersionList() {

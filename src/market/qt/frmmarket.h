@@ -99,6 +99,10 @@ class frmmarket : public QDialog, private market::MarketView {
     PProgressBar* PProgressBar1 = nullptr;
     QTimer Timer1;
     XGTDL* XGTDL1 = nullptr;
+    // "同时下载": how many downloads run at once; the choice is saved at once.
+    QComboBox* parallelBox = nullptr;
+    // The download control of each slot; XGTDL1 is the first.
+    XGTDL* control(size_t slot);
 
     void done(int result) override;
 
@@ -117,7 +121,9 @@ class frmmarket : public QDialog, private market::MarketView {
     void showSource();
     void loadCatalogue();
     int selectedVersion() const;
-    void connectDownloadControl();
+    void connectDownloadControl(XGTDL* control, size_t slot);
+    void buildParallelChoice();
+    void chooseParallel(size_t downloads);
     void showModal();
     // The native and library checks once their queue is filled: the compact window titled
     // `title`, a pause, the first download when `startHead`, then the modal wait.
@@ -129,8 +135,8 @@ class frmmarket : public QDialog, private market::MarketView {
     void setCountText(const std::string& text) override;
     void setProgress(float value) override;
     void queueAppended(const market::QueueEntry& entry) override;
-    void queueHeadRemoved() override;
-    void startDownload(const market::QueueEntry& entry) override;
+    void queueEntryRemoved(size_t index) override;
+    void startDownload(const market::QueueEntry& entry, size_t slot) override;
     void refreshVersionList() override;
     void closeWindow() override;
     void finishSelfUpdate(const market::QueueEntry& entry) override;
@@ -145,5 +151,6 @@ class frmmarket : public QDialog, private market::MarketView {
     std::unique_ptr<market::DownloadSource> source_;
     QLabel* sourceLabel_ = nullptr;
     QPushButton* sourceSwitch_ = nullptr;
+    std::vector<XGTDL*> controls_;
     bool closed_ = false;
 };

@@ -6,6 +6,7 @@
 
 #include "controls/qt/PButton.h"
 #include "controls/qt/PProgressBar.h"
+#include "market/ParallelDownloads.h"
 #include "market/qt/frmmarket.h"
 #include "platform/qt/UiFont.h"
 #include "platform/qt/WidgetHelpers.h"
@@ -136,6 +137,20 @@ void frmmarket::buildDownloadFrame() {
     PProgressBar1->setAccessibleName(QStringLiteral("下载进度"));
     PProgressBar1->setGeometry(10, 148, kWidth - 36, 12);
     PProgressBar1->setValue(0);
+}
+
+void frmmarket::buildParallelChoice() {
+    label(QStringLiteral("同时下载"), Frame1, "parallelLabel")
+        ->setGeometry(kWidth - 170, 124, 64, 20);
+    parallelBox = named(new QComboBox(Frame1), "parallelBox");
+    parallelBox->setAccessibleName(QStringLiteral("同时下载"));
+    parallelBox->setGeometry(kWidth - 100, 121, 64, 24);
+    for (size_t choice : market::kParallelChoices) {
+        parallelBox->addItem(QString::number(choice), QVariant::fromValue(choice));
+        if (choice == pipeline_.parallel()) parallelBox->setCurrentIndex(parallelBox->count() - 1);
+    }
+    connect(parallelBox, &QComboBox::activated, this,
+            [this](int index) { chooseParallel(parallelBox->itemData(index).value<size_t>()); });
 }
 
 bool frmmarket::eventFilter(QObject* watched, QEvent* event) {

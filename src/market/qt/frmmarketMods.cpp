@@ -47,7 +47,7 @@ void frmmarket::PButton3_Click() {
         }
         const bool idle = pipeline_.empty();
         pipeline_.append(task.value());
-        if (idle) pipeline_.StartHeadTask();
+        if (pipeline_.startsAfterAppend(idle)) pipeline_.StartHeadTask();
     } catch (const std::exception& error) {
         context_.dialogs().messageBox(market::errorReportText(error), market::kErrorReportTitle,
                                       platform::MessageIcon::Critical,
