@@ -15,7 +15,7 @@ ServiceHosts loadServiceHosts(const std::string& path) {
         {"auth", &ServiceHosts::auth}};
     auto lines = platform::readTextLines(path);
     if (!lines) return hosts;
-    for (const std::string& line : *lines) {
+    for (const std::string& line : lines.value()) {
         size_t equals = line.find('=');
         if (equals == std::string::npos) continue;
         auto field = fields.find(platform::trimmed(line.substr(0, equals)));

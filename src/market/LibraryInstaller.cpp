@@ -67,7 +67,7 @@ LibraryCheckOutcome QueueMissingLibraries(InstallPipeline& pipeline,
     const char separator = folders.style().separator;
     // A version of the old single-jar layout brings its libraries along.
     if (platform::isExistingFile(versionFolder + separator + "minecraft.jar")) return {};
-    std::optional<std::string> text =
+    platform::Result<std::string> text =
         ReadVersionText(versionFolder + separator + versionId + ".json");
     if (!text) return {};
     auto exists = [](const std::string& path) { return platform::isExistingFile(path); };
