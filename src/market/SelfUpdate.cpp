@@ -3,7 +3,6 @@
 #include <filesystem>
 
 #include "context/ShowFailure.h"
-#include "download/DownloadTask.h"
 #include "download/DownloadUrl.h"
 #include "download/HttpGetText.h"
 #include "download/TempFile.h"
@@ -59,7 +58,7 @@ std::string SelfUpdate::recordProblem(const UpdateRecord& record) const {
     return "";
 }
 
-std::optional<std::string> SelfUpdate::check(std::string_view ownVersion) {
+std::optional<QueueEntry> SelfUpdate::check(std::string_view ownVersion) {
     platform::Result<platform::HttpAnswer> page =
         download::HttpGetText(context_.http(), context_.services.update + "/");
     if (!page) return std::nullopt;
@@ -77,7 +76,7 @@ std::optional<std::string> SelfUpdate::check(std::string_view ownVersion) {
             platform::MessageButtons::YesNo) != platform::DialogAnswer::Yes)
         return std::nullopt;
     accepted_ = record;
-    return download::makeDownloadTask(record->url, context_.launcherFolder());
+    return QueueEntry{record->url, context_.launcherFolder(), std::nullopt, true};
 }
 
 bool SelfUpdate::finish() {

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "context/LauncherContext.h"
+#include "market/QueueEntry.h"
 #include "market/UpdateRecord.h"
 #include "platform/Result.h"
 
@@ -27,8 +28,9 @@ class SelfUpdate {
 
     // Fetches the record and, when it can be carried out, asks the player about the new
     // version; a record that cannot is written to the log and not offered. Returns the
-    // download task of the new executable when the player agreed; nullopt otherwise.
-    std::optional<std::string> check(std::string_view ownVersion);
+    // download of the new executable (its URL kept as written) when the player agreed;
+    // nullopt otherwise.
+    std::optional<QueueEntry> check(std::string_view ownVersion);
 
     // The finishing step, once the update's download has finished: refuses an empty file or
     // one whose SHA-256 differs from the record's (the file is removed and the old launcher
