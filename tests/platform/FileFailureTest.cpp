@@ -47,7 +47,9 @@ TEST(FileFailure, MissingIsToldApartFromUnreadableWithItsCause) {
     const Case cases[] = {
         {"nothing there", folder.path() + "/没有.txt", true, "不存在"},
         {"a folder in its place", folder.makeFolder("config.ini"), false, "这是一个文件夹"},
+#ifndef _WIN32  // Windows reports such a path as not found
         {"a file where a folder should be", plainFile + "/inner.txt", false, "不是文件夹"},
+#endif
 #ifdef __linux__
         // Opens, then every read fails: the cause comes from the read, not the open.
         {"a file that cannot be read", "/proc/self/mem", false, "磁盘读写出错"},
