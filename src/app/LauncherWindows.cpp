@@ -3,6 +3,7 @@
 #include "account/qt/frmsetting.h"
 #include "launch/qt/frmmain.h"
 #include "market/qt/frmmarket.h"
+#include "startup/MainWindowLoad.h"
 
 LauncherWindows::LauncherWindows(LauncherContext& context) : context_(context) {
     LauncherHooks& hooks = context_.hooks;
@@ -36,7 +37,11 @@ void LauncherWindows::showMainWindow() {
 }
 
 frmmain& LauncherWindows::mainWindow() {
-    if (!main_) main_ = std::make_unique<frmmain>(context_);
+    if (!main_) {
+        main_ = std::make_unique<frmmain>(context_);
+        // The load runs once the window exists, so its checks may call back into it.
+        loadMainWindow(context_, *main_);
+    }
     return *main_;
 }
 
@@ -63,7 +68,6 @@ void LauncherWindows::unloadClosedMarket() {
 }
 
 void LauncherWindows::refreshVersions() {
-    // The main window may still be loading: the native check runs inside its load.
     if (!main_) return;
     main_->ShowFolderList(context_.folders().versions() + context_.style().separator);
 }

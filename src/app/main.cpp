@@ -14,6 +14,7 @@
 #include "platform/Random.h"
 #include "platform/UnattendedDialogs.h"
 #include "platform/curl/CurlHttpClient.h"
+#include "platform/qt/ChineseTranslation.h"
 #include "platform/qt/QtDialogs.h"
 #include "platform/qt/UiFont.h"
 
@@ -52,6 +53,7 @@ void endProcess() {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setFont(platform::uiFont(9));
+    const bool translated = platform::installQtChineseTranslation();
 
     platform::QtDialogs shownDialogs;
     platform::UnattendedDialogs unattendedDialogs;
@@ -70,6 +72,8 @@ int main(int argc, char** argv) {
     http.setCertificateAuthorityFile(context.services.cafile);
     context.log = platform::Log(context.dataFile("launcher.log"));
     unattendedDialogs.log = context.log;
+    if (!translated)
+        context.log.write("找不到 Qt 的中文翻译（qtbase_zh_CN），对话框之外的标准按钮显示英文");
     context.hooks.endProcess = endProcess;
     context.version = kBuildVersion;
 

@@ -44,7 +44,7 @@ ServiceHosts loadServiceHosts(const std::string& path) {
         {"cafile", &ServiceHosts::cafile}};
     auto lines = platform::readTextLines(path);
     if (!lines) return hosts;
-    for (const std::string& line : *lines) {
+    for (const std::string& line : lines.value()) {
         std::optional<std::string> key = keyOfLine(line);
         if (!key) continue;
         std::string value = platform::trimmed(line.substr(line.find('=') + 1));

@@ -44,7 +44,7 @@ void DownloadEngine::startDownload(const std::string& url, const std::string& sa
 void DownloadEngine::begin(const std::string& url, int redirectsSoFar) {
     ++generation_;
     requestText_.clear();
-    tempFile_.close();
+    static_cast<void>(tempFile_.close());
     headerSeen_ = false;
     active_ = false;
     totalSize_ = received_ = lastSample_ = speed_ = 0;
@@ -110,8 +110,8 @@ void DownloadEngine::onConnected() {
     // A repeated connected event must not open a second temporary file and lose the first.
     if (!active_ || tempFile_.isOpen()) return;
     tempName_ = makeTempName(clock_.now(), random_);
-    if (!tempFile_.open(folderPath(tempName_))) {
-        endWithError("无法在文件夹中创建临时文件：" + saveFolder_);
+    if (platform::Result<> opened = tempFile_.open(folderPath(tempName_)); !opened) {
+        endWithError(opened.reason());
         return;
     }
     transport_.send(requestText_);
@@ -218,8 +218,8 @@ void DownloadEngine::writeBody(const char* data, size_t size) {
 }
 
 bool DownloadEngine::appendContent(const char* data, size_t size) {
-    if (!tempFile_.append(data, size)) {
-        endWithError("写入临时文件失败：" + saveFolder_);
+    if (platform::Result<> written = tempFile_.append(data, size); !written) {
+        endWithError(written.reason());
         return false;
     }
     bodyBytes_ += static_cast<int64_t>(size);
@@ -268,8 +268,8 @@ void DownloadEngine::finish() {
 }
 
 bool DownloadEngine::SplitDownload() {
-    if (!tempFile_.close()) {
-        endWithError("写入临时文件失败：" + saveFolder_);
+    if (platform::Result<> closed = tempFile_.close(); !closed) {
+        endWithError(closed.reason());
         return false;
     }
     if (!headerSeen_) {
@@ -292,8 +292,9 @@ bool DownloadEngine::SplitDownload() {
         endWithError("无法从地址或回应中得到文件名：" + url_);
         return false;
     }
-    if (!replaceFile(folderPath(tempName_), folderPath(name))) {
-        endWithError("无法写入文件：" + folderPath(name));
+    if (platform::Result<> replaced = replaceFile(folderPath(tempName_), folderPath(name));
+        !replaced) {
+        endWithError(replaced.reason());
         return false;
     }
     return true;
@@ -370,7 +371,7 @@ void DownloadEngine::haltTransfer() {
     timers_.stop(DownloadTimer::Idle);
     timers_.stop(DownloadTimer::Speed);
     transport_.closeConnection();
-    tempFile_.close();
+    static_cast<void>(tempFile_.close());
 }
 
 void DownloadEngine::removeTempFiles() {

@@ -5,7 +5,7 @@
 #include "account/MemorySetting.h"
 #include "account/SignIn.h"
 #include "account/SignInReply.h"
-#include "context/AppTitle.h"
+#include "context/ShowFailure.h"
 #include "launch/LaunchArgs.h"
 #include "launch/MakeArgs.h"
 #include "platform/AsciiText.h"
@@ -15,10 +15,11 @@ namespace {
 
 // The message for a version whose description cannot be used.
 std::string versionMessage(ArgsStatus status, const LauncherContext& context,
-                           const std::string& versionId) {
+                           const std::string& versionId, const std::string& reason) {
     std::string jsonPath = context.folders().versionJson(versionId);
-    std::string what = status == ArgsStatus::MainClassMissing ? "描述文件中没有主类 (mainClass)"
-                                                              : "找不到或无法读取它的描述文件";
+    std::string what = status == ArgsStatus::MainClassMissing
+                           ? "描述文件中没有主类 (mainClass)"
+                           : "找不到或无法读取它的描述文件（" + reason + "）";
     return "无法启动版本“" + versionId + "”：" + what + "\n" + jsonPath +
            "\n请在“Minecraft 应用市场”中重新下载这个版本。";
 }
@@ -42,8 +43,7 @@ LaunchValues launchValues(const LauncherContext& context, int32_t memoryMb,
 
 bool runLaunchSequence(LauncherContext& context, const std::string& versionId, LaunchUi& ui) {
     auto stay = [&](const std::string& message) {
-        context.dialogs().messageBox(message, kAppTitle, platform::MessageIcon::Critical,
-                                     platform::MessageButtons::Ok);
+        showFailure(context, message, kAppTitle, platform::MessageIcon::Critical);
         ui.restoreMainWindow();
         return false;
     };
@@ -68,8 +68,10 @@ bool runLaunchSequence(LauncherContext& context, const std::string& versionId, L
         return stay("版本“" + versionId + "”的路径中含有双引号（\"），游戏没有启动。\n" +
                     context.launcherFolder() + "\n请把版本文件夹或启动器文件夹改名后再试。");
     }
-    ArgsStatus usable = CheckVersionFiles(context.launcherFolder(), versionId, context.style());
-    if (usable != ArgsStatus::Ok) return stay(versionMessage(usable, context, versionId));
+    std::string reason;
+    ArgsStatus usable =
+        CheckVersionFiles(context.launcherFolder(), versionId, context.style(), &reason);
+    if (usable != ArgsStatus::Ok) return stay(versionMessage(usable, context, versionId, reason));
 
     ui.showMarketHideMain();
     context.hooks.checkLibraries(context.folders().versionFolder(versionId), versionId);
@@ -97,7 +99,8 @@ bool runLaunchSequence(LauncherContext& context, const std::string& versionId, L
 
     LaunchArgs args;
     ArgsStatus status = MakeArgs(args, values, context.launcherFolder(), context.style());
-    if (status != ArgsStatus::Ok) return stay(versionMessage(status, context, versionId));
+    if (status != ArgsStatus::Ok)
+        return stay(versionMessage(status, context, versionId, "描述文件在启动前被改动"));
 
     std::string commandLine = "\"" + javaPath + "\" " + args.JoinArgs();
     // The access token is masked in the log.
@@ -105,10 +108,7 @@ bool runLaunchSequence(LauncherContext& context, const std::string& versionId, L
                       platform::replacedAll(commandLine, values.accessToken, "******"));
     platform::Result<> started = context.processes().start(
         commandLine, platform::WindowStyle::Normal, context.launcherFolder());
-    if (!started) {
-        context.log.write("无法启动游戏：" + started.reason());
-        return stay("无法启动游戏：" + started.reason());
-    }
+    if (!started) return stay("无法启动游戏：" + started.reason());
 
     context.pumpEvents();
     context.hooks.endProcess();

@@ -40,17 +40,19 @@ struct VersionDescription {
     std::string jsonPath;
     std::string text;
     std::string mainClass;
+    std::string reason;  // why the JSON could not be read
 };
 
 VersionDescription readDescription(const GameFolders& folders, const std::string& versionId) {
     VersionDescription description;
     description.jsonPath = folders.versionJson(versionId);
-    std::optional<std::string> text = ReadVersionText(description.jsonPath);
+    platform::Result<std::string> text = ReadVersionText(description.jsonPath);
     if (!text) {
         description.status = ArgsStatus::VersionJsonMissing;
+        description.reason = text.reason();
         return description;
     }
-    description.text = std::move(*text);
+    description.text = std::move(text).value();
     std::optional<std::string> mainClass = FindMainClass(description.text);
     if (!mainClass) {
         description.status = ArgsStatus::MainClassMissing;
@@ -91,10 +93,12 @@ bool IsOldLayout(const std::string& versionFolder, platform::PathStyle style) {
 }
 
 ArgsStatus CheckVersionFiles(const std::string& launcherFolder, const std::string& versionId,
-                             platform::PathStyle style) {
+                             platform::PathStyle style, std::string* reason) {
     GameFolders folders(launcherFolder, style);
     if (IsOldLayout(folders.versionFolder(versionId), style)) return ArgsStatus::Ok;
-    return readDescription(folders, versionId).status;
+    VersionDescription description = readDescription(folders, versionId);
+    if (reason) *reason = description.reason;
+    return description.status;
 }
 
 ArgsStatus MakeArgs(LaunchArgs& args, const LaunchValues& values, const std::string& launcherFolder,

@@ -43,9 +43,9 @@ ArgsStatus MakeArgs(LaunchArgs& args, const LaunchValues& values, const std::str
                     platform::PathStyle style);
 
 // Whether MakeArgs can fill the arguments of the version: an old-layout folder, or a readable
-// JSON that names a main class.
+// JSON that names a main class. When the JSON cannot be read, `reason` receives why.
 ArgsStatus CheckVersionFiles(const std::string& launcherFolder, const std::string& versionId,
-                             platform::PathStyle style);
+                             platform::PathStyle style, std::string* reason = nullptr);
 
 // Whether the version folder holds `minecraft.jar` (the old single-jar layout).
 bool IsOldLayout(const std::string& versionFolder, platform::PathStyle style);

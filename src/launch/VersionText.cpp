@@ -46,10 +46,10 @@ std::string MakeVersionText(const std::vector<std::string>& lines) {
     return text;
 }
 
-std::optional<std::string> ReadVersionText(const std::string& jsonPath) {
-    std::optional<std::vector<std::string>> lines = platform::readTextLines(jsonPath);
-    if (!lines) return std::nullopt;
-    return MakeVersionText(*lines);
+platform::Result<std::string> ReadVersionText(const std::string& jsonPath) {
+    platform::Result<std::vector<std::string>> lines = platform::readTextLines(jsonPath);
+    if (!lines) return lines.failure();
+    return MakeVersionText(lines.value());
 }
 
 std::vector<Library> ScanLibraries(std::string_view text) {

@@ -4,15 +4,16 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/Result.h"
+
 // A version JSON is never parsed into a tree: its lines are joined into one text that is
 // searched for fixed markers. Positions here are 0-based byte offsets into UTF-8 text.
 
 // CR LF in front of every line: the text begins with CR LF and all breaks are CR LF.
 std::string MakeVersionText(const std::vector<std::string>& lines);
 
-// The version text of the JSON file at `jsonPath` (code page text); nullopt when it
-// cannot be read.
-std::optional<std::string> ReadVersionText(const std::string& jsonPath);
+// The version text of the JSON file at `jsonPath` (code page text), or why it cannot be read.
+platform::Result<std::string> ReadVersionText(const std::string& jsonPath);
 
 // One library object of the version text, as views into it: `entry` runs from the first
 // character of the name's value up to the object end "}," (or the array end "],");

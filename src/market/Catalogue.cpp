@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "download/HttpGetText.h"
-#include "market/NetworkNames.h"
+#include "download/VersionFolderName.h"
 #include "platform/AsciiText.h"
 
 namespace market {
@@ -47,7 +47,7 @@ std::vector<CatalogueEntry> ScanCatalogue(std::string_view text,
         size_t type = text.find(kTypeMarker, id);
         std::string_view typeValue =
             type == std::string_view::npos ? "" : quotedValue(text, type + kTypeMarker.size());
-        if (isSafePathElement(value))
+        if (download::isVersionFolderName(value))
             entries.push_back({std::string(value), TypeText(std::string(typeValue))});
         if (perEntry) perEntry();
     }

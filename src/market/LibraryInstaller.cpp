@@ -1,6 +1,7 @@
 #include "market/LibraryInstaller.h"
 
 #include "launch/LibraryPath.h"
+#include "launch/MakeArgs.h"
 #include "launch/VersionText.h"
 #include "market/NetworkNames.h"
 #include "platform/FileList.h"
@@ -78,8 +79,8 @@ LibraryCheckOutcome QueueMissingLibraries(InstallPipeline& pipeline,
     const GameFolders& folders = pipeline.folders();
     const char separator = folders.style().separator;
     // A version of the old single-jar layout brings its libraries along.
-    if (platform::isExistingFile(versionFolder + separator + "minecraft.jar")) return {};
-    std::optional<std::string> text =
+    if (IsOldLayout(versionFolder, folders.style())) return {};
+    platform::Result<std::string> text =
         ReadVersionText(versionFolder + separator + versionId + ".json");
     if (!text) return {};
     auto exists = [](const std::string& path) { return platform::isExistingFile(path); };

@@ -24,9 +24,9 @@ platform::Result<std::string> catalogueText(const LauncherContext& context) {
                                      " 中没有Mod列表（缺少 -MODLISTBEGIN 或 -MODLISTEND）。"};
         if (!platform::writeTextLines(cache, {*list})) return *list;
     }
-    std::optional<std::string> text = platform::readText(cache);
-    if (!text) return platform::Failure{kNotLoaded + std::string("无法读取缓存文件 ") + cache};
-    return *text;
+    platform::Result<std::string> text = platform::readText(cache);
+    if (!text) return platform::Failure{kNotLoaded + std::string("缓存文件：") + text.reason()};
+    return text;
 }
 
 }  // namespace

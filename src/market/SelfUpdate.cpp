@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "context/AppTitle.h"
+#include "context/ShowFailure.h"
 #include "download/DownloadUrl.h"
 #include "download/HttpGetText.h"
 #include "download/TempFile.h"
@@ -47,8 +47,15 @@ platform::Result<std::string> updateFileName(const std::string& url,
 SelfUpdate::SelfUpdate(LauncherContext& context, std::string executablePath)
     : context_(context), executablePath_(std::move(executablePath)) {}
 
-std::string SelfUpdate::launcherPath(const std::string& name) const {
-    return context_.launcherFolder() + context_.style().separator + name;
+std::string SelfUpdate::recordProblem(const UpdateRecord& record) const {
+    std::string executableName =
+        platform::toUtf8Path(platform::fromUtf8Path(executablePath_).filename());
+    platform::Result<std::string> name =
+        updateFileName(record.url, executableName, context_.style());
+    if (!name) return name.reason();
+    if (!record.sha256.empty() && !isSha256Hex(record.sha256))
+        return "更新信息中的 SHA-256 校验值无效：" + record.sha256;
+    return "";
 }
 
 std::optional<QueueEntry> SelfUpdate::check(std::string_view ownVersion) {
@@ -57,23 +64,17 @@ std::optional<QueueEntry> SelfUpdate::check(std::string_view ownVersion) {
     if (!page) return std::nullopt;
     std::optional<UpdateRecord> record = cutUpdateRecord(page->body);
     if (!record || !offersUpdate(*record, ownVersion)) return std::nullopt;
-    platform::Dialogs& dialogs = context_.dialogs();
-    if (dialogs.messageBox(updateQuestion(record->message), kUpdateQuestionTitle,
-                           platform::MessageIcon::Question,
-                           platform::MessageButtons::YesNo) != platform::DialogAnswer::Yes)
-        return std::nullopt;
-    std::string executableName =
-        platform::toUtf8Path(platform::fromUtf8Path(executablePath_).filename());
-    platform::Result<std::string> name =
-        updateFileName(record->url, executableName, context_.style());
-    std::string problem = name ? "" : name.reason();
-    if (name && !record->sha256.empty() && !isSha256Hex(record->sha256))
-        problem = "更新信息中的 SHA-256 校验值无效：" + record->sha256;
-    if (!problem.empty()) {
-        dialogs.messageBox(problem + kNotUpdated, kAppTitle, platform::MessageIcon::Warning,
-                           platform::MessageButtons::Ok);
+    // A record that could not be carried out is never offered: the player would agree and only
+    // then learn that nothing happens.
+    if (std::string problem = recordProblem(*record); !problem.empty()) {
+        context_.log.write("更新服务器提供的新版本 " + record->version + " 不能使用：" + problem +
+                           kNotUpdated);
         return std::nullopt;
     }
+    if (context_.dialogs().messageBox(
+            updateQuestion(record->message), kUpdateQuestionTitle, platform::MessageIcon::Question,
+            platform::MessageButtons::YesNo) != platform::DialogAnswer::Yes)
+        return std::nullopt;
     accepted_ = record;
     return QueueEntry{record->url, context_.launcherFolder(), std::nullopt, true};
 }
@@ -81,7 +82,7 @@ std::optional<QueueEntry> SelfUpdate::check(std::string_view ownVersion) {
 bool SelfUpdate::finish() {
     if (!accepted_) return false;
     const std::string name = download::lastUrlElement(accepted_->url);
-    const std::string downloaded = launcherPath(name);
+    const std::string downloaded = context_.path(name);
     std::string problem;
     std::error_code ec;
     auto size = std::filesystem::file_size(platform::fromUtf8Path(downloaded), ec);
@@ -89,10 +90,12 @@ bool SelfUpdate::finish() {
         problem = "下载的新版本文件“" + downloaded + "”不存在或为空。";
     } else if (!accepted_->sha256.empty()) {
         const std::string expected = platform::lowerAscii(accepted_->sha256);
-        std::optional<std::string> actual = platform::sha256HexOfFile(downloaded);
-        if (actual != expected)
+        platform::Result<std::string> actual = platform::sha256HexOfFile(downloaded);
+        if (!actual)
+            problem = "无法校验下载的新版本文件：" + actual.reason() + "。文件已删除。";
+        else if (actual.value() != expected)
             problem = "下载的新版本文件校验失败：SHA-256 应为 " + expected + "，实际为 " +
-                      actual.value_or("（无法读取）") + "。文件已删除。";
+                      actual.value() + "。文件已删除。";
     }
     if (problem.empty()) {
         platform::Result<void> started = runScript(name);
@@ -104,19 +107,18 @@ bool SelfUpdate::finish() {
     }
     download::removeIfExists(downloaded);
     accepted_.reset();
-    context_.dialogs().messageBox(problem + kNotUpdated, kAppTitle, platform::MessageIcon::Warning,
-                                  platform::MessageButtons::Ok);
+    showFailure(context_, problem + kNotUpdated);
     return false;
 }
 
 platform::Result<void> SelfUpdate::runScript(const std::string& downloadedName) {
     const platform::PathStyle style = context_.style();
-    const std::string script = launcherPath(updateScriptName(style));
+    const std::string script = context_.path(updateScriptName(style));
     const std::filesystem::path exe = platform::fromUtf8Path(executablePath_);
     std::vector<std::string> lines =
         style == platform::PathStyle::windows()
             ? updateBatchLines(platform::toUtf8Path(exe.stem()), downloadedName)
-            : updateShellLines(executablePath_, launcherPath(downloadedName),
+            : updateShellLines(executablePath_, context_.path(downloadedName),
                                context_.launcherFolder());
     if (platform::Result<> written = platform::writeScript(script, lines, style); !written)
         return platform::Failure{"无法写入更新脚本：" + written.reason()};

@@ -26,9 +26,10 @@ class SelfUpdate {
     // `executablePath` is the running launcher's own file (empty when unknown).
     SelfUpdate(LauncherContext& context, std::string executablePath);
 
-    // Fetches the record and asks the player about a new version. Returns the download task
-    // of the new executable (its URL kept as written) when the player agreed and the record can
-    // be carried out (any refusal is shown); nullopt when there is nothing to do.
+    // Fetches the record and, when it can be carried out, asks the player about the new
+    // version; a record that cannot is written to the log and not offered. Returns the
+    // download of the new executable (its URL kept as written) when the player agreed;
+    // nullopt otherwise.
     std::optional<QueueEntry> check(std::string_view ownVersion);
 
     // The finishing step, once the update's download has finished: refuses an empty file or
@@ -38,8 +39,9 @@ class SelfUpdate {
     bool finish();
 
   private:
+    // Why the record's link, file name or digest cannot be used; empty when they can.
+    std::string recordProblem(const UpdateRecord& record) const;
     platform::Result<void> runScript(const std::string& downloadedName);
-    std::string launcherPath(const std::string& name) const;
 
     LauncherContext& context_;
     std::string executablePath_;

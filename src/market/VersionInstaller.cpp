@@ -1,13 +1,13 @@
 #include "market/VersionInstaller.h"
 
-#include "market/NetworkNames.h"
+#include "download/VersionFolderName.h"
 
 namespace market {
 
 namespace {
 
 platform::Failure unusableId(const std::string& id) {
-    return {"版本名“" + id + "”不能用作文件夹名，无法安装"};
+    return {download::versionFolderNameProblem(id) + "无法安装。"};
 }
 
 }  // namespace
@@ -16,13 +16,13 @@ platform::Result<std::string> SelectedVersion(const std::vector<std::string>& id
     if (selected < 0 || static_cast<size_t>(selected) >= ids.size())
         return platform::Failure{std::string(kChooseVersionFirst)};
     const std::string& id = ids[static_cast<size_t>(selected)];
-    if (!isSafePathElement(id)) return unusableId(id);
+    if (!download::isVersionFolderName(id)) return unusableId(id);
     return id;
 }
 
 platform::Result<InstallPlan> VersionDownloadPlan(const std::string& id, const GameFolders& folders,
                                                   const ServiceHosts& hosts) {
-    if (!isSafePathElement(id)) return unusableId(id);
+    if (!download::isVersionFolderName(id)) return unusableId(id);
     const std::string folder = folders.versionFolder(id);
     return InstallPlan{
         {folder, {hosts.mirror + "/versions/" + id + "/" + id + ".jar", folder}},

@@ -2,10 +2,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <fstream>
-#include <vector>
-
-#include "platform/Paths.h"
 
 namespace platform {
 
@@ -47,16 +43,6 @@ std::string lowerHex(const uint8_t* bytes, size_t size) {
         hex += kDigits[bytes[i] & 0xf];
     }
     return hex;
-}
-
-Result<> readInPieces(const std::string& path, const std::function<void(std::string_view)>& take) {
-    std::ifstream in(fromUtf8Path(path), std::ios::binary);
-    if (!in) return Failure{"无法打开文件 " + path};
-    std::vector<char> piece(1 << 16);
-    while (in.read(piece.data(), static_cast<std::streamsize>(piece.size())) || in.gcount() > 0)
-        take(std::string_view(piece.data(), static_cast<size_t>(in.gcount())));
-    if (in.bad()) return Failure{"无法读取文件 " + path};
-    return {};
 }
 
 }  // namespace platform

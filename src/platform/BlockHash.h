@@ -2,11 +2,8 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
-
-#include "platform/Result.h"
 
 namespace platform {
 
@@ -40,8 +37,5 @@ class BlockHash {
 
 // Two lower-case hexadecimal digits for each of the `size` bytes.
 std::string lowerHex(const uint8_t* bytes, size_t size);
-// Hands the file at `path` to `take` piece by piece; the failure says whether the file could
-// not be opened or not be read (a folder opens like a file and fails on the first read).
-Result<> readInPieces(const std::string& path, const std::function<void(std::string_view)>& take);
 
 }  // namespace platform

@@ -1,5 +1,7 @@
 #include "platform/Sha1.h"
 
+#include "platform/TextFile.h"
+
 namespace platform {
 
 namespace {
@@ -65,7 +67,7 @@ std::string sha1Hex(std::string_view bytes) {
 Result<std::string> sha1OfFile(const std::string& path) {
     Sha1 sha;
     Result<> read = readInPieces(path, [&](std::string_view piece) { sha.update(piece); });
-    if (!read) return Failure{read.reason()};
+    if (!read) return read.failure();
     return sha.finishHex();
 }
 

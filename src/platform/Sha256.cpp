@@ -1,5 +1,7 @@
 #include "platform/Sha256.h"
 
+#include "platform/TextFile.h"
+
 namespace platform {
 
 namespace {
@@ -73,10 +75,10 @@ std::string sha256Hex(std::string_view bytes) {
     return lowerHex(digest.data(), digest.size());
 }
 
-std::optional<std::string> sha256HexOfFile(const std::string& path) {
+Result<std::string> sha256HexOfFile(const std::string& path) {
     Sha256 hash;
-    if (!readInPieces(path, [&](std::string_view piece) { hash.update(piece); }))
-        return std::nullopt;
+    Result<> read = readInPieces(path, [&](std::string_view piece) { hash.update(piece); });
+    if (!read) return read.failure();
     const std::array<uint8_t, 32> digest = hash.finish();
     return lowerHex(digest.data(), digest.size());
 }

@@ -2,11 +2,11 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 
 #include "platform/BlockHash.h"
+#include "platform/Result.h"
 
 namespace platform {
 
@@ -26,8 +26,8 @@ class Sha256 final : public BlockHash {
 // The digest of `bytes` as 64 lower-case hexadecimal digits.
 std::string sha256Hex(std::string_view bytes);
 
-// The digest of the file at `path` in lower-case hexadecimal, read piece by piece; nullopt
-// when the file cannot be read.
-std::optional<std::string> sha256HexOfFile(const std::string& path);
+// The digest of the file at `path` in lower-case hexadecimal, read piece by piece, or why the
+// file could not be read.
+Result<std::string> sha256HexOfFile(const std::string& path);
 
 }  // namespace platform

@@ -4,40 +4,45 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <random>
-#include <stdexcept>
 
 #include "platform/CodePage.h"
+#include "platform/FileFailure.h"
 #include "platform/Paths.h"
 
 namespace platform {
 
-std::optional<std::string> readFileBytes(const std::string& path) {
-    std::ifstream in(fromUtf8Path(path), std::ios::binary);
-    if (!in) return std::nullopt;
-    // A folder opens like a file but fails on the first read, by throwing from the
-    // stream buffer (EISDIR); any read error means the file cannot be read.
-    try {
-        std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        if (in.bad()) return std::nullopt;
-        return bytes;
-    } catch (const std::exception&) {
-        return std::nullopt;
-    }
+Result<> readInPieces(const std::string& path, const std::function<void(std::string_view)>& take) {
+    std::FILE* file = openForReading(fromUtf8Path(path));
+    if (!file) return readFailure(path, errno);
+    std::vector<char> piece(1 << 16);
+    size_t got = 0;
+    while ((got = std::fread(piece.data(), 1, piece.size(), file)) > 0)
+        take(std::string_view(piece.data(), got));
+    // A folder opens like a file on POSIX and fails on the first read.
+    const int error = std::ferror(file) ? errno : 0;
+    std::fclose(file);
+    if (error != 0) return readFailure(path, error);
+    return {};
 }
 
-std::optional<std::string> readText(const std::string& path) {
-    std::optional<std::string> bytes = readFileBytes(path);
-    if (!bytes) return std::nullopt;
-    return fromCodePage(*bytes);
+Result<std::string> readFileBytes(const std::string& path) {
+    std::string bytes;
+    Result<> read = readInPieces(path, [&](std::string_view piece) { bytes += piece; });
+    if (!read) return read.failure();
+    return bytes;
 }
 
-std::optional<std::vector<std::string>> readTextLines(const std::string& path) {
-    std::optional<std::string> decoded = readText(path);
-    if (!decoded) return std::nullopt;
-    const std::string& text = *decoded;
+Result<std::string> readText(const std::string& path) {
+    Result<std::string> bytes = readFileBytes(path);
+    if (!bytes) return bytes.failure();
+    return fromCodePage(bytes.value());
+}
+
+Result<std::vector<std::string>> readTextLines(const std::string& path) {
+    Result<std::string> decoded = readText(path);
+    if (!decoded) return decoded.failure();
+    const std::string& text = decoded.value();
     std::vector<std::string> lines;
     size_t start = 0;
     while (start < text.size()) {
@@ -58,6 +63,14 @@ std::FILE* openForWriting(const std::filesystem::path& path) {
 #endif
 }
 
+std::FILE* openForReading(const std::filesystem::path& path) {
+#ifdef _WIN32
+    return _wfopen(path.c_str(), L"rb");
+#else
+    return std::fopen(path.c_str(), "rb");
+#endif
+}
+
 namespace {
 
 Failure cannotWrite(const std::string& path, const std::string& why) {
@@ -72,7 +85,7 @@ Result<> writeFileAtomically(const std::string& path, const std::string& bytes) 
     fs::path temporary = target;
     temporary += ".tmp" + std::to_string(std::random_device{}());
     std::FILE* file = openForWriting(temporary);
-    if (!file) return cannotWrite(path, std::strerror(errno));
+    if (!file) return cannotWrite(path, systemReason(errno));
     int error = 0;
     if (std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size()) error = errno;
     if (std::fflush(file) != 0 && error == 0) error = errno;
@@ -80,11 +93,11 @@ Result<> writeFileAtomically(const std::string& path, const std::string& bytes) 
     std::error_code ec;
     if (error != 0) {
         fs::remove(temporary, ec);
-        return cannotWrite(path, std::strerror(error));
+        return cannotWrite(path, systemReason(error));
     }
     fs::rename(temporary, target, ec);
     if (ec) {
-        std::string why = ec.message();
+        std::string why = systemReason(ec);
         fs::remove(temporary, ec);
         return cannotWrite(path, why);
     }

@@ -1,8 +1,9 @@
 #pragma once
 #include <cstdio>
 #include <filesystem>
-#include <optional>
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/Result.h"
@@ -11,12 +12,12 @@
 namespace platform {
 
 // The whole file decoded to UTF-8, line ends as they are (for readers with their own line
-// rule). nullopt when the file cannot be opened or read.
-std::optional<std::string> readText(const std::string& path);
+// rule). The failure is marked missing when there is no file, and names the cause otherwise.
+Result<std::string> readText(const std::string& path);
 
 // The lines of a file, decoded to UTF-8, without their CR LF (a lone LF also ends a line).
-// nullopt when the file cannot be opened or read.
-std::optional<std::vector<std::string>> readTextLines(const std::string& path);
+// Fails like readText.
+Result<std::vector<std::string>> readTextLines(const std::string& path);
 
 // Writes every line followed by CR LF, encoded in the code page. The text goes to a
 // temporary file in the same folder first and is renamed over `path`, so a failure
@@ -26,11 +27,16 @@ Result<> writeTextLines(const std::string& path, const std::vector<std::string>&
 // Writes raw bytes the same way (temporary file, then rename).
 Result<> writeFileAtomically(const std::string& path, const std::string& bytes);
 
-// The whole file as bytes; nullopt when it cannot be read.
-std::optional<std::string> readFileBytes(const std::string& path);
+// The whole file as bytes; fails like readText.
+Result<std::string> readFileBytes(const std::string& path);
+
+// Hands the file at `path` to `take` piece by piece; fails like readText.
+Result<> readInPieces(const std::string& path, const std::function<void(std::string_view)>& take);
 
 // `path` opened for writing bytes, created or emptied (fopen's "wb" with the path's own
 // characters on every system); nullptr with errno set when it cannot be opened.
 std::FILE* openForWriting(const std::filesystem::path& path);
+// The same for reading bytes.
+std::FILE* openForReading(const std::filesystem::path& path);
 
 }  // namespace platform

@@ -28,9 +28,9 @@ std::vector<std::string> formatServerList(const ServerList& list) {
 }
 
 ServerList loadServerList(const std::string& path) {
-    std::optional<std::vector<std::string>> lines = platform::readTextLines(path);
+    platform::Result<std::vector<std::string>> lines = platform::readTextLines(path);
     if (!lines) return ServerList{};
-    return parseServerList(*lines);
+    return parseServerList(lines.value());
 }
 
 platform::Result<> saveServerList(const std::string& path, const ServerList& list) {

@@ -2,7 +2,8 @@
 
 #include <filesystem>
 
-#include "context/AppTitle.h"
+#include "context/ShowFailure.h"
+#include "download/VersionFolderName.h"
 #include "platform/FileList.h"
 #include "platform/ScriptFile.h"
 
@@ -40,14 +41,7 @@ std::vector<std::string> shellLines(const GameFolders& folders, const std::strin
 
 std::string versionNameProblem(const std::string& name) {
     if (name.empty()) return "没有输入版本名。";
-    bool bad = name == "." || name.find("..") != std::string::npos;
-    for (unsigned char c : name) {
-        if (c < 0x20 || std::string_view("/\\<>:\"|?*%").find(char(c)) != std::string_view::npos)
-            bad = true;
-    }
-    if (!bad) return {};
-    return "版本名“" + name +
-           "”不能使用：版本名中不能有路径分隔符（/ 或 \\）、“..”或字符 < > : \" | ? * %。";
+    return download::versionFolderNameProblem(name);
 }
 
 std::string migrationScriptName(platform::PathStyle style) {
@@ -77,15 +71,14 @@ void MigrateOldLayout(LauncherContext& context) {
     std::optional<std::string> name = dialogs.inputBox(kVersionNamePrompt, kAppTitle, "");
     if (!name) return;
     if (std::string problem = versionNameProblem(*name); !problem.empty()) {
-        dialogs.messageBox(problem + "旧版本没有迁移。", kAppTitle, MessageIcon::Warning,
-                           MessageButtons::Ok);
+        showFailure(context, problem + "旧版本没有迁移。");
         return;
     }
     std::string script = context.path(migrationScriptName(style));
-    if (!platform::writeScript(script, migrationScriptLines(context.launcherFolder(), *name, style),
-                               style)) {
-        dialogs.messageBox("无法写入迁移脚本“" + script + "”，旧版本没有迁移。", kAppTitle,
-                           MessageIcon::Warning, MessageButtons::Ok);
+    platform::Result<> written = platform::writeScript(
+        script, migrationScriptLines(context.launcherFolder(), *name, style), style);
+    if (!written) {
+        showFailure(context, "无法写入迁移脚本：" + written.reason() + "。旧版本没有迁移。");
         return;
     }
     platform::Result<> started =
@@ -94,7 +87,6 @@ void MigrateOldLayout(LauncherContext& context) {
     if (!started) {
         std::error_code ec;
         std::filesystem::remove(platform::fromUtf8Path(script), ec);
-        dialogs.messageBox("无法运行迁移脚本：" + started.reason() + "。旧版本没有迁移。",
-                           kAppTitle, MessageIcon::Warning, MessageButtons::Ok);
+        showFailure(context, "无法运行迁移脚本：" + started.reason() + "。旧版本没有迁移。");
     }
 }

@@ -1,10 +1,8 @@
 #include "startup/SettingsFile.h"
 
-#include <filesystem>
 #include <vector>
 
-#include "context/AppTitle.h"
-#include "platform/Paths.h"
+#include "context/ShowFailure.h"
 #include "platform/TextFile.h"
 #include "startup/Theme.h"
 
@@ -14,15 +12,15 @@ std::string settingsFilePath(const LauncherContext& context) {
 
 SettingsFileRead readSettingsFile(const std::string& path) {
     SettingsFileRead result;
-    std::error_code ec;
-    if (!std::filesystem::exists(platform::fromUtf8Path(path), ec)) return result;
-    std::optional<std::vector<std::string>> lines = platform::readTextLines(path);
-    if (!lines) {
-        result.state = SettingsFileState::Unreadable;
+    platform::Result<std::vector<std::string>> read = platform::readTextLines(path);
+    if (!read) {
+        result.state = read.missing() ? SettingsFileState::Missing : SettingsFileState::Unreadable;
+        result.reason = read.reason();
         return result;
     }
-    lines->resize(5);
-    result.config = {(*lines)[0], (*lines)[1], (*lines)[2], (*lines)[3], (*lines)[4]};
+    std::vector<std::string>& lines = read.value();
+    lines.resize(5);
+    result.config = {lines[0], lines[1], lines[2], lines[3], lines[4]};
     result.state = SettingsFileState::Read;
     return result;
 }
@@ -36,9 +34,8 @@ void LoadSettings(LauncherContext& context) {
     std::string path = settingsFilePath(context);
     SettingsFileRead read = readSettingsFile(path);
     if (read.state != SettingsFileState::Read) {
-        context.dialogs().messageBox(
-            "无法读取设置文件“" + path + "”。本次按空白设置运行，请在“启动器设置”中重新保存设置。",
-            kAppTitle, platform::MessageIcon::Warning, platform::MessageButtons::Ok);
+        showFailure(context, "无法读取设置文件“" + path + "”（" + read.reason +
+                                 "）。本次按空白设置运行，请在“启动器设置”中重新保存设置。");
     }
     context.config = read.config;
     // ApplyTheme: exactly one colour per call, the grey default for unknown names.

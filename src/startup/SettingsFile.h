@@ -13,6 +13,7 @@ enum class SettingsFileState { Read, Missing, Unreadable };
 struct SettingsFileRead {
     LauncherConfig config;  // all empty unless the file was read
     SettingsFileState state = SettingsFileState::Missing;
+    std::string reason;  // why the file was not read, unless it was
 };
 
 std::string settingsFilePath(const LauncherContext& context);

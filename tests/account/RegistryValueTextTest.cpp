@@ -14,22 +14,24 @@ using testing_support::ScriptedDialogs;
 
 namespace {
 
+// Each name reaches the registry as the handle value Windows gives that root (winreg.h), so a
+// swapped or mistyped entry would open the wrong part of the registry.
 TEST(RegistryValueTextTest, RootNamesMatchExactly) {
-    const std::pair<const char*, RegistryRoot> cases[] = {
-        {"HKEY_CLASSES_ROOT", RegistryRoot::ClassesRoot},
-        {"HKEY_CURRENT_USER", RegistryRoot::CurrentUser},
-        {"HKEY_LOCAL_MACHINE", RegistryRoot::LocalMachine},
-        {"HKEY_USERS", RegistryRoot::Users},
-        {"HKEY_PERFORMANCE_DATA", RegistryRoot::PerformanceData},
-        {"HKEY_CURRENT_CONFIG", RegistryRoot::CurrentConfig},
-        {"HKEY_DYN_DATA", RegistryRoot::DynData},
-        {"hkey_local_machine", RegistryRoot::None},
-        {"HKEY_LOCAL_MACHINE ", RegistryRoot::None},
-        {"HKLM", RegistryRoot::None},
+    const std::pair<const char*, uint32_t> cases[] = {
+        {"HKEY_CLASSES_ROOT", 0x80000000u},
+        {"HKEY_CURRENT_USER", 0x80000001u},
+        {"HKEY_LOCAL_MACHINE", 0x80000002u},
+        {"HKEY_USERS", 0x80000003u},
+        {"HKEY_PERFORMANCE_DATA", 0x80000004u},
+        {"HKEY_CURRENT_CONFIG", 0x80000005u},
+        {"HKEY_DYN_DATA", 0x80000006u},
+        {"hkey_local_machine", 0u},
+        {"HKEY_LOCAL_MACHINE ", 0u},
+        {"HKLM", 0u},
     };
-    for (const auto& [name, root] : cases)
-        EXPECT_EQ(RootKeyFromName(name), root) << name;
-    EXPECT_EQ(static_cast<uint32_t>(RootKeyFromName("HKEY_DYN_DATA")), 0x80000006u);
+    for (const auto& [name, handle] : cases)
+        EXPECT_EQ(static_cast<uint32_t>(RootKeyFromName(name)), handle) << name;
+    EXPECT_EQ(RootKeyFromName("HKLM"), RegistryRoot::None);
 }
 
 TEST(RegistryValueTextTest, SplitKeyPathSeparatesRootAndSubKey) {

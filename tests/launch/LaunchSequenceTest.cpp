@@ -109,6 +109,11 @@ TEST(LaunchSequence, ProblemsAreReportedAndTheLauncherStays) {
         bool librariesChecked;
         const char* versionId = "1.7.10";
     };
+    // Answers like the authentication service refusing the password.
+    LoopbackHttpServer refusingAuth(LoopbackHttpServer::replyWith(LoopbackHttpServer::response(
+        403,
+        "{\"error\":\"ForbiddenOperationException\",\"errorMessage\":\"Invalid "
+        "credentials.\"}")));
     const Case cases[] = {
         {"memory text", [](LaunchFixture& f) { f.launcher.context.config.memoryMb = "2G"; },
          "内存设置“2G”不是正整数", false},
@@ -139,11 +144,11 @@ TEST(LaunchSequence, ProblemsAreReportedAndTheLauncherStays) {
          },
          "无法启动版本“x”：描述文件中没有主类", false, "x"},
         {"rejected sign-in",
-         [](LaunchFixture& f) {
+         [&](LaunchFixture& f) {
              f.ui.signIn = true;
-             f.launcher.context.services.auth = "http://127.0.0.1:1";
+             f.launcher.context.services.auth = refusingAuth.baseUrl();
          },
-         "正版登录失败", true},
+         "正版登录失败：验证服务器的回复中没有访问令牌", true},
         {"start fails",
          [](LaunchFixture& f) { f.launcher.processes.failure = "Permission denied"; },
          "无法启动游戏：Permission denied", true},

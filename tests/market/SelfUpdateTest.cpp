@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "LoopbackHttpServer.h"
 #include "TestLauncher.h"
 #include "market/SelfUpdate.h"
@@ -74,7 +76,10 @@ TEST_F(SelfUpdateTest, NoQueuesNothingAndLeavesNothingToFinish) {
     EXPECT_TRUE(launcher.processes.started.empty());
 }
 
-TEST_F(SelfUpdateTest, RecordsThatCannotBeCarriedOutAreRefusedWithAMessage) {
+// The player is never asked about an update that would then be refused.
+TEST_F(SelfUpdateTest, RecordsThatCannotBeCarriedOutAreLoggedAndNeverOffered) {
+    launcher.folder.makeFolder(".Vendrolupa_Data");
+    launcher.context.log = platform::Log(launcher.context.dataFile("launcher.log"));
     const std::string records[] = {
         "0.7.1|https://h/new|m",
         "0.7.1|ftp://h/new|m",
@@ -87,11 +92,13 @@ TEST_F(SelfUpdateTest, RecordsThatCannotBeCarriedOutAreRefusedWithAMessage) {
         "0.7.1|http://h/new|m|not-a-digest",
     };
     for (const std::string& record : records) {
-        launcher.dialogs.shown.clear();
+        std::filesystem::remove(launcher.context.log.path());
         EXPECT_EQ(offer(record), std::nullopt) << record;
-        ASSERT_EQ(launcher.dialogs.shown.size(), 2u) << record;
-        EXPECT_EQ(launcher.dialogs.shown[1].icon, MessageIcon::Warning);
-        EXPECT_NE(launcher.dialogs.shown[1].text.find("启动器没有更新"), std::string::npos);
+        EXPECT_TRUE(launcher.dialogs.shown.empty()) << record;
+        launcher.dialogs.messageAnswers.clear();
+        const std::string log = readAll(launcher.context.log.path());
+        EXPECT_NE(log.find("新版本 0.7.1 不能使用"), std::string::npos) << record << ": " << log;
+        EXPECT_NE(log.find("启动器没有更新"), std::string::npos) << log;
     }
 }
 

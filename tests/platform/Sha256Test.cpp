@@ -41,8 +41,8 @@ TEST(Sha256, PiecesOfAnySizeGiveTheDigestOfTheWhole) {
 TEST(Sha256, FilesAreHashedAndUnreadableOnesGiveNothing) {
     TempFolder folder;
     std::string file = folder.write("新版本.bin", std::string(200'000, '\x5a') + "end");
-    EXPECT_EQ(platform::sha256HexOfFile(file),
+    EXPECT_EQ(*platform::sha256HexOfFile(file),
               platform::sha256Hex(std::string(200'000, '\x5a') + "end"));
-    EXPECT_EQ(platform::sha256HexOfFile(folder.file("missing")), std::nullopt);
-    EXPECT_EQ(platform::sha256HexOfFile(folder.makeFolder("a folder")), std::nullopt);
+    EXPECT_FALSE(platform::sha256HexOfFile(folder.file("missing")));
+    EXPECT_FALSE(platform::sha256HexOfFile(folder.makeFolder("a folder")));
 }

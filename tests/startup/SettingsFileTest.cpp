@@ -100,3 +100,31 @@ TEST_F(SettingsFileTest, FailedWriteKeepsTheOldFileAndLeavesNoTemporaryFile) {
 }
 
 }  // namespace
+
+TEST(SettingsFileReasons, TheBoxAndTheLogSayWhyTheFileWasNotRead) {
+    struct Case {
+        const char* what;
+        bool folderInPlace;
+        SettingsFileState state;
+        const char* cause;
+    };
+    const Case cases[] = {
+        {"missing", false, SettingsFileState::Missing, "不存在"},
+        {"folder in place", true, SettingsFileState::Unreadable, "这是一个文件夹"},
+    };
+    for (const Case& c : cases) {
+        TestLauncher launcher;
+        launcher.folder.makeFolder(".Vendrolupa_Data");
+        launcher.context.log = platform::Log(launcher.context.dataFile("launcher.log"));
+        const std::string path = settingsFilePath(launcher.context);
+        if (c.folderInPlace) launcher.folder.makeFolder(".Vendrolupa_Data/config.ini");
+        EXPECT_EQ(readSettingsFile(path).state, c.state) << c.what;
+        LoadSettings(launcher.context);
+        ASSERT_EQ(launcher.dialogs.shown.size(), 1u) << c.what;
+        EXPECT_NE(launcher.dialogs.shown[0].text.find(c.cause), std::string::npos)
+            << c.what << ": " << launcher.dialogs.shown[0].text;
+        EXPECT_NE(readAll(launcher.context.log.path()).find(launcher.dialogs.shown[0].text),
+                  std::string::npos)
+            << c.what;
+    }
+}

@@ -20,8 +20,10 @@ ScriptedResponse LoopbackMirror::answer(const std::string& request) const {
     std::string path = LoopbackHttpServer::pathOf(request);
     path = path.substr(0, path.find('?'));
     std::optional<std::string> body;
-    if (!path.empty() && path[0] == '/' && path.find("..") == std::string::npos)
-        body = platform::readFileBytes(folder_ + path);
+    if (!path.empty() && path[0] == '/' && path.find("..") == std::string::npos) {
+        platform::Result<std::string> file = platform::readFileBytes(folder_ + path);
+        if (file) body = file.value();
+    }
     ScriptedResponse response;
     response.after =
         keepAlive_ ? ScriptedResponse::After::KeepOpen : ScriptedResponse::After::Close;

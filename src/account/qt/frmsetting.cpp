@@ -18,7 +18,7 @@
 #include "account/ShowFileDialog.h"
 #include "account/SignIn.h"
 #include "account/TestSignIn.h"
-#include "context/AppTitle.h"
+#include "context/ShowFailure.h"
 #include "platform/Paths.h"
 #include "platform/qt/UiFont.h"
 #include "platform/qt/WidgetHelpers.h"
@@ -182,10 +182,9 @@ bool frmsetting::saveSettings() {
                           txtjavahome->text().toStdString(), txtpassword->text().toStdString(),
                           chosenThemeName()};
     std::string path = settingsFilePath(context_);
-    if (!writeSettingsFile(path, config)) {
-        context_.dialogs().messageBox("设置没有保存：无法写入“" + path +
-                                          "”。请确认数据文件夹存在并且可以写入，然后再试一次。",
-                                      "保存失败", MessageIcon::Warning, MessageButtons::Ok);
+    if (platform::Result<> written = writeSettingsFile(path, config); !written) {
+        showFailure(context_, "设置没有保存：" + written.reason() + "。请处理后再试一次。",
+                    "保存失败");
         return false;
     }
     LoadSettings(context_);

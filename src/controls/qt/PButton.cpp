@@ -20,10 +20,18 @@ int stepTowards(int from, int to, int step) {
     return std::max(from - step, to);
 }
 
+QAccessibleInterface* accessibleFace(const QString& className, QObject* object) {
+    if (className != QLatin1String("PButton")) return nullptr;
+    auto* button = static_cast<PButton*>(object);
+    return new controls::CaptionButton(
+        button, [button] { return button->text(); }, [button] { return button->isButtonEnabled(); },
+        [button] { emit button->Click(); });
+}
+
 }  // namespace
 
 PButton::PButton(QWidget* parent) : QWidget(parent) {
-    controls::installAccessibility();
+    controls::registerAccessibleFace(accessibleFace);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     timer1_.setInterval(kTimerIntervalMs);

@@ -7,8 +7,42 @@
 #include "controls/qt/MouseArgs.h"
 #include "platform/qt/WidgetHelpers.h"
 
+namespace {
+
+// The bar's value from 0 to 1, read as a percentage.
+class ProgressBarAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
+  public:
+    explicit ProgressBarAccessible(PProgressBar* bar)
+        : QAccessibleWidget(bar, QAccessible::ProgressBar) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Value) return QString::number(qRound(bar()->value() * 100)) + '%';
+        return QAccessibleWidget::text(t);
+    }
+    QVariant currentValue() const override { return double(bar()->value()); }
+    void setCurrentValue(const QVariant&) override {}  // the pipeline alone moves the bar
+    QVariant maximumValue() const override { return 1.0; }
+    QVariant minimumValue() const override { return 0.0; }
+    QVariant minimumStepSize() const override { return 0.0; }
+
+  private:
+    PProgressBar* bar() const { return static_cast<PProgressBar*>(widget()); }
+};
+
+QAccessibleInterface* accessibleFace(const QString& className, QObject* object) {
+    if (className != QLatin1String("PProgressBar")) return nullptr;
+    return new ProgressBarAccessible(static_cast<PProgressBar*>(object));
+}
+
+}  // namespace
+
 PProgressBar::PProgressBar(QWidget* parent) : QWidget(parent) {
-    controls::installAccessibility();
+    controls::registerAccessibleFace(accessibleFace);
     resize(platform::twipsToPixels(3000), platform::twipsToPixels(255));
 }
 

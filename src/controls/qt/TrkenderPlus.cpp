@@ -6,8 +6,23 @@
 
 #include "controls/qt/ControlsAccessibility.h"
 
+namespace {
+
+QAccessibleInterface* accessibleFace(const QString& className, QObject* object) {
+    if (className != QLatin1String("TrkenderPlus")) return nullptr;
+    auto* picture = static_cast<TrkenderPlus*>(object);
+    // A picture that lets the mouse through is decoration; one that takes clicks is a button.
+    bool clickable = !picture->testAttribute(Qt::WA_TransparentForMouseEvents);
+    if (!clickable) return new QAccessibleWidget(picture, QAccessible::Graphic);
+    return new controls::CaptionButton(
+        picture, [picture] { return picture->accessibleName(); },
+        [picture] { return picture->isEnabled(); }, [picture] { emit picture->Click(); });
+}
+
+}  // namespace
+
 TrkenderPlus::TrkenderPlus(QWidget* parent) : QWidget(parent), picture_(defaultPicture()) {
-    controls::installAccessibility();
+    controls::registerAccessibleFace(accessibleFace);
     resize(kPictureWidth, kPictureHeight);
 }
 

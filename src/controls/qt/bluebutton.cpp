@@ -9,9 +9,21 @@
 #include "controls/qt/MouseArgs.h"
 #include "platform/qt/WidgetHelpers.h"
 
+namespace {
+
+QAccessibleInterface* accessibleFace(const QString& className, QObject* object) {
+    if (className != QLatin1String("bluebutton")) return nullptr;
+    auto* button = static_cast<bluebutton*>(object);
+    return new controls::CaptionButton(
+        button, [button] { return button->caption(); }, [button] { return button->isEnabled(); },
+        [button] { emit button->Click(); });
+}
+
+}  // namespace
+
 bluebutton::bluebutton(QWidget* parent)
     : QWidget(parent), label_(new QLabel(QStringLiteral("Label1"), this)) {
-    controls::installAccessibility();
+    controls::registerAccessibleFace(accessibleFace);
     // The label only shows the caption; the control takes its mouse events.
     label_->setAttribute(Qt::WA_TransparentForMouseEvents);
     // The caption is shown as written, never read as markup.

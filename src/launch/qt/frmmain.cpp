@@ -16,7 +16,6 @@
 #include "platform/qt/UiFont.h"
 #include "platform/qt/WidgetHelpers.h"
 #include "servers/qt/serveradfrm.h"
-#include "startup/MigrateOldLayout.h"
 #include "startup/Theme.h"
 
 namespace {
@@ -54,11 +53,6 @@ QPushButton* gradientButton(const QString& caption, QWidget* parent, const char*
 
 }  // namespace
 
-std::string mainWindowTitle(int major, int minor, int revision) {
-    return "Vendrolupa Pre-Alpha Version " + std::to_string(major) + "." + std::to_string(minor) +
-           "." + std::to_string(revision) + " - 启动你的世界";
-}
-
 frmmain::frmmain(LauncherContext& context, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
       context_(context),
@@ -68,7 +62,6 @@ frmmain::frmmain(LauncherContext& context, QWidget* parent)
     resize(720, kOpenHeight / kTwipsPerPixel);
     setMouseTracking(true);
     buildControls();
-    load();
 }
 
 frmmain::~frmmain() = default;
@@ -140,18 +133,9 @@ void frmmain::buildButtons() {
     connect(btnsetting, &QPushButton::clicked, this, [this] { showSettings(); });
 }
 
-void frmmain::load() {
-    context_.hooks.checkUpdate();
-    QString title = qs(
-        mainWindowTitle(context_.version.major, context_.version.minor, context_.version.revision));
-    lbltitle->setText(title);
-    setWindowTitle(title);
-    MigrateOldLayout(context_);
-    const GameFolders folders = context_.folders();
-    const char separator = context_.style().separator;
-    ShowFolderList(folders.versions() + separator);
-    context_.hooks.checkNative(folders.native() + separator);
-    showRandomBackground();
+void frmmain::showTitle(const std::string& title) {
+    lbltitle->setText(qs(title));
+    setWindowTitle(qs(title));
 }
 
 void frmmain::ShowFolderList(const std::string& folderspec) {

@@ -8,6 +8,7 @@
 #include "context/LauncherContext.h"
 #include "launch/LaunchSequence.h"
 #include "platform/qt/WidgetHelpers.h"
+#include "startup/MainWindowLoad.h"
 
 class QComboBox;
 class QLabel;
@@ -20,7 +21,7 @@ class TrkenderPlus;
 // The main window: the installed versions, the start button, the buttons that open the
 // other windows, a random background picture, its own title row and a bottom edge that
 // slides open and shut with the mouse.
-class frmmain : public QWidget, public LaunchUi {
+class frmmain : public QWidget, public LaunchUi, public MainWindowLoadUi {
     Q_OBJECT
 
   public:
@@ -29,14 +30,14 @@ class frmmain : public QWidget, public LaunchUi {
     static constexpr int kShutHeight = 6705;
     static constexpr int kStep = 30;
 
-    // Builds the window and runs its load sequence.
+    // Builds the window; loadMainWindow fills it.
     explicit frmmain(LauncherContext& context, QWidget* parent = nullptr);
     ~frmmain() override;
 
-    // Fills the version list with the sub-folders of `folderspec` (trailing separator).
-    void ShowFolderList(const std::string& folderspec);
-    // Loads a random picture of the data folder as background; none keeps the current one.
-    void showRandomBackground();
+    // MainWindowLoadUi; a folder without pictures keeps the current background.
+    void showTitle(const std::string& title) override;
+    void ShowFolderList(const std::string& folderspec) override;
+    void showRandomBackground() override;
     void setThemeColour(uint32_t rgb);
     QColor themeColour() const { return colour_; }
     // The file name of the background picture shown (empty: none).
@@ -62,7 +63,6 @@ class frmmain : public QWidget, public LaunchUi {
   private:
     void buildControls();
     void buildButtons();
-    void load();
     void startBottomAnimation(bool collapse);
     bool titleRowEvent(QLabel* label, QEvent* event);
     bool startButtonEvent(QEvent* event);
@@ -97,6 +97,3 @@ class frmmain : public QWidget, public LaunchUi {
     QTimer* Timer1 = nullptr;
     QStringList File1;
 };
-
-// "Vendrolupa Pre-Alpha Version <major>.<minor>.<revision> - 启动你的世界".
-std::string mainWindowTitle(int major, int minor, int revision);

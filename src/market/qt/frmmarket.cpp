@@ -36,6 +36,7 @@ frmmarket::frmmarket(LauncherContext& context, QWidget* parent)
     connect(&Timer1, &QTimer::timeout, this, [this] { pipeline_.onTimerTick(); });
     Timer1.start();
     loadCatalogue();
+    List1->setFocus();
 }
 
 frmmarket::~frmmarket() = default;
@@ -104,8 +105,13 @@ void frmmarket::List1_Click(int row) {
 void frmmarket::tabs_Click(int index) {
     for (int i = 0; i < int(tabs_.size()); ++i)
         colourTab(i, i == index ? kTabChosen : kTabOther);
-    if (index == 0) pnlVersions->raise();
-    if (index == 1) pnlMods->raise();
+    // Only the chosen panel is there for the player, a screen reader and the keyboard.
+    if (index == 0 || index == 1) {
+        QWidget* chosen = index == 0 ? pnlVersions : pnlMods;
+        (index == 0 ? pnlMods : pnlVersions)->hide();
+        chosen->show();
+        chosen->raise();
+    }
     // The download list stays in sight over either panel.
     Frame1->raise();
 }

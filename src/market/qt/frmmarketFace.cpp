@@ -20,6 +20,7 @@ namespace {
 constexpr int kWidth = 640;
 constexpr int kPanelTop = 44;
 constexpr int kPanelHeight = 262;
+constexpr quint32 kProgressTrack = 0xE6E6E6;
 
 QLabel* label(const QString& caption, QWidget* parent, const char* name) {
     auto* result = named(new QLabel(caption, parent), name);
@@ -113,6 +114,7 @@ void frmmarket::buildModsPanel() {
     PButton3 = button(QStringLiteral("加入下载列表"), pnlMods, "PButton3");
     PButton3->move(440, 222);
     connect(PButton3, &PButton::Click, this, [this] { PButton3_Click(); });
+    pnlMods->hide();  // until its tab is chosen
 }
 
 void frmmarket::buildDownloadFrame() {
@@ -137,6 +139,8 @@ void frmmarket::buildDownloadFrame() {
     PProgressBar1->setAccessibleName(QStringLiteral("下载进度"));
     PProgressBar1->setGeometry(10, 148, kWidth - 36, 12);
     PProgressBar1->setValue(0);
+    // A light track: on the control's own cyan an empty bar would look full.
+    PProgressBar1->setColorBack(kProgressTrack);
 }
 
 void frmmarket::buildParallelChoice() {

@@ -1,9 +1,12 @@
 #include "platform/qt/QtDialogs.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+
+#include "platform/qt/ChineseTranslation.h"
 
 namespace platform {
 namespace {
@@ -54,6 +57,10 @@ DialogAnswer QtDialogs::messageBox(const std::string& text, const std::string& t
                                    MessageIcon icon, MessageButtons buttons) {
     QMessageBox box(toQt(icon), QString::fromStdString(title), QString::fromStdString(text),
                     toQt(buttons), QApplication::activeWindow());
+    // Named here as well as by Qt's catalogue, which a system may lack.
+    for (QAbstractButton* button : box.buttons())
+        if (QString chinese = chineseButtonText(box.standardButton(button)); !chinese.isEmpty())
+            button->setText(chinese);
     switch (box.exec()) {
         case QMessageBox::Yes:
             return DialogAnswer::Yes;

@@ -6,7 +6,7 @@
 #include <QMouseEvent>
 #include <QVBoxLayout>
 
-#include "context/AppTitle.h"
+#include "context/ShowFailure.h"
 #include "controls/qt/bluebutton.h"
 #include "platform/qt/WidgetHelpers.h"
 
@@ -141,9 +141,9 @@ void serveradfrm::addServer(int place) {
     list_[size_t(place)] = {*name, *address};
     status_[size_t(place)].reset();
     showPlace(place);
-    if (!servers::saveServerList(listPath(), list_)) {
-        dialogs.messageBox("无法保存服务器列表：" + listPath(), kAppTitle,
-                           platform::MessageIcon::Critical, platform::MessageButtons::Ok);
+    if (platform::Result<> saved = servers::saveServerList(listPath(), list_); !saved) {
+        showFailure(context_, "无法保存服务器列表：" + saved.reason(), kAppTitle,
+                    platform::MessageIcon::Critical);
     }
 }
 

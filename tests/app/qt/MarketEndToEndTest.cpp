@@ -207,7 +207,9 @@ TEST_F(MarketEndToEnd, FromAnEmptyFolderToARunningGame) {
         }
     }
     clickAndWait(market, market.PButton2, "1.7.10-demo");
-    for (const std::string& name : filesBelow(www + "/resources")) {
+    const std::vector<std::string> resources = filesBelow(www + "/resources");
+    EXPECT_FALSE(resources.empty()) << "the demo mirror serves no old-style resources";
+    for (const std::string& name : resources) {
         EXPECT_EQ(readAll(launcher.path(".minecraft/assets/" + name)),
                   readAll(www + "/resources/" + name));
     }
@@ -223,7 +225,9 @@ TEST_F(MarketEndToEnd, FromAnEmptyFolderToARunningGame) {
     QTest::mouseClick(main.findChild<QLabel*>("btnstartgame"), Qt::LeftButton);
     EXPECT_EQ(modal.titles, (std::vector<std::string>{"Native更新中", "Libraries更新中"}));
     EXPECT_FALSE(windows.hasMarket());
-    for (const std::string& jar : filesBelow(www + "/libraries")) {
+    const std::vector<std::string> libraries = filesBelow(www + "/libraries");
+    EXPECT_FALSE(libraries.empty()) << "the demo mirror serves no libraries";
+    for (const std::string& jar : libraries) {
         EXPECT_EQ(readAll(launcher.path(".minecraft/libraries/" + jar)),
                   readAll(www + "/libraries/" + jar));
     }

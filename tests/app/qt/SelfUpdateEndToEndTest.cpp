@@ -100,7 +100,7 @@ TEST_F(SelfUpdateEndToEnd, AcceptedUpdateReplacesTheExecutableAndStartsTheNewVer
         << log();
     EXPECT_TRUE(QTest::qWaitFor([&] { return processesOf(launcher).empty(); },
                                 std::chrono::milliseconds(kLimit).count()));
-    EXPECT_EQ(platform::sha256HexOfFile(launcher), platform::sha256Hex(next));
+    EXPECT_EQ(platform::sha256HexOfFile(launcher).value_or(""), platform::sha256Hex(next));
     EXPECT_NE(fs::status(launcher).permissions() & fs::perms::owner_exec, fs::perms::none);
     EXPECT_FALSE(exists(folder.path() + "/upd.sh"));
     EXPECT_FALSE(exists(folder.path() + "/" + kNextFile));
@@ -111,13 +111,13 @@ TEST_F(SelfUpdateEndToEnd, AcceptedUpdateReplacesTheExecutableAndStartsTheNewVer
 }
 
 TEST_F(SelfUpdateEndToEnd, WrongSha256KeepsTheOldLauncherWhichGoesOn) {
-    const std::optional<std::string> original = platform::sha256HexOfFile(launcher);
+    const std::string original = platform::sha256HexOfFile(launcher).value_or("");
     offer(std::string(64, '0'));
     ProgramResult old = runProgram({launcher}, folder.path(), kLimit);
     // It went on to its main window.
     EXPECT_EQ(old.exitCode, 0) << old.output;
     EXPECT_NE(old.output.find("shown "), std::string::npos) << old.output;
-    EXPECT_EQ(platform::sha256HexOfFile(launcher), original);
+    EXPECT_EQ(platform::sha256HexOfFile(launcher).value_or(""), original);
     EXPECT_FALSE(exists(folder.path() + "/upd.sh"));
     EXPECT_FALSE(exists(folder.path() + "/" + kNextFile));
     const std::string text = log();

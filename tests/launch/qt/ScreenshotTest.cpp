@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFontDatabase>
 #include <QLabel>
+#include <QPushButton>
 #include <QRawFont>
 
 #include "TestLauncher.h"
@@ -21,6 +22,17 @@ int pixelsOf(const QImage& image, QColor colour) {
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x)
             count += image.pixelColor(x, y) == colour;
+    }
+    return count;
+}
+
+// How many pixels differ between two images of one size.
+int differingPixels(const QImage& a, const QImage& b) {
+    EXPECT_EQ(a.size(), b.size());
+    int count = 0;
+    for (int y = 0; y < std::min(a.height(), b.height()); ++y) {
+        for (int x = 0; x < std::min(a.width(), b.width()); ++x)
+            count += a.pixelColor(x, y) != b.pixelColor(x, y);
     }
     return count;
 }
@@ -44,6 +56,7 @@ TEST(ScreenshotTest, ChineseCaptionsRenderInBothWindows) {
     launcher.context.config = {"steve233", "2048", "/usr/lib/jvm/java-17/bin/java", "", "blue"};
 
     frmmain main(launcher.context);
+    loadMainWindow(launcher.context, main);
     main.setThemeColour(themeColour("blue"));
     main.show();
     QPixmap mainGrab = main.grab();
@@ -56,7 +69,13 @@ TEST(ScreenshotTest, ChineseCaptionsRenderInBothWindows) {
     frmsetting settings(launcher.context);
     settings.show();
     QPixmap settingsGrab = settings.grab();
-    EXPECT_FALSE(settingsGrab.isNull());
+    EXPECT_EQ(settingsGrab.size(), settings.size());
+    // A caption is drawn when the button looks different without it.
+    auto* random = settings.findChild<QPushButton*>("btnrandomname");
+    ASSERT_NE(random, nullptr);
+    const QImage captioned = random->grab().toImage();
+    random->setText("");
+    EXPECT_GT(differingPixels(captioned, random->grab().toImage()), 40);
     keep(settingsGrab, "frmsetting.png");
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
@@ -292,3 +293,46 @@ TEST_F(FrmMarketTest, ASourceThatCannotBeSavedStaysAndSaysWhy) {
 }
 
 }  // namespace
+
+// What lies under another panel is out of reach: not shown, not announced, never focused.
+TEST_F(FrmMarketTest, OnlyTheChosenTabsPanelIsThereAndFocusStartsOnTheCatalogue) {
+    www.write("versions/versions.json", kManifest);
+    auto window = open();
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    EXPECT_EQ(QApplication::focusWidget(), window->List1);
+    struct Step {
+        int tab;
+        QWidget* shown;
+        QWidget* hidden;
+    };
+    for (Step step :
+         {Step{0, window->PButton1, window->PButton3}, Step{1, window->PButton3, window->PButton1},
+          Step{0, window->PButton1, window->选择版本}}) {
+        QTest::mouseClick(window->tabs(step.tab), Qt::LeftButton);
+        EXPECT_TRUE(step.shown->isVisible()) << step.tab;
+        EXPECT_FALSE(step.hidden->isVisible()) << step.tab;
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(step.hidden);
+        ASSERT_NE(face, nullptr);
+        EXPECT_TRUE(face->state().invisible) << step.tab;
+    }
+    // Tabbing through the versions panel never lands on the mods panel.
+    for (int i = 0; i < 12; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_FALSE(window->pnlMods->isAncestorOf(QApplication::focusWidget()));
+    }
+}
+
+TEST_F(FrmMarketTest, AnEmptyProgressBarLooksEmpty) {
+    auto window = open();
+    window->show();
+    PProgressBar* bar = window->PProgressBar1;
+    const QPoint middle(bar->width() / 2, bar->height() / 2);
+    bar->setValue(1);
+    const QColor full = bar->grab().toImage().pixelColor(middle);
+    bar->setValue(0);
+    const QColor empty = bar->grab().toImage().pixelColor(middle);
+    // Told apart at a glance: far apart in lightness, not only in hue.
+    EXPECT_GT(std::abs(full.lightness() - empty.lightness()), 60)
+        << full.name().toStdString() << " " << empty.name().toStdString();
+}
