@@ -2,6 +2,7 @@
 
 #include "download/DownloadTask.h"
 #include "download/HttpGetText.h"
+#include "launch/VersionChain.h"
 #include "market/NetworkNames.h"
 #include "market/VersionInstaller.h"
 #include "platform/FileList.h"
@@ -115,6 +116,15 @@ InstallPlan AssetPlan(AssetPath path, const std::string& id, const std::string& 
     return plan;
 }
 
+std::optional<std::string> NamedAssetIndex(const GameFolders& folders, const std::string& id) {
+    platform::Result<std::optional<MergedVersion>> current = loadCurrentFormatVersion(folders, id);
+    if (!current || !current.value()) return std::nullopt;
+    const MergedVersion& version = *current.value();
+    std::string named = version.assetIndex ? version.assetIndex->id : version.assets;
+    if (named.empty() || !isSafePathElement(named)) return std::nullopt;
+    return named;
+}
+
 void UpdateAssets(InstallPipeline& pipeline, platform::HttpClient& http,
                   const std::vector<std::string>& ids, int selected, const ServiceHosts& hosts,
                   const std::function<void(int)>& wait) {
@@ -123,15 +133,21 @@ void UpdateAssets(InstallPipeline& pipeline, platform::HttpClient& http,
         pipeline.showMessage(id.reason());
         return;
     }
-    const AssetPath path = ChooseAssetPath(id.value());
-    const std::string url = IndexUrl(path, id.value(), hosts);
+    AssetPath path = ChooseAssetPath(id.value());
+    std::string indexId = id.value();
+    // An installed version that names its own index takes that one, whatever its id says.
+    if (std::optional<std::string> named = NamedAssetIndex(pipeline.folders(), id.value())) {
+        path = AssetPath::PerVersion;
+        indexId = *named;
+    }
+    const std::string url = IndexUrl(path, indexId, hosts);
     platform::Result<std::string> index = download::FetchDocument(http, url);
     if (!index) {
         pipeline.showMessage("无法获取资源索引：" + index.reason());
         return;
     }
     QueueOutcome queued =
-        QueuePlan(pipeline, AssetPlan(path, id.value(), index.value(), pipeline.folders(), hosts));
+        QueuePlan(pipeline, AssetPlan(path, indexId, index.value(), pipeline.folders(), hosts));
     if (path == AssetPath::Legacy) wait(kLegacyPauseMs);
     if (queued.startHead) pipeline.StartHeadTask();
     ShowSkipped(pipeline, queued);

@@ -1,6 +1,8 @@
 #include "market/LibraryInstaller.h"
 
 #include "download/DownloadTask.h"
+#include "launch/VersionChain.h"
+#include "market/CurrentLibraryPlan.h"
 #include "launch/LibraryPath.h"
 #include "launch/VersionText.h"
 #include "market/NetworkNames.h"
@@ -67,12 +69,22 @@ LibraryCheckOutcome QueueMissingLibraries(InstallPipeline& pipeline,
     const char separator = folders.style().separator;
     // A version of the old single-jar layout brings its libraries along.
     if (platform::isExistingFile(versionFolder + separator + "minecraft.jar")) return {};
-    std::optional<std::string> text =
-        ReadVersionText(versionFolder + separator + versionId + ".json");
-    if (!text) return {};
-    auto exists = [](const std::string& path) { return platform::isExistingFile(path); };
-    QueueOutcome queued =
-        QueuePlan(pipeline, LibraryPlan(*text, folders, hosts, FolderHoldsFile, exists));
+    InstallPlan plan;
+    platform::Result<std::optional<MergedVersion>> current =
+        loadCurrentFormatVersion(folders, versionId);
+    // A broken chain of parents was reported before the launch got here.
+    if (!current) return {};
+    if (current.value()) {
+        plan = CurrentLibraryPlan(libraryFiles(*current.value(), runningLibrarySystem()), folders,
+                                  hosts);
+    } else {
+        std::optional<std::string> text =
+            ReadVersionText(versionFolder + separator + versionId + ".json");
+        if (!text) return {};
+        auto exists = [](const std::string& path) { return platform::isExistingFile(path); };
+        plan = LibraryPlan(*text, folders, hosts, FolderHoldsFile, exists);
+    }
+    QueueOutcome queued = QueuePlan(pipeline, plan);
     ShowSkipped(pipeline, queued);
     if (pipeline.empty()) return {};
     return {LibraryCheck::Queued, queued.startHead};

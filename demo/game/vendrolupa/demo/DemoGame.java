@@ -32,6 +32,10 @@ public final class DemoGame {
         lines.add("库路径: " + System.getProperty("java.library.path"));
         lines.add("工作目录: " + System.getProperty("user.dir"));
         lines.add(DemoGreeting.text());
+        String loader = System.getProperty("vendrolupa.demo.loader");
+        if (loader != null) lines.add(loader);
+        // Only a version whose JSON carries its own argument lists names the launcher brand.
+        if (System.getProperty("minecraft.launcher.brand") != null) lines.addAll(checkOptions(args));
         // Written aside and moved into place, so a reader never sees half of it.
         Path part = Paths.get("demo-game.part").toAbsolutePath();
         Files.write(part, lines, StandardCharsets.UTF_8);
@@ -47,6 +51,34 @@ public final class DemoGame {
             }
         }
         for (String line : lines) System.out.println(line);
+    }
+
+    /** The options the current-format demo version's arguments block names, each with a value. */
+    private static final String[] OPTIONS = {
+        "--username", "--version", "--gameDir", "--assetsDir", "--assetIndex", "--uuid",
+        "--accessToken", "--userType", "--versionType"
+    };
+
+    private static List<String> checkOptions(String[] args) throws Exception {
+        List<String> lines = new ArrayList<>();
+        lines.add("启动器: " + System.getProperty("minecraft.launcher.brand") + " "
+                + System.getProperty("minecraft.launcher.version"));
+        List<String> given = List.of(args);
+        List<String> missing = new ArrayList<>();
+        for (String option : OPTIONS) {
+            int at = given.indexOf(option);
+            if (at < 0 || at + 1 >= args.length || args[at + 1].startsWith("${")) {
+                missing.add(option);
+            } else {
+                lines.add("选项 " + option + " = " + args[at + 1]);
+            }
+        }
+        lines.add(missing.isEmpty() ? "选项齐全。" : "缺少选项: " + String.join(" ", missing));
+        Path nativeFile = Paths.get(System.getProperty("java.library.path"), "demo-native.txt");
+        lines.add(Files.isRegularFile(nativeFile)
+                ? "本地库文件: " + Files.readString(nativeFile, StandardCharsets.UTF_8).trim()
+                : "缺少本地库文件: " + nativeFile);
+        return lines;
     }
 
     private static void showWindow(String text) {

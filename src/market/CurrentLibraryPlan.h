@@ -1,0 +1,18 @@
+#pragma once
+#include <string>
+
+#include "context/GameFolders.h"
+#include "context/ServiceHosts.h"
+#include "launch/LibraryFiles.h"
+#include "market/InstallPlan.h"
+
+namespace market {
+
+// The mirror's tasks for the jars of a current-format version that are missing on disk: each
+// from "/libraries/" + its path into its folder under the libraries folder, each jar once, the
+// class-path jars first and the natives jars after them. The jar itself is tested, not its
+// folder: one folder holds a library's plain jar and its natives jars.
+InstallPlan CurrentLibraryPlan(const LibraryFiles& files, const GameFolders& folders,
+                               const ServiceHosts& hosts);
+
+}  // namespace market
