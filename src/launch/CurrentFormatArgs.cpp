@@ -2,31 +2,12 @@
 
 #include "platform/CommandLine.h"
 
-namespace {
-
-void addValue(std::vector<std::string>& out, const nlohmann::json& value) {
-    if (value.is_string()) {
-        out.push_back(value.get<std::string>());
-    } else if (value.is_array()) {
-        for (const nlohmann::json& element : value) {
-            if (element.is_string()) out.push_back(element.get<std::string>());
-        }
-    }
-}
-
-}  // namespace
-
-std::vector<std::string> allowedArguments(const nlohmann::json& list,
-                                          const launch::RuleSystem& system) {
+std::vector<std::string> allowedArguments(const std::vector<launch::Argument>& list,
+                                          const launch::SystemInfo& system) {
     std::vector<std::string> allowed;
-    if (!list.is_array()) return allowed;
-    for (const nlohmann::json& element : list) {
-        if (element.is_string()) {
-            allowed.push_back(element.get<std::string>());
-        } else if (element.is_object() && element.contains("value")) {
-            nlohmann::json rules = element.value("rules", nlohmann::json());
-            if (launch::rulesAllow(rules, system)) addValue(allowed, element["value"]);
-        }
+    for (const launch::Argument& argument : list) {
+        if (launch::rulesAllow(argument.rules, system))
+            allowed.insert(allowed.end(), argument.values.begin(), argument.values.end());
     }
     return allowed;
 }

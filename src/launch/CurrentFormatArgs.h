@@ -2,8 +2,6 @@
 #include <string>
 #include <vector>
 
-#include <nlohmann/json.hpp>
-
 #include "context/GameFolders.h"
 #include "launch/LaunchArgs.h"
 #include "launch/LibraryFiles.h"
@@ -11,10 +9,10 @@
 #include "launch/Placeholders.h"
 #include "launch/VersionChain.h"
 
-// The elements of an argument list that apply on `system`: texts as they are, and the value of
-// an object (a text or a list of texts) when its rules allow, every feature flag being off.
-std::vector<std::string> allowedArguments(const nlohmann::json& list,
-                                          const launch::RuleSystem& system);
+// The texts of the elements of an argument list whose rules allow them on `system`, every
+// feature flag being off.
+std::vector<std::string> allowedArguments(const std::vector<launch::Argument>& list,
+                                          const launch::SystemInfo& system);
 
 // The class path: the jars of `files` in order, then the game jar, joined by the system's
 // class-path separator.

@@ -21,7 +21,7 @@ std::vector<std::string> splitAt(const std::string& text, char separator) {
 
 // The file of a library for `classifier` (empty: its plain jar), by its downloads block, else by
 // its name under its repository.
-std::optional<LibraryFile> fileOf(const launch::VersionLibrary& library,
+std::optional<LibraryFile> fileOf(const launch::JsonLibrary& library,
                                   const std::string& classifier) {
     const launch::FileDownload* download = nullptr;
     if (classifier.empty()) {
@@ -79,13 +79,13 @@ bool isSafeLibraryPath(const std::string& path) {
 }
 
 LibrarySystem runningLibrarySystem() {
-    return {launch::runningRuleSystem(), IsWow64() ? "64" : "32"};
+    return {launch::SystemInfo::running(), IsWow64() ? "64" : "32"};
 }
 
 LibraryFiles libraryFiles(const MergedVersion& version, const LibrarySystem& system) {
     LibraryFiles files;
     std::set<std::string> onClassPath;
-    for (const launch::VersionLibrary& library : version.libraries) {
+    for (const launch::JsonLibrary& library : version.libraries) {
         if (!launch::rulesAllow(library.rules, system.rules)) continue;
         if (library.natives.empty()) {
             std::optional<LibraryFile> jar = fileOf(library, "");

@@ -24,7 +24,7 @@ bool isSafeLibraryPath(const std::string& path);
 
 // The system the rules are evaluated for, and the width "${arch}" stands for.
 struct LibrarySystem {
-    launch::RuleSystem rules;
+    launch::SystemInfo rules;
     std::string archDigits;  // "64" or "32"
 };
 // The running system.

@@ -33,10 +33,9 @@ std::vector<std::string> splitAtBlanks(const std::string& text) {
     return words;
 }
 
-void appendAll(nlohmann::json& list, const nlohmann::json& more) {
-    if (!more.is_array()) return;
-    for (const nlohmann::json& element : more)
-        list.push_back(element);
+void appendAll(std::vector<launch::Argument>& list,
+               const std::optional<std::vector<launch::Argument>>& more) {
+    if (more) list.insert(list.end(), more->begin(), more->end());
 }
 
 std::string chainText(const std::vector<std::string>& ids) {
@@ -49,7 +48,7 @@ std::string chainText(const std::vector<std::string>& ids) {
 }  // namespace
 
 bool isCurrentFormat(const launch::VersionJson& json) {
-    return !json.inheritsFrom.empty() || json.hasArguments;
+    return !json.inheritsFrom.empty() || json.hasArgumentsBlock();
 }
 
 MergedVersion mergeVersionChain(const std::vector<launch::VersionJson>& chain) {
@@ -60,7 +59,7 @@ MergedVersion mergeVersionChain(const std::vector<launch::VersionJson>& chain) {
     for (const launch::VersionJson& json : chain) {
         // Libraries: nearer JSONs first; an ancestor's copy of a library a nearer one lists goes.
         std::set<std::string> own;
-        for (const launch::VersionLibrary& library : json.libraries) {
+        for (const launch::JsonLibrary& library : json.libraries) {
             std::string key = libraryKey(library.name);
             if (listed.count(key)) continue;
             own.insert(key);
@@ -71,7 +70,7 @@ MergedVersion mergeVersionChain(const std::vector<launch::VersionJson>& chain) {
         if (merged.type.empty()) merged.type = json.type;
         if (merged.assets.empty()) merged.assets = json.assets;
         if (!merged.assetIndex) merged.assetIndex = json.assetIndex;
-        if (!merged.javaMajor) merged.javaMajor = json.javaMajor;
+        if (!merged.javaMajor) merged.javaMajor = json.javaMajorVersion;
     }
 
     const launch::VersionJson& root = chain.back();
@@ -85,17 +84,17 @@ MergedVersion mergeVersionChain(const std::vector<launch::VersionJson>& chain) {
     for (const launch::VersionJson& json : chain) {
         if (!json.minecraftArguments) continue;
         for (const std::string& word : splitAtBlanks(*json.minecraftArguments))
-            merged.game.push_back(word);
+            merged.game.push_back({{word}, {}});
         break;
     }
     // Versions before the arguments block pass the native folder and class path themselves.
-    if (!root.arguments.jvm.is_array()) {
-        merged.jvm = nlohmann::json::array(
-            {"-Djava.library.path=${natives_directory}", "-cp", "${classpath}"});
+    if (!root.jvmArguments) {
+        for (const char* standIn : {"-Djava.library.path=${natives_directory}", "-cp", "${classpath}"})
+            merged.jvm.push_back({{standIn}, {}});
     }
     for (auto json = chain.rbegin(); json != chain.rend(); ++json) {
-        appendAll(merged.game, json->arguments.game);
-        appendAll(merged.jvm, json->arguments.jvm);
+        appendAll(merged.game, json->gameArguments);
+        appendAll(merged.jvm, json->jvmArguments);
     }
     return merged;
 }
@@ -111,7 +110,7 @@ platform::Result<std::optional<MergedVersion>> loadCurrentFormatVersion(const Ga
     std::vector<std::string> ids = {id};
     while (!chain.back().inheritsFrom.empty()) {
         const std::string parent = chain.back().inheritsFrom;
-        const std::string& child = ids.back();
+        const std::string child = ids.back();
         ids.push_back(parent);
         for (size_t i = 0; i + 1 < ids.size(); ++i) {
             if (ids[i] == parent)

@@ -3,8 +3,6 @@
 #include <string>
 #include <vector>
 
-#include <nlohmann/json.hpp>
-
 #include "context/GameFolders.h"
 #include "launch/VersionJson.h"
 #include "platform/Result.h"
@@ -17,12 +15,12 @@ struct MergedVersion {
     std::string mainClass;
     std::string jarId;  // the version whose folder holds the game jar
     std::string assets;
-    std::optional<launch::AssetIndexRef> assetIndex;
+    std::optional<launch::AssetIndexReference> assetIndex;
     std::optional<int> javaMajor;
-    std::vector<launch::VersionLibrary> libraries;
-    // The argument lists as written: texts and objects with "rules" and "value".
-    nlohmann::json game = nlohmann::json::array();
-    nlohmann::json jvm = nlohmann::json::array();
+    std::vector<launch::JsonLibrary> libraries;
+    // The argument lists, root first, each element with the rules that allow it.
+    std::vector<launch::Argument> game;
+    std::vector<launch::Argument> jvm;
 };
 
 // At most this many JSON files in one chain, the chosen one included.
