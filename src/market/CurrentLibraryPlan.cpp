@@ -2,7 +2,8 @@
 
 #include <set>
 
-#include "download/DownloadTask.h"
+#include "market/NetworkNames.h"
+#include "platform/AsciiText.h"
 #include "platform/FileList.h"
 
 namespace market {
@@ -25,8 +26,10 @@ InstallPlan CurrentLibraryPlan(const LibraryFiles& files, const GameFolders& fol
             local += c == '/' ? separator : c;
         if (platform::isExistingFile(local)) continue;
         std::string folder = local.substr(0, local.rfind(separator));
-        plan.push_back({folder, download::makeDownloadTask(
-                                    hosts.mirror + "/libraries/" + jar->path, folder)});
+        QueueEntry entry{hosts.mirror + "/libraries/" + jar->path, folder};
+        // A SHA-1 that is not one (a hand-written profile) is no check at all.
+        if (isHexDigits(jar->sha1, 40)) entry.sha1 = platform::lowerAscii(jar->sha1);
+        plan.push_back({folder, entry});
     }
     return plan;
 }

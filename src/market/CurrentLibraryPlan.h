@@ -10,8 +10,9 @@ namespace market {
 
 // The mirror's tasks for the jars of a current-format version that are missing on disk: each
 // from "/libraries/" + its path into its folder under the libraries folder, each jar once, the
-// class-path jars first and the natives jars after them. The jar itself is tested, not its
-// folder: one folder holds a library's plain jar and its natives jars.
+// class-path jars first and the natives jars after them, each checked by the SHA-1 the JSON
+// gives. The jar itself is tested, not its folder: one folder holds a library's plain jar and
+// its natives jars.
 InstallPlan CurrentLibraryPlan(const LibraryFiles& files, const GameFolders& folders,
                                const ServiceHosts& hosts);
 
