@@ -57,7 +57,8 @@ platform::Result<int> javaMajorVersion(const std::string& javaPath, const std::s
     std::optional<std::string> stamp = stampOf(javaPath);
     if (!stamp) return platform::Failure{"无法读取 Java 程序“" + javaPath + "”的修改时间"};
     const std::string key = *stamp + "|" + javaPath;
-    std::vector<std::string> lines = platform::readTextLines(cacheFile).value_or(std::vector<std::string>{});
+    std::vector<std::string> lines =
+        platform::readTextLines(cacheFile).value_or(std::vector<std::string>{});
     if (std::optional<int> known = remembered(lines, key)) return *known;
 
     platform::Result<std::string> output =

@@ -55,8 +55,9 @@ std::string javaMismatch(const LauncherContext& context, const MergedVersion& ve
     }
     if (major.value() >= *version.javaMajor) return "";
     return "此版本需要 Java " + std::to_string(*version.javaMajor) + "，设置中的 Java 是 " +
-           std::to_string(major.value()) + "：" + javaPath + "\n游戏没有启动。请在设置中选择 Java " +
-           std::to_string(*version.javaMajor) + " 或更高版本的 Java 程序。";
+           std::to_string(major.value()) + "：" + javaPath +
+           "\n游戏没有启动。请在设置中选择 Java " + std::to_string(*version.javaMajor) +
+           " 或更高版本的 Java 程序。";
 }
 
 }  // namespace
@@ -137,8 +138,9 @@ bool runLaunchSequence(LauncherContext& context, const std::string& versionId, L
                            folders.libraries(), folders.versionNatives(versionId), folders.style());
         if (!extracted) {
             context.log.write("无法启动游戏：" + extracted.reason());
-            return stay("无法启动游戏：" + extracted.reason() +
-                        "\n请检查磁盘空间和文件夹权限，或在“Minecraft 应用市场”中重新下载这个版本。");
+            return stay(
+                "无法启动游戏：" + extracted.reason() +
+                "\n请检查磁盘空间和文件夹权限，或在“Minecraft 应用市场”中重新下载这个版本。");
         }
     }
 

@@ -17,7 +17,8 @@ struct LibraryFile {
 
 // The path a library name gives: "g.h:a:v" lies at g/h/a/v/a-v.jar, "g:a:v:c" (or a `classifier`)
 // at g/a/v/a-v-c.jar, "g:a:v@zip" at g/a/v/a-v.zip. nullopt for a name of fewer than three parts.
-std::optional<std::string> pathFromName(const std::string& name, const std::string& classifier = "");
+std::optional<std::string> pathFromName(const std::string& name,
+                                        const std::string& classifier = "");
 
 // A relative "/" path whose every element is a plain file name: it cannot leave the folder.
 bool isSafeLibraryPath(const std::string& path);

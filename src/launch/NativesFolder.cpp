@@ -18,7 +18,8 @@ platform::Result<> extractNatives(const std::vector<LibraryFiles::Natives>& nati
     if (natives.empty()) return {};
     std::error_code error;
     std::filesystem::create_directories(platform::fromUtf8Path(nativesFolder), error);
-    if (error) return platform::Failure{"无法创建本地库文件夹 " + nativesFolder + "：" + error.message()};
+    if (error)
+        return platform::Failure{"无法创建本地库文件夹 " + nativesFolder + "：" + error.message()};
     for (const LibraryFiles::Natives& jar : natives) {
         std::string path = librariesFolder;
         for (char c : "/" + jar.file.path)

@@ -14,7 +14,8 @@ std::string libraryKey(const std::string& name) {
     size_t start = 0;
     for (int part = 0;; ++part) {
         size_t end = name.find(':', start);
-        if (part != 2) key += name.substr(start, end == std::string::npos ? end : end - start) + ":";
+        if (part != 2)
+            key += name.substr(start, end == std::string::npos ? end : end - start) + ":";
         if (end == std::string::npos) break;
         start = end + 1;
     }
@@ -89,7 +90,8 @@ MergedVersion mergeVersionChain(const std::vector<launch::VersionJson>& chain) {
     }
     // Versions before the arguments block pass the native folder and class path themselves.
     if (!root.jvmArguments) {
-        for (const char* standIn : {"-Djava.library.path=${natives_directory}", "-cp", "${classpath}"})
+        for (const char* standIn :
+             {"-Djava.library.path=${natives_directory}", "-cp", "${classpath}"})
             merged.jvm.push_back({{standIn}, {}});
     }
     for (auto json = chain.rbegin(); json != chain.rend(); ++json) {
@@ -113,8 +115,7 @@ platform::Result<std::optional<MergedVersion>> loadCurrentFormatVersion(const Ga
         const std::string child = ids.back();
         ids.push_back(parent);
         for (size_t i = 0; i + 1 < ids.size(); ++i) {
-            if (ids[i] == parent)
-                return platform::Failure{"版本的继承关系成环：" + chainText(ids)};
+            if (ids[i] == parent) return platform::Failure{"版本的继承关系成环：" + chainText(ids)};
         }
         if (ids.size() > kMaxChainLength) {
             return platform::Failure{"版本的继承层数超过 " + std::to_string(kMaxChainLength) +
@@ -128,8 +129,8 @@ platform::Result<std::optional<MergedVersion>> loadCurrentFormatVersion(const Ga
         std::optional<std::string> parentText = platform::readFileBytes(path);
         if (!parentText) {
             return platform::Failure{"版本“" + child + "”继承的版本“" + parent +
-                                     "”没有安装（找不到 " + path + "）。请先在“Minecraft 应用市场”中下载“" +
-                                     parent + "”"};
+                                     "”没有安装（找不到 " + path +
+                                     "）。请先在“Minecraft 应用市场”中下载“" + parent + "”"};
         }
         platform::Result<launch::VersionJson> parsed = launch::parseVersionJson(*parentText);
         if (!parsed) {

@@ -1,9 +1,9 @@
 #include "market/LibraryInstaller.h"
 
-#include "launch/VersionChain.h"
-#include "market/CurrentLibraryPlan.h"
 #include "launch/LibraryPath.h"
+#include "launch/VersionChain.h"
 #include "launch/VersionText.h"
+#include "market/CurrentLibraryPlan.h"
 #include "market/NetworkNames.h"
 #include "platform/FileList.h"
 

@@ -90,16 +90,17 @@ TEST(CurrentFormatArgs, TheWholeCommandLineOfARelease) {
           "/游戏 目录/.minecraft/libraries/org/lwjgl/lwjgl/3.3.1/lwjgl-3.3.1-natives-linux.jar:"
           "/游戏 目录/.minecraft/versions/1.20.1/1.20.1.jar",
           "-Dno.rules=1"},
-         {"--username", "玩家 一号", "--version", "1.20.1", "--gameDir", ".minecraft", "--assetsDir",
-          ".minecraft/assets", "--assetIndex", "5", "--uuid", offline, "--accessToken", offline,
-          "--userType", "legacy", "--versionType", "release"}},
+         {"--username", "玩家 一号", "--version", "1.20.1", "--gameDir", ".minecraft",
+          "--assetsDir", ".minecraft/assets", "--assetIndex", "5", "--uuid", offline,
+          "--accessToken", offline, "--userType", "legacy", "--versionType", "release"}},
         {"signed in on 32-bit Windows 10",
          {{"windows", false, "10.0.19045", "x86"}, "32"},
          platform::PathStyle::windows(),
          R"(C:\游戏)",
          "token-1",
          "0123456789abcdef0123456789abcdef",
-         {"-XX:HeapDumpPath=MojangTricksIntelDriversForPerformance_javaw.exe_minecraft.exe.heapdump",
+         {"-XX:HeapDumpPath=MojangTricksIntelDriversForPerformance_javaw.exe_minecraft.exe."
+          "heapdump",
           "-Dos.name=Windows 10", "-Dos.version=10.0", "-Xss1M",
           R"(-Djava.library.path=C:\游戏\.minecraft\versions\1.20.1\natives)",
           R"(-Djna.tmpdir=C:\游戏\.minecraft\versions\1.20.1\natives)",
@@ -108,9 +109,10 @@ TEST(CurrentFormatArgs, TheWholeCommandLineOfARelease) {
           R"(C:\游戏\.minecraft\libraries\com\mojang\logging\1.1.1\logging-1.1.1.jar;)"
           R"(C:\游戏\.minecraft\versions\1.20.1\1.20.1.jar)",
           "-Dno.rules=1"},
-         {"--username", "玩家 一号", "--version", "1.20.1", "--gameDir", ".minecraft", "--assetsDir",
-          R"(.minecraft\assets)", "--assetIndex", "5", "--uuid", "0123456789abcdef0123456789abcdef",
-          "--accessToken", "token-1", "--userType", "mojang", "--versionType", "release"}},
+         {"--username", "玩家 一号", "--version", "1.20.1", "--gameDir", ".minecraft",
+          "--assetsDir", R"(.minecraft\assets)", "--assetIndex", "5", "--uuid",
+          "0123456789abcdef0123456789abcdef", "--accessToken", "token-1", "--userType", "mojang",
+          "--versionType", "release"}},
     };
     const MergedVersion version = release();
     for (const Case& c : cases) {
@@ -143,17 +145,16 @@ TEST(CurrentFormatArgs, OlderTemplatesGetTheirSessionAndProperties) {
         std::string token, uuid, session, shownUuid;
     };
     const std::string offline = offlinePlayerUuid("玩家 一号");
-    for (const Case& c : {Case{"", "", offline, offline},
-                          Case{"tok", "id", "token:tok:id", "id"},
+    for (const Case& c : {Case{"", "", offline, offline}, Case{"tok", "id", "token:tok:id", "id"},
                           // A token without a profile id is no sign-in.
                           Case{"tok", "", offline, offline}}) {
-        Texts arguments =
-            currentFormatArguments(player(c.token, c.uuid, platform::PathStyle::posix()), version,
-                                   folders, linux);
+        Texts arguments = currentFormatArguments(
+            player(c.token, c.uuid, platform::PathStyle::posix()), version, folders, linux);
         Texts game(arguments.end() - 14, arguments.end());
-        EXPECT_EQ(game, (Texts{"--username", "玩家 一号", "--session", c.session, "--uuid", c.shownUuid,
-                               "--userProperties", "{}", "--assetsDir", ".minecraft/assets",
-                               "--unknown", "${not_a_placeholder}", "--sep", ":"}))
+        EXPECT_EQ(game,
+                  (Texts{"--username", "玩家 一号", "--session", c.session, "--uuid", c.shownUuid,
+                         "--userProperties", "{}", "--assetsDir", ".minecraft/assets", "--unknown",
+                         "${not_a_placeholder}", "--sep", ":"}))
             << c.token;
         // Before the arguments block the parent's stand-in JVM list names the natives and jars.
         EXPECT_EQ(arguments[1], "-Djava.library.path=/l/.minecraft/versions/forge/natives");

@@ -47,8 +47,9 @@ struct CurrentLaunch {
         launcher.context.config.memoryMb = "1024";
         launcher.folder.makeFolder(".Vendrolupa_Data");
         launcher.context.log = platform::Log(launcher.context.dataFile("launcher.log"));
-        ui.javaPath = launcher.folder.write(
-            "Java 运行时/bin/java", "#!/bin/sh\necho 'openjdk version \"" + javaVersion + "\"' >&2\n");
+        ui.javaPath =
+            launcher.folder.write("Java 运行时/bin/java", "#!/bin/sh\necho 'openjdk version \"" +
+                                                              javaVersion + "\"' >&2\n");
         std::filesystem::permissions(ui.javaPath, std::filesystem::perms::owner_all);
         writeVersion(launcher.folder, "1.20.1", kRelease);
         testing_support::writeZip(
@@ -93,13 +94,21 @@ TEST(CurrentFormatLaunch, StartsWithItsOwnArgumentsAfterExtractingTheNatives) {
         EXPECT_FALSE(testing_support::exists(natives + "/META-INF/MANIFEST.MF")) << c.what;
 
         ASSERT_EQ(f.launcher.processes.started.size(), 1u) << c.what;
-        Texts words = platform::splitWindowsCommandLine(f.launcher.processes.started[0].commandLine);
+        Texts words =
+            platform::splitWindowsCommandLine(f.launcher.processes.started[0].commandLine);
         std::string classPath = l + "/.minecraft/libraries/a/plain/1/plain-1.jar:" + l +
                                 "/.minecraft/versions/1.20.1/1.20.1.jar";
         if (c.chosen == "loader")
             classPath = l + "/.minecraft/libraries/l/loader/2/loader-2.jar:" + classPath;
-        Texts expected = {f.ui.javaPath, "-Xmx1024m", "-Djava.library.path=" + natives, "-cp",
-                          classPath, c.mainClass, "--username", "Steve", "--uuid",
+        Texts expected = {f.ui.javaPath,
+                          "-Xmx1024m",
+                          "-Djava.library.path=" + natives,
+                          "-cp",
+                          classPath,
+                          c.mainClass,
+                          "--username",
+                          "Steve",
+                          "--uuid",
                           offlinePlayerUuid("Steve")};
         expected.insert(expected.end(), c.extraGame.begin(), c.extraGame.end());
         EXPECT_EQ(words, expected) << c.what;

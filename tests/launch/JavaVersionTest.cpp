@@ -32,9 +32,9 @@ TEST(JavaVersion, FeatureReleaseFromWhatTheRuntimePrints) {
 // A stand-in runtime: a script that counts how often it is asked and prints a version.
 std::string fakeJava(const testing_support::TempFolder& folder, const std::string& name,
                      const std::string& version) {
-    std::string path = folder.write(
-        name, "#!/bin/sh\necho asked >> \"" + folder.path() + "/asked-" + name +
-                  "\"\necho 'openjdk version \"" + version + "\" 2024-01-01' >&2\n");
+    std::string path =
+        folder.write(name, "#!/bin/sh\necho asked >> \"" + folder.path() + "/asked-" + name +
+                               "\"\necho 'openjdk version \"" + version + "\" 2024-01-01' >&2\n");
     std::filesystem::permissions(path, std::filesystem::perms::owner_all);
     return path;
 }
@@ -65,9 +65,9 @@ TEST(JavaVersion, EachRuntimeIsAskedOnceUntilItChanges) {
 
     // The runtime at the same path is replaced: asked again, and the new answer counts.
     fakeJava(folder, "java8", "21.0.1");
-    std::filesystem::last_write_time(std::filesystem::path(eight),
-                                     std::filesystem::file_time_type::clock::now() +
-                                         std::chrono::hours(1));
+    std::filesystem::last_write_time(
+        std::filesystem::path(eight),
+        std::filesystem::file_time_type::clock::now() + std::chrono::hours(1));
     platform::Result<int> replaced = javaMajorVersion(eight, cache);
     ASSERT_TRUE(replaced) << replaced.reason();
     EXPECT_EQ(replaced.value(), 21);

@@ -14,11 +14,14 @@ TEST(LibraryFiles, NamesGiveMavenPaths) {
     };
     const std::vector<Case> cases = {
         {"org.lwjgl:lwjgl:3.3.1", "", "org/lwjgl/lwjgl/3.3.1/lwjgl-3.3.1.jar"},
-        {"org.lwjgl:lwjgl:3.3.1:natives-linux", "", "org/lwjgl/lwjgl/3.3.1/lwjgl-3.3.1-natives-linux.jar"},
+        {"org.lwjgl:lwjgl:3.3.1:natives-linux", "",
+         "org/lwjgl/lwjgl/3.3.1/lwjgl-3.3.1-natives-linux.jar"},
         {"org.lwjgl.lwjgl:lwjgl-platform:2.9.4", "natives-windows",
          "org/lwjgl/lwjgl/lwjgl-platform/2.9.4/lwjgl-platform-2.9.4-natives-windows.jar"},
-        {"de.oceanlabs.mcp:mcp_config:1.20.1@zip", "", "de/oceanlabs/mcp/mcp_config/1.20.1/mcp_config-1.20.1.zip"},
-        {"net.fabricmc:intermediary:1.20.1", "", "net/fabricmc/intermediary/1.20.1/intermediary-1.20.1.jar"},
+        {"de.oceanlabs.mcp:mcp_config:1.20.1@zip", "",
+         "de/oceanlabs/mcp/mcp_config/1.20.1/mcp_config-1.20.1.zip"},
+        {"net.fabricmc:intermediary:1.20.1", "",
+         "net/fabricmc/intermediary/1.20.1/intermediary-1.20.1.jar"},
         {"only:two", "", std::nullopt},
         {"nocolon", "", std::nullopt},
     };
@@ -58,7 +61,8 @@ TEST(LibraryFiles, EachSystemTakesTheLibrariesItsRulesAllow) {
     };
     const std::vector<Case> cases = {
         {{{"linux", true, "6.1.0", "amd64"}, "64"},
-         {"com/mojang/logging/1.1.1/logging-1.1.1.jar", "org/lwjgl/lwjgl/3.3.1/lwjgl-3.3.1-natives-linux.jar",
+         {"com/mojang/logging/1.1.1/logging-1.1.1.jar",
+          "org/lwjgl/lwjgl/3.3.1/lwjgl-3.3.1-natives-linux.jar",
           "org/lwjgl/lwjgl/3.2.2/lwjgl-3.2.2.jar",
           "net/fabricmc/sponge-mixin/0.12.5/sponge-mixin-0.12.5.jar"},
          {"org/lwjgl/lwjgl/3.2.2/lwjgl-3.2.2-natives-linux.jar"}},
@@ -93,18 +97,21 @@ TEST(LibraryFiles, EachSystemTakesTheLibrariesItsRulesAllow) {
     LibraryFiles linux = libraryFiles(version, {{"linux", true, "", "amd64"}, "64"});
     EXPECT_EQ(linux.classPath[0],
               (LibraryFile{"com/mojang/logging/1.1.1/logging-1.1.1.jar",
-                           "https://libraries.example/com/mojang/logging/1.1.1/logging-1.1.1.jar", "832b"}));
-    EXPECT_EQ(linux.classPath[3].url,
-              "https://maven.example/repo/net/fabricmc/sponge-mixin/0.12.5/sponge-mixin-0.12.5.jar");
+                           "https://libraries.example/com/mojang/logging/1.1.1/logging-1.1.1.jar",
+                           "832b"}));
+    EXPECT_EQ(
+        linux.classPath[3].url,
+        "https://maven.example/repo/net/fabricmc/sponge-mixin/0.12.5/sponge-mixin-0.12.5.jar");
     EXPECT_EQ(linux.natives[0].file.sha1, "bb");
     EXPECT_EQ(linux.natives[0].exclude, Texts{"META-INF/"});
 }
 
 TEST(LibraryFiles, PathsThatLeaveTheFolderAreRefused) {
-    for (const std::string& path : {"../x.jar", "a/../../x.jar", "/etc/x.jar", "a//b.jar", "a\\b.jar",
-                                    "C:/x.jar", "a/./b.jar", ""})
+    for (const std::string& path : {"../x.jar", "a/../../x.jar", "/etc/x.jar", "a//b.jar",
+                                    "a\\b.jar", "C:/x.jar", "a/./b.jar", ""})
         EXPECT_FALSE(isSafeLibraryPath(path)) << path;
-    for (const std::string& path : {"org/lwjgl/lwjgl/3.3.1/lwjgl-3.3.1.jar", "a.b/c_d/1.0-SNAPSHOT/x.jar"})
+    for (const std::string& path :
+         {"org/lwjgl/lwjgl/3.3.1/lwjgl-3.3.1.jar", "a.b/c_d/1.0-SNAPSHOT/x.jar"})
         EXPECT_TRUE(isSafeLibraryPath(path)) << path;
 }
 

@@ -26,8 +26,12 @@ TEST(NativesFolder, SignaturesAndExcludedEntriesStayInTheJar) {
         {"META-INF/MANIFEST.MF", {}, false},
         {"META-INF/LWJGL.SF", {"META-INF/"}, false},
         {"meta-inf/x", {}, true},
-        {"linux/x64/org/lwjgl/liblwjgl.so.sha1", {"META-INF/", "linux/x64/org/lwjgl/liblwjgl.so.sha1"}, false},
-        {"linux/x64/org/lwjgl/liblwjgl.so", {"META-INF/", "linux/x64/org/lwjgl/liblwjgl.so.sha1"}, true},
+        {"linux/x64/org/lwjgl/liblwjgl.so.sha1",
+         {"META-INF/", "linux/x64/org/lwjgl/liblwjgl.so.sha1"},
+         false},
+        {"linux/x64/org/lwjgl/liblwjgl.so",
+         {"META-INF/", "linux/x64/org/lwjgl/liblwjgl.so.sha1"},
+         true},
         {"x.dll", {""}, true},
     };
     for (const Case& c : cases)
@@ -82,11 +86,12 @@ TEST(NativesFolder, AHostileOrMissingJarStopsTheStartAndSaysWhich) {
         const std::string libraries = launcher.makeFolder(".minecraft/libraries");
         const std::string natives = launcher.path() + "/.minecraft/versions/v/natives";
         if (!c.entries.empty()) writeZip(libraries + "/a/bad.jar", c.entries);
-        platform::Result<> done = extractNatives({{{"a/bad.jar", "", ""}, {"META-INF/"}}}, libraries,
-                                                 natives, platform::PathStyle::posix());
+        platform::Result<> done = extractNatives({{{"a/bad.jar", "", ""}, {"META-INF/"}}},
+                                                 libraries, natives, platform::PathStyle::posix());
         ASSERT_FALSE(done) << c.what;
         for (const std::string& part : c.reasonHolds)
-            EXPECT_NE(done.reason().find(part), std::string::npos) << c.what << ": " << done.reason();
+            EXPECT_NE(done.reason().find(part), std::string::npos)
+                << c.what << ": " << done.reason();
         // Nothing of a refused jar is written, inside the folder or beside it.
         EXPECT_FALSE(testing_support::exists(natives + "/ok.so")) << c.what;
         EXPECT_FALSE(testing_support::exists(launcher.path() + "/.minecraft/outside.so")) << c.what;

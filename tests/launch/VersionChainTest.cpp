@@ -166,8 +166,8 @@ TEST(VersionChain, OlderVersionsAndUnreadableJsonStayOnTheTextScans) {
     for (const Case& c : cases) {
         TempFolder launcher{"旧 格式"};
         if (!c.json.empty()) writeVersion(launcher, "v", c.json);
-        auto loaded =
-            loadCurrentFormatVersion(GameFolders(launcher.path(), platform::PathStyle::posix()), "v");
+        auto loaded = loadCurrentFormatVersion(
+            GameFolders(launcher.path(), platform::PathStyle::posix()), "v");
         ASSERT_TRUE(loaded) << c.what << ": " << loaded.reason();
         EXPECT_FALSE(loaded.value()) << c.what;
     }
@@ -175,7 +175,8 @@ TEST(VersionChain, OlderVersionsAndUnreadableJsonStayOnTheTextScans) {
 
 TEST(VersionChain, BrokenChainsAreRefusedWithTheirReason) {
     auto profile = [](const std::string& id, const std::string& parent) {
-        return R"({"id": ")" + id + R"(", "inheritsFrom": ")" + parent + R"(", "mainClass": "a.B"})";
+        return R"({"id": ")" + id + R"(", "inheritsFrom": ")" + parent +
+               R"(", "mainClass": "a.B"})";
     };
     struct Case {
         const char* what;
@@ -188,7 +189,10 @@ TEST(VersionChain, BrokenChainsAreRefusedWithTheirReason) {
          {{"loader", profile("loader", "1.20.1")}},
          "loader",
          {"“1.20.1”", "没有安装", "versions/1.20.1/1.20.1.json"}},
-        {"a loop", {{"a", profile("a", "b")}, {"b", profile("b", "a")}}, "a", {"成环", "a → b → a"}},
+        {"a loop",
+         {{"a", profile("a", "b")}, {"b", profile("b", "a")}},
+         "a",
+         {"成环", "a → b → a"}},
         {"a profile naming itself", {{"a", profile("a", "a")}}, "a", {"成环"}},
         {"six JSON files in a chain",
          {{"c1", profile("c1", "c2")},
@@ -216,7 +220,8 @@ TEST(VersionChain, BrokenChainsAreRefusedWithTheirReason) {
             GameFolders(launcher.path(), platform::PathStyle::posix()), c.chosen);
         ASSERT_FALSE(loaded) << c.what;
         for (const std::string& part : c.reasonHolds)
-            EXPECT_NE(loaded.reason().find(part), std::string::npos) << c.what << ": " << loaded.reason();
+            EXPECT_NE(loaded.reason().find(part), std::string::npos)
+                << c.what << ": " << loaded.reason();
     }
     // Five files are still a chain.
     TempFolder launcher{"五 层"};
@@ -224,7 +229,8 @@ TEST(VersionChain, BrokenChainsAreRefusedWithTheirReason) {
         writeVersion(launcher, "c" + std::to_string(i),
                      profile("c" + std::to_string(i), "c" + std::to_string(i + 1)));
     writeVersion(launcher, "c5", kOldRelease);
-    auto five = loadCurrentFormatVersion(GameFolders(launcher.path(), platform::PathStyle::posix()), "c1");
+    auto five =
+        loadCurrentFormatVersion(GameFolders(launcher.path(), platform::PathStyle::posix()), "c1");
     ASSERT_TRUE(five) << five.reason();
     EXPECT_EQ(five.value()->jarId, "c5");
 }

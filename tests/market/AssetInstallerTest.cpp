@@ -165,9 +165,13 @@ TEST(AssetInstaller, ACurrentFormatVersionTakesTheIndexItNames) {
         std::optional<std::string> index;
     };
     const std::vector<Case> cases = {
-        {"a release of today", {{"1.20.1", R"({"arguments": {}, "assetIndex": {"id": "5"}, "assets": "5"})"}}, "1.20.1", "5"},
+        {"a release of today",
+         {{"1.20.1", R"({"arguments": {}, "assetIndex": {"id": "5"}, "assets": "5"})"}},
+         "1.20.1",
+         "5"},
         {"a profile takes its parent's",
-         {{"loader", R"({"inheritsFrom": "1.20.1"})"}, {"1.20.1", R"({"arguments": {}, "assetIndex": {"id": "5"}})"}},
+         {{"loader", R"({"inheritsFrom": "1.20.1"})"},
+          {"1.20.1", R"({"arguments": {}, "assetIndex": {"id": "5"}})"}},
          "loader",
          "5"},
         {"only an assets name", {{"v", R"({"arguments": {}, "assets": "legacy"})"}}, "v", "legacy"},
@@ -185,8 +189,8 @@ TEST(AssetInstaller, ACurrentFormatVersionTakesTheIndexItNames) {
         TempFolder launcher{"资源 索引"};
         for (const auto& [id, json] : c.versions)
             launcher.write(".minecraft/versions/" + id + "/" + id + ".json", json);
-        EXPECT_EQ(market::NamedAssetIndex(GameFolders(launcher.path(), platform::PathStyle::posix()),
-                                          c.chosen),
+        EXPECT_EQ(market::NamedAssetIndex(
+                      GameFolders(launcher.path(), platform::PathStyle::posix()), c.chosen),
                   c.index)
             << c.what;
     }

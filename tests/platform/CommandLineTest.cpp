@@ -45,7 +45,8 @@ TEST(CommandLine, WordsAreQuotedOnlyWhenTheSplitNeedsIt) {
     };
     const std::vector<Case> cases = {
         {"-Xmx1024m", "-Xmx1024m"},
-        {R"(C:\游戏\.minecraft\libraries\a.jar;C:\b.jar)", R"(C:\游戏\.minecraft\libraries\a.jar;C:\b.jar)"},
+        {R"(C:\游戏\.minecraft\libraries\a.jar;C:\b.jar)",
+         R"(C:\游戏\.minecraft\libraries\a.jar;C:\b.jar)"},
         {R"(C:\path\)", R"(C:\path\)"},
         {"", R"("")"},
         {"Ste ve", R"("Ste ve")"},

@@ -60,7 +60,8 @@ Result<std::string> runForOutput(const std::string& commandLine, std::chrono::mi
     argv.push_back(nullptr);
 
     int pipeEnds[2];
-    if (pipe2(pipeEnds, O_CLOEXEC) != 0) return Failure{std::string("无法建立管道：") + strerror(errno)};
+    if (pipe2(pipeEnds, O_CLOEXEC) != 0)
+        return Failure{std::string("无法建立管道：") + strerror(errno)};
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
