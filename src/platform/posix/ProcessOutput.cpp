@@ -11,7 +11,7 @@
 #include <cstring>
 #include <vector>
 
-#include "platform/CommandLine.h"
+#include "platform/posix/SpawnArguments.h"
 
 extern char** environ;
 
@@ -52,12 +52,8 @@ bool exitsBy(pid_t pid, Clock::time_point deadline) {
 }  // namespace
 
 Result<std::string> runForOutput(const std::string& commandLine, std::chrono::milliseconds limit) {
-    std::vector<std::string> words = splitWindowsCommandLine(commandLine);
-    if (words.empty()) return Failure{"命令行为空"};
-    std::vector<char*> argv;
-    for (std::string& word : words)
-        argv.push_back(word.data());
-    argv.push_back(nullptr);
+    SpawnArguments arguments(commandLine);
+    if (arguments.empty()) return Failure{"命令行为空"};
 
     int pipeEnds[2];
     if (pipe2(pipeEnds, O_CLOEXEC) != 0)
@@ -68,12 +64,13 @@ Result<std::string> runForOutput(const std::string& commandLine, std::chrono::mi
     posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDERR_FILENO);
     posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
     pid_t pid = 0;
-    int rc = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    int rc = posix_spawnp(&pid, arguments.program().c_str(), &actions, nullptr, arguments.argv(),
+                          environ);
     posix_spawn_file_actions_destroy(&actions);
     close(pipeEnds[1]);
     if (rc != 0) {
         close(pipeEnds[0]);
-        return Failure{words[0] + ": " + std::strerror(rc)};
+        return Failure{arguments.program() + ": " + std::strerror(rc)};
     }
     std::string output;
     const Clock::time_point deadline = Clock::now() + limit;
@@ -83,7 +80,7 @@ Result<std::string> runForOutput(const std::string& commandLine, std::chrono::mi
         kill(pid, SIGKILL);
         while (waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
         }
-        return Failure{words[0] + " 在 " + std::to_string(limit.count()) +
+        return Failure{arguments.program() + " 在 " + std::to_string(limit.count()) +
                        " 毫秒内没有结束，已被终止"};
     }
     return output;
