@@ -88,8 +88,10 @@ MergedVersion mergeVersionChain(const std::vector<launch::VersionJson>& chain) {
             merged.game.push_back({{word}, {}});
         break;
     }
-    // Versions before the arguments block pass the native folder and class path themselves.
-    if (!root.jvmArguments) {
+    // Versions before the arguments block pass the native folder and class path themselves. Some
+    // installers write an arguments block with a game list only (the model then holds an empty
+    // JVM list): without the stand-in such a version would start without a class path.
+    if (!root.jvmArguments || root.jvmArguments->empty()) {
         for (const char* standIn :
              {"-Djava.library.path=${natives_directory}", "-cp", "${classpath}"})
             merged.jvm.push_back({{standIn}, {}});
