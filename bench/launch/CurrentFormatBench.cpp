@@ -125,7 +125,7 @@ void commandLineOf(benchmark::State& state, const std::string& id) {
     for (auto _ : state) {
         auto version = loadCurrentFormatVersion(folders, id);
         std::vector<std::string> line =
-            currentFormatArguments(values, **version.value(), folders, linux);
+            currentFormatArguments(values, *version.value(), folders, linux);
         arguments = line.size();
         benchmark::DoNotOptimize(line);
     }
