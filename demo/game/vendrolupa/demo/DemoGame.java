@@ -83,7 +83,9 @@ public final class DemoGame {
 
     private static void showWindow(String text) {
         Frame frame = new Frame("Vendrolupa 演示游戏");
-        TextArea area = new TextArea(text, 14, 70, TextArea.SCROLLBARS_VERTICAL_ONLY);
+        // Tall enough for everything a version with its own argument lists is handed.
+        int rows = Math.max(14, Math.min(text.split("\n").length + 5, 44));
+        TextArea area = new TextArea(text, rows, 90, TextArea.SCROLLBARS_VERTICAL_ONLY);
         area.setEditable(false);
         area.setFont(new Font(Font.DIALOG, Font.PLAIN, 13));
         frame.add(area, BorderLayout.CENTER);
