@@ -6,8 +6,13 @@
 #include "account/SignIn.h"
 #include "account/SignInReply.h"
 #include "context/ShowFailure.h"
+#include "context/AppTitle.h"
+#include "launch/JavaVersion.h"
 #include "launch/LaunchArgs.h"
+#include "launch/LibraryFiles.h"
 #include "launch/MakeArgs.h"
+#include "launch/NativesFolder.h"
+#include "launch/VersionChain.h"
 #include "platform/AsciiText.h"
 #include "platform/FileList.h"
 
@@ -36,7 +41,25 @@ LaunchValues launchValues(const LauncherContext& context, int32_t memoryMb,
     values.nativesDir = folders.relativeNative();
     values.assetsDir = folders.relativeAssets();
     values.gameDir = folders.relativeRoot();
+    values.launcherVersion = context.version.text();
     return values;
+}
+
+// Why the configured Java cannot run a version that names the Java it needs; empty when it can
+// (or the version names none).
+std::string javaMismatch(const LauncherContext& context, const MergedVersion& version,
+                         const std::string& javaPath) {
+    if (!version.javaMajor) return "";
+    platform::Result<int> major = javaMajorVersion(javaPath, context.dataFile("java-versions.txt"));
+    if (!major) {
+        return "无法确认设置中的 Java 的版本，游戏没有启动：" + major.reason() +
+               "\n请在设置中填写可以运行的 Java 程序。";
+    }
+    if (major.value() >= *version.javaMajor) return "";
+    return "此版本需要 Java " + std::to_string(*version.javaMajor) + "，设置中的 Java 是 " +
+           std::to_string(major.value()) + "：" + javaPath +
+           "\n游戏没有启动。请在设置中选择 Java " + std::to_string(*version.javaMajor) +
+           " 或更高版本的 Java 程序。";
 }
 
 }  // namespace
@@ -68,6 +91,20 @@ bool runLaunchSequence(LauncherContext& context, const std::string& versionId, L
         return stay("版本“" + versionId + "”的路径中含有双引号（\"），游戏没有启动。\n" +
                     context.launcherFolder() + "\n请把版本文件夹或启动器文件夹改名后再试。");
     }
+    // A version with its own argument lists, or a profile: its parents and its Java first.
+    platform::Result<std::optional<MergedVersion>> current =
+        loadCurrentFormatVersion(context.folders(), versionId);
+    if (!current) {
+        context.log.write("无法启动版本“" + versionId + "”：" + current.reason());
+        return stay("无法启动版本“" + versionId + "”：" + current.reason());
+    }
+    if (current.value()) {
+        std::string mismatch = javaMismatch(context, *current.value(), javaPath);
+        if (!mismatch.empty()) {
+            context.log.write(mismatch);
+            return stay(mismatch);
+        }
+    }
     std::string reason;
     ArgsStatus usable =
         CheckVersionFiles(context.launcherFolder(), versionId, context.style(), &reason);
@@ -95,6 +132,19 @@ bool runLaunchSequence(LauncherContext& context, const std::string& versionId, L
         values.accessToken = signedIn->accessToken;
         values.uuid = signedIn->profileId;
         if (!signedIn->playerName.empty()) values.userName = signedIn->playerName;
+    }
+
+    if (current.value()) {
+        const GameFolders folders = context.folders();
+        platform::Result<> extracted =
+            extractNatives(libraryFiles(*current.value(), runningLibrarySystem()).natives,
+                           folders.libraries(), folders.versionNatives(versionId), folders.style());
+        if (!extracted) {
+            context.log.write("无法启动游戏：" + extracted.reason());
+            return stay(
+                "无法启动游戏：" + extracted.reason() +
+                "\n请检查磁盘空间和文件夹权限，或在“Minecraft 应用市场”中重新下载这个版本。");
+        }
     }
 
     LaunchArgs args;

@@ -2,6 +2,7 @@
 
 #include "context/GameFolders.h"
 #include "launch/ClassPath.h"
+#include "launch/CurrentFormatArgs.h"
 #include "launch/LegacyArgs.h"
 #include "launch/VersionNumber.h"
 #include "launch/VersionText.h"
@@ -96,6 +97,14 @@ ArgsStatus CheckVersionFiles(const std::string& launcherFolder, const std::strin
                              platform::PathStyle style, std::string* reason) {
     GameFolders folders(launcherFolder, style);
     if (IsOldLayout(folders.versionFolder(versionId), style)) return ArgsStatus::Ok;
+    platform::Result<std::optional<MergedVersion>> current =
+        loadCurrentFormatVersion(folders, versionId);
+    if (!current) {
+        if (reason) *reason = current.reason();
+        return ArgsStatus::ParentUnusable;
+    }
+    if (current.value())
+        return current.value()->mainClass.empty() ? ArgsStatus::MainClassMissing : ArgsStatus::Ok;
     VersionDescription description = readDescription(folders, versionId);
     if (reason) *reason = description.reason;
     return description.status;
@@ -112,6 +121,14 @@ ArgsStatus MakeArgs(LaunchArgs& args, const LaunchValues& values, const std::str
         legacy.userName = values.userName;
         legacy.nativesFolder = folders.versionNatives(values.versionId);
         MakeLegacyArgs(args, legacy, folders);
+        return ArgsStatus::Ok;
+    }
+    platform::Result<std::optional<MergedVersion>> current =
+        loadCurrentFormatVersion(folders, values.versionId);
+    if (!current) return ArgsStatus::ParentUnusable;
+    if (const std::optional<MergedVersion>& version = current.value()) {
+        if (version->mainClass.empty()) return ArgsStatus::MainClassMissing;
+        AddCurrentFormatArgs(args, values, *version, folders, runningLibrarySystem());
         return ArgsStatus::Ok;
     }
     VersionDescription description = readDescription(folders, values.versionId);

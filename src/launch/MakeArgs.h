@@ -18,12 +18,14 @@ struct LaunchValues {
     bool ignorePatchDiscrepancies = true;
     std::string accessToken;  // empty when not signed in
     std::string uuid;
+    std::string launcherVersion;  // passed only to versions with their own argument lists
 };
 
 enum class ArgsStatus {
     Ok,
     VersionJsonMissing,  // new layout without a readable `<id>.json`
     MainClassMissing,    // the JSON names no main class
+    ParentUnusable,      // a parent named by `inheritsFrom` is missing, broken or in a loop
 };
 
 // The game part of the command line, one element: the main class and one of three layouts
@@ -37,13 +39,15 @@ void AddModernArgs(LaunchArgs& args, const LaunchValues& values, const std::stri
                    const std::string& mainClass);
 
 // Empties `args` and fills it for the version `values.versionId` of the launcher in
-// `launcherFolder`: the old layout when the version folder holds `minecraft.jar`, else the
-// new one from the version JSON. On a failure `args` is left empty.
+// `launcherFolder`: the old layout when the version folder holds `minecraft.jar`, the version's
+// own argument lists when its JSON has them or names a parent, else the new layout from the
+// version JSON. On a failure `args` is left empty.
 ArgsStatus MakeArgs(LaunchArgs& args, const LaunchValues& values, const std::string& launcherFolder,
                     platform::PathStyle style);
 
 // Whether MakeArgs can fill the arguments of the version: an old-layout folder, or a readable
-// JSON that names a main class. When the JSON cannot be read, `reason` receives why.
+// JSON that names a main class (itself or through its parents). When the JSON cannot be read,
+// `reason` receives why.
 ArgsStatus CheckVersionFiles(const std::string& launcherFolder, const std::string& versionId,
                              platform::PathStyle style, std::string* reason = nullptr);
 

@@ -1,6 +1,7 @@
 #include "market/AssetInstaller.h"
 
 #include "download/DownloadUrl.h"
+#include "launch/VersionChain.h"
 #include "market/NetworkNames.h"
 #include "market/VersionInstaller.h"
 #include "platform/AsciiText.h"
@@ -109,6 +110,15 @@ InstallPlan AssetPlan(AssetPath path, const std::string& id, const std::string& 
         plan.push_back(shared ? SharedIndexTask(folders, hosts)
                               : VersionIndexTask(id, folders, hosts));
     return plan;
+}
+
+std::optional<std::string> NamedAssetIndex(const GameFolders& folders, const std::string& id) {
+    platform::Result<std::optional<MergedVersion>> current = loadCurrentFormatVersion(folders, id);
+    if (!current || !current.value()) return std::nullopt;
+    const MergedVersion& version = *current.value();
+    std::string named = version.assetIndex ? version.assetIndex->id : version.assets;
+    if (named.empty() || !isSafePathElement(named)) return std::nullopt;
+    return named;
 }
 
 void UpdateAssets(InstallPipeline& pipeline, platform::HttpClient& http,

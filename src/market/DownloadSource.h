@@ -7,6 +7,7 @@
 #include "context/GameFolders.h"
 #include "context/ServiceHosts.h"
 #include "launch/ClassPath.h"
+#include "launch/LibraryFiles.h"
 #include "market/Catalogue.h"
 #include "market/InstallPlan.h"
 #include "platform/HttpClient.h"
@@ -48,6 +49,10 @@ class DownloadSource {
                                                       const FolderProbe& folderHoldsFile,
                                                       const FileProbe& fileExists) const = 0;
 
+    // The missing jars of a version with its own argument lists or a profile, as the launch
+    // takes them.
+    virtual platform::Result<InstallPlan> currentLibraryPlan(const LibraryFiles& files,
+                                                             const GameFolders& folders) const = 0;
     // The downloads that bring the native libraries `names` missing from `nativeFolder`.
     virtual platform::Result<InstallPlan> nativePlan(const std::string& nativeFolder,
                                                      const std::vector<std::string>& names,

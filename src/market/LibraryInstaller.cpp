@@ -2,7 +2,9 @@
 
 #include "launch/LibraryPath.h"
 #include "launch/MakeArgs.h"
+#include "launch/VersionChain.h"
 #include "launch/VersionText.h"
+#include "market/CurrentLibraryPlan.h"
 #include "market/NetworkNames.h"
 #include "platform/FileList.h"
 
@@ -80,12 +82,21 @@ LibraryCheckOutcome QueueMissingLibraries(InstallPipeline& pipeline,
     const char separator = folders.style().separator;
     // A version of the old single-jar layout brings its libraries along.
     if (IsOldLayout(versionFolder, folders.style())) return {};
-    platform::Result<std::string> text =
-        ReadVersionText(versionFolder + separator + versionId + ".json");
-    if (!text) return {};
-    auto exists = [](const std::string& path) { return platform::isExistingFile(path); };
-    platform::Result<InstallPlan> plan =
-        source.libraryPlan(*text, folders, FolderHoldsFile, exists);
+    platform::Result<std::optional<MergedVersion>> current =
+        loadCurrentFormatVersion(folders, versionId);
+    // A broken chain of parents was reported before the launch got here.
+    if (!current) return {};
+    platform::Result<InstallPlan> plan = InstallPlan{};
+    if (current.value()) {
+        plan = source.currentLibraryPlan(
+            libraryFiles(*current.value(), runningLibrarySystem()), folders);
+    } else {
+        platform::Result<std::string> text =
+            ReadVersionText(versionFolder + separator + versionId + ".json");
+        if (!text) return {};
+        auto exists = [](const std::string& path) { return platform::isExistingFile(path); };
+        plan = source.libraryPlan(*text, folders, FolderHoldsFile, exists);
+    }
     if (!plan) {
         // The launch goes on: a library that could not be planned shows up as the game's error.
         pipeline.showMessage("无法安装版本 " + versionId + " 的库：" + plan.reason());

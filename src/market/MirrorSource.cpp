@@ -1,6 +1,7 @@
 #include "market/MirrorSource.h"
 
 #include "download/HttpGetText.h"
+#include "market/CurrentLibraryPlan.h"
 #include "market/AssetInstaller.h"
 #include "market/LibraryInstaller.h"
 #include "market/NativeInstaller.h"
@@ -53,11 +54,23 @@ platform::Result<void> MirrorSource::fillNativeFolder(const std::string&,
 platform::Result<AssetWork> MirrorSource::assetWork(platform::HttpClient& http,
                                                     const std::string& id,
                                                     const GameFolders& folders) {
-    const AssetPath path = ChooseAssetPath(id);
-    platform::Result<std::string> index = download::FetchDocument(http, IndexUrl(path, id, hosts_));
+    AssetPath path = ChooseAssetPath(id);
+    std::string indexId = id;
+    // An installed version that names its own index takes that one, whatever its id says.
+    if (std::optional<std::string> named = NamedAssetIndex(folders, id)) {
+        path = AssetPath::PerVersion;
+        indexId = *named;
+    }
+    platform::Result<std::string> index =
+        download::FetchDocument(http, IndexUrl(path, indexId, hosts_));
     if (!index) return platform::Failure{"无法获取资源索引：" + index.reason()};
-    return AssetWork{AssetPlan(path, id, index.value(), folders, hosts_),
+    return AssetWork{AssetPlan(path, indexId, index.value(), folders, hosts_),
                      path == AssetPath::Legacy ? kLegacyPauseMs : 0};
+}
+
+platform::Result<InstallPlan> MirrorSource::currentLibraryPlan(const LibraryFiles& files,
+                                                             const GameFolders& folders) const {
+    return CurrentLibraryPlan(files, folders, hosts_);
 }
 
 }  // namespace market

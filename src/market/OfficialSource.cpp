@@ -1,5 +1,7 @@
 #include "market/OfficialSource.h"
 
+#include "market/CurrentLibraryPlan.h"
+
 #include <set>
 
 #include "download/DownloadUrl.h"
@@ -208,6 +210,16 @@ platform::Result<AssetWork> OfficialSource::assetWork(platform::HttpClient& http
     return AssetWork{
         missingItemsPlan(assetObjectItems(index.value(), hosts_.resources), folders, existingFile),
         0};
+}
+
+platform::Result<InstallPlan> OfficialSource::currentLibraryPlan(const LibraryFiles& files,
+                                                               const GameFolders& folders) const {
+    InstallPlan plan = CurrentLibraryPlan(files, folders, [this](const LibraryFile& jar) {
+        return jar.url.empty() ? hosts_.libraries + "/" + jar.path : jar.url;
+    });
+    for (PlannedTask& task : plan)
+        task.entry.tolerantFraming = true;
+    return plan;
 }
 
 }  // namespace market

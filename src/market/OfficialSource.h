@@ -24,6 +24,8 @@ class OfficialSource final : public DownloadSource {
                                               const GameFolders& folders,
                                               const FolderProbe& folderHoldsFile,
                                               const FileProbe& fileExists) const override;
+    platform::Result<InstallPlan> currentLibraryPlan(const LibraryFiles& files,
+                                                     const GameFolders& folders) const override;
     platform::Result<InstallPlan> nativePlan(const std::string& nativeFolder,
                                              const std::vector<std::string>& names,
                                              const GameFolders& folders) const override;

@@ -25,13 +25,15 @@ void BlockHash::update(std::string_view bytes) {
     buffered_ = size;
 }
 
-void BlockHash::pad() {
+void BlockHash::pad(LengthOrder order) {
     const uint64_t bits = length_ * 8;
-    // One 1 bit, zeros up to 56 bytes modulo 64, the length in bits big-endian.
+    // One 1 bit, zeros up to 56 bytes modulo 64, the length in bits.
     std::string padding(1, '\x80');
     padding.append((buffered_ < 56 ? 55 - buffered_ : 119 - buffered_), '\0');
-    for (int i = 7; i >= 0; --i)
-        padding += static_cast<char>(bits >> (8 * i));
+    for (int i = 0; i < 8; ++i) {
+        int shift = order == LengthOrder::BigEndian ? 8 * (7 - i) : 8 * i;
+        padding += static_cast<char>(bits >> shift);
+    }
     update(padding);
 }
 

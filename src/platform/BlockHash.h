@@ -15,8 +15,10 @@ class BlockHash {
 
   protected:
     ~BlockHash() = default;
-    // Feeds the padding: every byte has reached `compress` afterwards.
-    void pad();
+    // Feeds the padding: every byte has reached `compress` afterwards. SHA puts the length
+    // big-endian, MD5 little-endian.
+    enum class LengthOrder { BigEndian, LittleEndian };
+    void pad(LengthOrder order = LengthOrder::BigEndian);
     // The state words of a padded hash as big-endian bytes: its digest.
     template <size_t N>
     static std::array<uint8_t, 4 * N> digestOf(const std::array<uint32_t, N>& state) {

@@ -71,4 +71,9 @@ std::string commandLineQuoted(const std::string& argument) {
     return quoted + "\"";
 }
 
+std::string commandLineWord(const std::string& argument) {
+    if (!argument.empty() && argument.find_first_of(" \t\"") == std::string::npos) return argument;
+    return commandLineQuoted(argument);
+}
+
 }  // namespace platform

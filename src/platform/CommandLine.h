@@ -14,4 +14,8 @@ std::vector<std::string> splitWindowsCommandLine(const std::string& commandLine)
 // program) reads it back unchanged.
 std::string commandLineQuoted(const std::string& argument);
 
+// The argument as one word of a command line: as it is when it has no blank, tab or quote and
+// is not empty (backslashes are plain there), else quoted as above.
+std::string commandLineWord(const std::string& argument);
+
 }  // namespace platform

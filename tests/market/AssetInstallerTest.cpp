@@ -156,3 +156,46 @@ TEST_F(UpdateFixture, SaysWhyWhenNothingIsQueued) {
 #endif
 
 }  // namespace
+
+namespace {
+
+TEST(AssetInstaller, ACurrentFormatVersionTakesTheIndexItNames) {
+    struct Case {
+        const char* what;
+        std::vector<std::pair<std::string, std::string>> versions;
+        std::string chosen;
+        std::optional<std::string> index;
+    };
+    const std::vector<Case> cases = {
+        {"a release of today",
+         {{"1.20.1", R"({"arguments": {}, "assetIndex": {"id": "5"}, "assets": "5"})"}},
+         "1.20.1",
+         "5"},
+        {"a profile takes its parent's",
+         {{"loader", R"({"inheritsFrom": "1.20.1"})"},
+          {"1.20.1", R"({"arguments": {}, "assetIndex": {"id": "5"}})"}},
+         "loader",
+         "5"},
+        {"only an assets name", {{"v", R"({"arguments": {}, "assets": "legacy"})"}}, "v", "legacy"},
+        {"an older release keeps the index its id chooses",
+         {{"1.12.2", R"({"assetIndex": {"id": "1.12"}, "minecraftArguments": "--x"})"}},
+         "1.12.2",
+         std::nullopt},
+        {"not installed", {}, "1.20.1", std::nullopt},
+        {"an index name that would leave the folder",
+         {{"v", R"({"arguments": {}, "assetIndex": {"id": "../../x"}})"}},
+         "v",
+         std::nullopt},
+    };
+    for (const Case& c : cases) {
+        TempFolder launcher{"资源 索引"};
+        for (const auto& [id, json] : c.versions)
+            launcher.write(".minecraft/versions/" + id + "/" + id + ".json", json);
+        EXPECT_EQ(market::NamedAssetIndex(
+                      GameFolders(launcher.path(), platform::PathStyle::posix()), c.chosen),
+                  c.index)
+            << c.what;
+    }
+}
+
+}  // namespace

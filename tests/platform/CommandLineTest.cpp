@@ -37,3 +37,29 @@ TEST(CommandLine, QuotedArgumentsSplitBackUnchanged) {
     all.insert(all.end(), awkward.begin(), awkward.end());
     EXPECT_EQ(platform::splitWindowsCommandLine(line), all);
 }
+
+TEST(CommandLine, WordsAreQuotedOnlyWhenTheSplitNeedsIt) {
+    struct Case {
+        std::string argument;
+        std::string word;
+    };
+    const std::vector<Case> cases = {
+        {"-Xmx1024m", "-Xmx1024m"},
+        {R"(C:\游戏\.minecraft\libraries\a.jar;C:\b.jar)",
+         R"(C:\游戏\.minecraft\libraries\a.jar;C:\b.jar)"},
+        {R"(C:\path\)", R"(C:\path\)"},
+        {"", R"("")"},
+        {"Ste ve", R"("Ste ve")"},
+        {"tab\there", "\"tab\there\""},
+        {R"({"a":"b"})", R"("{\"a\":\"b\"}")"},
+        {R"(C:\path with blank\)", R"("C:\path with blank\\")"},
+    };
+    std::string line;
+    Words all;
+    for (const Case& c : cases) {
+        EXPECT_EQ(platform::commandLineWord(c.argument), c.word) << c.argument;
+        line += platform::commandLineWord(c.argument) + " ";
+        all.push_back(c.argument);
+    }
+    EXPECT_EQ(platform::splitWindowsCommandLine(line), all);
+}

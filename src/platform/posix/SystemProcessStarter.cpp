@@ -6,8 +6,8 @@
 #include <thread>
 #include <vector>
 
-#include "platform/CommandLine.h"
 #include "platform/ProcessStarter.h"
+#include "platform/posix/SpawnArguments.h"
 
 extern char** environ;
 
@@ -15,12 +15,8 @@ namespace platform {
 
 Result<> SystemProcessStarter::start(const std::string& commandLine, WindowStyle,
                                      const std::string& workingFolder) {
-    std::vector<std::string> words = splitWindowsCommandLine(commandLine);
-    if (words.empty()) return Failure{"命令行为空"};
-    std::vector<char*> argv;
-    for (std::string& word : words)
-        argv.push_back(word.data());
-    argv.push_back(nullptr);
+    SpawnArguments arguments(commandLine);
+    if (arguments.empty()) return Failure{"命令行为空"};
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
@@ -32,10 +28,11 @@ Result<> SystemProcessStarter::start(const std::string& commandLine, WindowStyle
     posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSID);
 
     pid_t pid = 0;
-    int rc = posix_spawnp(&pid, argv[0], &actions, &attributes, argv.data(), environ);
+    int rc = posix_spawnp(&pid, arguments.program().c_str(), &actions, &attributes,
+                          arguments.argv(), environ);
     posix_spawnattr_destroy(&attributes);
     posix_spawn_file_actions_destroy(&actions);
-    if (rc != 0) return Failure{words[0] + ": " + std::strerror(rc)};
+    if (rc != 0) return Failure{arguments.program() + ": " + std::strerror(rc)};
     // Reap the child whenever it ends so it never lingers as a zombie; nobody waits on it.
     std::thread([pid] { waitpid(pid, nullptr, 0); }).detach();
     return {};

@@ -275,4 +275,95 @@ TEST_F(MarketEndToEnd, ModsTabListsTheMirrorsModsAndDownloadsOneIntoTheModsFolde
     EXPECT_TRUE(launcher.dialogs.shown.empty());
 }
 
+// A version with its own argument lists and a profile over it: installed from the market and
+// started with "开始游戏" through the real Java, each with the options its lists name.
+TEST_F(MarketEndToEnd, CurrentFormatVersionAndProfileStartFromAnEmptyFolder) {
+    DemoMirror& mirror = *mirror_;
+    const std::string& www = mirror.www;
+    ProgramResult added = runProgram(
+        {std::string(std::getenv("VENDROLUPA_TEST_SOURCE")) + "/../scripts/make-demo-current", www,
+         mirror.nginx.baseUrl()});
+    ASSERT_EQ(added.exitCode, 0) << added.output;
+    // For the documentation the first game shows its window on a (virtual) display and saves a
+    // picture of it; otherwise the games write what they received and end.
+    const char* pictures = std::getenv("VENDROLUPA_SCREENSHOTS");
+    if (!pictures) unsetenv("DISPLAY");
+    unsetenv("WAYLAND_DISPLAY");
+
+    DemoLauncher launcher(mirror.nginx.baseUrl());
+    LauncherWindows windows(launcher.context);
+    ModalTitles modal;
+    ASSERT_TRUE(StartLauncher(launcher.context, windows));
+    frmmain& main = windows.mainWindow();
+    frmmarket& market = windows.market();
+    market.show();
+    EXPECT_EQ(market.List1->item(0)->text(), "版本名称：1.20-demo-loader 版本类型：正式版");
+    clickAndWait(market, market.PButton1, "1.20-demo");
+    clickAndWait(market, market.PButton1, "1.20-demo-loader");
+    // The asset index the version names, saved under its own id.
+    clickAndWait(market, market.PButton2, "1.20-demo");
+    EXPECT_EQ(readAll(launcher.path(".minecraft/assets/indexes/demo-5.json")),
+              readAll(www + "/indexes/demo-5.json"));
+    for (const std::string& hash : hashesOf(readAll(www + "/indexes/demo-5.json"))) {
+        std::string object = hash.substr(0, 2) + "/" + hash;
+        EXPECT_EQ(readAll(launcher.path(".minecraft/assets/objects/" + object)),
+                  readAll(www + "/assets/" + object));
+    }
+    EXPECT_FALSE(exists(launcher.path(".minecraft/assets/indexes/1.8.json")));
+    market.close();
+
+    auto* bootitem = main.findChild<QComboBox*>("bootitem");
+    struct Start {
+        const char* version;
+        std::vector<std::string> said;
+    };
+    for (const Start& start :
+         {Start{"1.20-demo",
+                {"选项齐全。", "本地库文件: 演示本地库 (natives-linux)", "启动器: Vendrolupa ",
+                 "选项 --assetIndex = demo-5", "选项 --username = Steve",
+                 "选项 --versionType = release"}},
+          Start{"1.20-demo-loader",
+                {"选项齐全。", "演示加载器已启动 (1.20-demo-loader)", "参数 19: --launchTarget",
+                 "本地库文件: 演示本地库 (natives-linux)", "演示库已从类路径载入"}}}) {
+        std::filesystem::remove(platform::fromUtf8Path(launcher.path("demo-game.txt")));
+        launcher.ended = false;
+        const std::string picture =
+            pictures ? std::string(pictures) + "/demo-game-current.png" : "";
+        if (pictures && start.version == std::string("1.20-demo")) {
+            setenv("VENDROLUPA_DEMO_SCREENSHOT", picture.c_str(), 1);
+            std::filesystem::remove(platform::fromUtf8Path(picture));
+        } else {
+            unsetenv("VENDROLUPA_DEMO_SCREENSHOT");
+            unsetenv("DISPLAY");
+        }
+        ASSERT_NE(bootitem->findText(start.version), -1) << start.version;
+        bootitem->setCurrentText(start.version);
+        QTest::mouseClick(main.findChild<QLabel*>("btnstartgame"), Qt::LeftButton);
+        EXPECT_TRUE(launcher.ended)
+            << start.version << ": "
+            << (launcher.dialogs.shown.empty() ? "" : launcher.dialogs.shown.back().text);
+        std::string written = waitForFile(launcher.path("demo-game.txt"), std::chrono::seconds(60))
+                                  .value_or("<the game wrote nothing>");
+        for (const std::string& line : start.said)
+            EXPECT_NE(written.find(line), std::string::npos)
+                << start.version << ": " << line << "\n"
+                << written;
+        if (std::getenv("VENDROLUPA_DEMO_SCREENSHOT"))
+            EXPECT_TRUE(waitForFile(picture, std::chrono::seconds(60))) << picture;
+    }
+    unsetenv("VENDROLUPA_DEMO_SCREENSHOT");
+    // Only what this system's rules allow was fetched; natives in the version's own folder.
+    EXPECT_TRUE(exists(launcher.path(
+        ".minecraft/libraries/vendrolupa/demo/demo-lwjgl3/1.0/demo-lwjgl3-1.0-natives-linux.jar")));
+    EXPECT_FALSE(
+        exists(launcher.path(".minecraft/libraries/vendrolupa/demo/demo-lwjgl3/1.0/"
+                             "demo-lwjgl3-1.0-natives-windows.jar")));
+    EXPECT_FALSE(exists(launcher.path(".minecraft/libraries/vendrolupa/demo/demo-macos-only")));
+    EXPECT_TRUE(
+        exists(launcher.path(".minecraft/versions/1.20-demo-loader/natives/demo-native.txt")));
+    EXPECT_FALSE(
+        exists(launcher.path(".minecraft/versions/1.20-demo/natives/demo-native.txt.sha1")));
+    EXPECT_FALSE(exists(launcher.path(".minecraft/versions/1.20-demo/natives/META-INF")));
+}
+
 }  // namespace

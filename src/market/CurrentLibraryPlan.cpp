@@ -1,0 +1,44 @@
+#include "market/CurrentLibraryPlan.h"
+
+#include <set>
+
+#include "market/NetworkNames.h"
+#include "platform/AsciiText.h"
+#include "platform/FileList.h"
+
+namespace market {
+
+InstallPlan CurrentLibraryPlan(const LibraryFiles& files, const GameFolders& folders,
+                               const std::function<std::string(const LibraryFile&)>& urlOf) {
+    std::vector<const LibraryFile*> jars;
+    for (const LibraryFile& jar : files.classPath)
+        jars.push_back(&jar);
+    for (const LibraryFiles::Natives& natives : files.natives)
+        jars.push_back(&natives.file);
+
+    InstallPlan plan;
+    std::set<std::string> planned;
+    const char separator = folders.style().separator;
+    for (const LibraryFile* jar : jars) {
+        if (!planned.insert(jar->path).second) continue;
+        std::string local = folders.libraries();
+        for (char c : "/" + jar->path)
+            local += c == '/' ? separator : c;
+        if (platform::isExistingFile(local)) continue;
+        std::string folder = local.substr(0, local.rfind(separator));
+        QueueEntry entry{urlOf(*jar), folder};
+        // A SHA-1 that is not one (a hand-written profile) is no check at all.
+        if (isHexDigits(jar->sha1, 40)) entry.sha1 = platform::lowerAscii(jar->sha1);
+        plan.push_back({folder, entry});
+    }
+    return plan;
+}
+
+InstallPlan CurrentLibraryPlan(const LibraryFiles& files, const GameFolders& folders,
+                               const ServiceHosts& hosts) {
+    return CurrentLibraryPlan(files, folders, [&hosts](const LibraryFile& jar) {
+        return hosts.mirror + "/libraries/" + jar.path;
+    });
+}
+
+}  // namespace market
