@@ -75,9 +75,9 @@ platform::Result<AssetTree> planAssetTree(const std::vector<VersionAssets>& vers
     // The names come from the launcher's own scan of the written legacy index, so the tree
     // holds exactly the resources it will ask for.
     if (auto legacyText = files.find(TreeLayout::legacyIndex()); legacyText != files.end()) {
+        platform::Result<std::vector<AssetObject>> written = indexObjects(legacyText->second);
         std::map<std::string, AssetObject> byName;
-        for (const AssetObject& object : indexObjects(legacyText->second).value())
-            byName.emplace(object.name, object);
+        for (const AssetObject& object : written.value()) byName.emplace(object.name, object);
         std::set<std::string> seen;
         for (const std::string& name : market::ScanNameKeys(legacyText->second)) {
             auto object = byName.find(name);

@@ -55,6 +55,8 @@ int runSync(const mirror::Arguments& arguments) {
     request.out = absolute(arguments.value("out"));
     request.allReleases = arguments.has("all-releases");
     request.versions = mirror::versionList(arguments.value("versions"));
+    if (arguments.has("versions") && request.versions.empty())
+        return wrongCall("--versions 没有给出任何版本号");
     request.manifestUrl = arguments.value("manifest");
     request.librariesHost = arguments.value("libraries");
     request.resourcesHost = arguments.value("resources");

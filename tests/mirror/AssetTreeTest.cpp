@@ -40,7 +40,7 @@ TEST(AssetTree, WritesTheIndexEachVersionKindIsReadFrom) {
     platform::Result<mirror::AssetTree> tree = mirror::planAssetTree(versions);
     ASSERT_TRUE(tree) << tree.reason();
     std::map<std::string, std::string> files = filesOf(tree.value());
-    EXPECT_EQ(files.size(), 7u);
+    EXPECT_EQ(files.size(), 6u);
     // What the launcher's scans find in each file it fetches.
     struct Expected {
         std::string path;

@@ -145,7 +145,9 @@ TEST(ParallelFetch, TriesAFailedFileAgainUntilItsAttemptsAreSpent) {
         EXPECT_EQ(report.fetched, c.fetched ? 1u : 0u);
         EXPECT_EQ(report.failures.size(), c.fetched ? 0u : 1u);
         EXPECT_EQ(requests, c.requests);
-        if (!c.fetched) EXPECT_NE(report.failures[0].reason.find("503"), std::string::npos);
+        if (!c.fetched) {
+            EXPECT_NE(report.failures[0].reason.find("503"), std::string::npos);
+        }
     }
 }
 
