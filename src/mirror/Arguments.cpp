@@ -55,7 +55,8 @@ platform::Result<Arguments> parseArguments(const std::vector<std::string>& argum
 std::string usageText() {
     return "用法：\n"
            "  vendrolupa-mirror sync --out 目录 (--versions 1.7.10,1.12.2 | --all-releases)\n"
-           "                         [--manifest 清单网址] [--libraries 库主机] [--resources 资源主机]\n"
+           "                         [--manifest 清单网址] [--libraries 库主机] [--resources "
+           "资源主机]\n"
            "                         [--jobs 同时下载数] [--cafile 证书文件]\n"
            "  vendrolupa-mirror from-folder --game .minecraft文件夹 --out 目录\n"
            "  vendrolupa-mirror serve --tree 目录 [--port 端口] [--listen 地址] [--host 主机名]\n";

@@ -77,7 +77,8 @@ platform::Result<AssetTree> planAssetTree(const std::vector<VersionAssets>& vers
     if (auto legacyText = files.find(TreeLayout::legacyIndex()); legacyText != files.end()) {
         platform::Result<std::vector<AssetObject>> written = indexObjects(legacyText->second);
         std::map<std::string, AssetObject> byName;
-        for (const AssetObject& object : written.value()) byName.emplace(object.name, object);
+        for (const AssetObject& object : written.value())
+            byName.emplace(object.name, object);
         std::set<std::string> seen;
         for (const std::string& name : market::ScanNameKeys(legacyText->second)) {
             auto object = byName.find(name);
@@ -85,7 +86,8 @@ platform::Result<AssetTree> planAssetTree(const std::vector<VersionAssets>& vers
                 tree.resources.push_back(object->second);
         }
     }
-    for (auto& [path, text] : files) tree.indexes.push_back({path, std::move(text)});
+    for (auto& [path, text] : files)
+        tree.indexes.push_back({path, std::move(text)});
     return tree;
 }
 

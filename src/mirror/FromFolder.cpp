@@ -40,8 +40,8 @@ class FolderCopier {
         std::stable_sort(entries_.begin(), entries_.end(), [](const auto& a, const auto& b) {
             return a.releaseTime > b.releaseTime;  // ISO times: newest first, unknown last
         });
-        if (auto written = writeTreeFile(tree_.path(TreeLayout::catalogue()),
-                                         catalogueText(entries_));
+        if (auto written =
+                writeTreeFile(tree_.path(TreeLayout::catalogue()), catalogueText(entries_));
             !written)
             return Failure{written.reason()};
         return copy_;
@@ -80,7 +80,8 @@ class FolderCopier {
                 skip(facts.reason());
                 continue;
             }
-            if (!place(json, TreeLayout::versionJson(id)) || !place(jar, TreeLayout::versionJar(id)))
+            if (!place(json, TreeLayout::versionJson(id)) ||
+                !place(jar, TreeLayout::versionJar(id)))
                 continue;
             copy_.versions++;
             entries_.push_back(facts->entry);
@@ -96,9 +97,15 @@ class FolderCopier {
         std::vector<std::string> names;
         if (!indexId.empty()) names.push_back(indexId + ".json");
         switch (market::ChooseAssetPath(id)) {
-            case market::AssetPath::SharedIndex: names.push_back("1.8.json"); break;
-            case market::AssetPath::PerVersion: names.push_back(id + ".json"); break;
-            case market::AssetPath::Legacy: names.push_back("legacy.json"); break;
+            case market::AssetPath::SharedIndex:
+                names.push_back("1.8.json");
+                break;
+            case market::AssetPath::PerVersion:
+                names.push_back(id + ".json");
+                break;
+            case market::AssetPath::Legacy:
+                names.push_back("legacy.json");
+                break;
         }
         for (const std::string& name : names)
             if (auto text = platform::readFileBytes(indexes + name)) return text;
@@ -141,7 +148,8 @@ class FolderCopier {
             // A launcher on the mirror keeps legacy resources by name, the official source
             // in the object store.
             std::string byName = folders_.assets() + "/" + resource.name;
-            std::string from = matches(byName, resource.hash) ? byName : storedObject(resource.hash);
+            std::string from =
+                matches(byName, resource.hash) ? byName : storedObject(resource.hash);
             if (!from.empty() && place(from, TreeLayout::resource(resource.name)))
                 copy_.resources++;
             else if (from.empty())

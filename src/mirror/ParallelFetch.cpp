@@ -66,8 +66,7 @@ class Fetcher {
   public:
     Fetcher(const std::vector<FetchItem>& items, const FetchOptions& options)
         : items_(items), options_(options), multi_(curl_multi_init(), curl_multi_cleanup) {
-        curl_multi_setopt(multi_.get(), CURLMOPT_MAX_TOTAL_CONNECTIONS,
-                          static_cast<long>(jobs()));
+        curl_multi_setopt(multi_.get(), CURLMOPT_MAX_TOTAL_CONNECTIONS, static_cast<long>(jobs()));
         if (!options_.caFile.empty()) trust_ = trustStoreWith(options_.caFile);
     }
 
@@ -86,7 +85,8 @@ class Fetcher {
             }
         }
         if (trust_ && !trust_->ok()) {
-            for (size_t item : waiting_) fail(item, trust_->reason());
+            for (size_t item : waiting_)
+                fail(item, trust_->reason());
             waiting_.clear();
         }
         while (!waiting_.empty() || !retries_.empty() || !running_.empty()) {
@@ -111,7 +111,8 @@ class Fetcher {
         std::vector<std::pair<size_t, FetchFailure>> failures;
         FetchReport toReport() const {
             FetchReport report{fetched, present, bytesFetched, {}};
-            for (const auto& [item, failure] : failures) report.failures.push_back(failure);
+            for (const auto& [item, failure] : failures)
+                report.failures.push_back(failure);
             return report;
         }
     };
@@ -144,8 +145,8 @@ class Fetcher {
         std::filesystem::create_directories(platform::fromUtf8Path(item.path).parent_path(), ec);
         if (ec) return ended(*transfer, "无法创建文件夹：" + ec.message());
         if (!transfer->file.open(transfer->temporary))
-            return ended(*transfer, "无法创建临时文件“" + transfer->temporary +
-                                        "”：" + std::strerror(errno));
+            return ended(*transfer,
+                         "无法创建临时文件“" + transfer->temporary + "”：" + std::strerror(errno));
         CURL* easy = curl_easy_init();
         curl_easy_setopt(easy, CURLOPT_URL, item.url.c_str());
         curl_easy_setopt(easy, CURLOPT_ERRORBUFFER, transfer->error);
@@ -185,10 +186,10 @@ class Fetcher {
             curl_easy_cleanup(easy);
             std::string reason;
             if (code != CURLE_OK) {
-                reason = !transfer->writeFailure.empty()
-                             ? "无法写入临时文件“" + transfer->temporary +
-                                   "”：" + transfer->writeFailure
-                             : (transfer->error[0] ? transfer->error : curl_easy_strerror(code));
+                reason =
+                    !transfer->writeFailure.empty()
+                        ? "无法写入临时文件“" + transfer->temporary + "”：" + transfer->writeFailure
+                        : (transfer->error[0] ? transfer->error : curl_easy_strerror(code));
             }
             ended(*transfer, reason);
         }
@@ -201,8 +202,8 @@ class Fetcher {
         if (reason.empty() && !closed)
             reason = "无法写入临时文件“" + transfer.temporary + "”：" + std::strerror(errno);
         if (reason.empty() && item.size && *item.size != transfer.received)
-            reason = "大小不符：应为 " + sizeText(*item.size) + "，收到 " +
-                     sizeText(transfer.received);
+            reason =
+                "大小不符：应为 " + sizeText(*item.size) + "，收到 " + sizeText(transfer.received);
         if (reason.empty() && item.sha1) {
             std::string actual = transfer.sha1.finishHex();
             if (actual != *item.sha1)
@@ -242,7 +243,8 @@ class Fetcher {
         if (!options_.progress) return;
         // Finished files count whole; running ones with what has arrived so far.
         FetchProgress now = progress_;
-        for (const auto& [easy, transfer] : running_) now.bytesDone += transfer->received;
+        for (const auto& [easy, transfer] : running_)
+            now.bytesDone += transfer->received;
         auto at = Clock::now();
         if (!last && at - lastProgress_ < std::chrono::milliseconds(200)) return;
         lastProgress_ = at;

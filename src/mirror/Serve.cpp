@@ -25,8 +25,8 @@ std::string nginxConfig(const ServeSettings& s) {
     const std::string& state = s.stateFolder;
     std::string temporaries;
     for (const char* kind : {"client_body", "proxy", "fastcgi", "uwsgi", "scgi"})
-        temporaries += "    " + std::string(kind) + "_temp_path " + quoted(state + "/" + kind) +
-                       ";\n";
+        temporaries +=
+            "    " + std::string(kind) + "_temp_path " + quoted(state + "/" + kind) + ";\n";
     return "daemon off;\n"
            "worker_processes auto;\n"
            "pid " +
@@ -72,10 +72,11 @@ platform::Result<void> serveTree(const ServeSettings& s) {
     if (auto written = platform::writeFileAtomically(config, nginxConfig(s)); !written)
         return platform::Failure{written.reason()};
     std::cout << "把下面几行写进玩家启动器的 .Vendrolupa_Data/services.ini：\n";
-    for (const std::string& line : servicesLines(s)) std::cout << line << "\n";
+    for (const std::string& line : servicesLines(s))
+        std::cout << line << "\n";
     std::cout.flush();
-    const char* argv[] = {"nginx", "-p", s.stateFolder.c_str(), "-c", config.c_str(),
-                          "-e",    "stderr", nullptr};
+    const char* argv[] = {"nginx",  "-p",   s.stateFolder.c_str(), "-c", config.c_str(), "-e",
+                          "stderr", nullptr};
     ::execvp("nginx", const_cast<char**>(argv));
     ::execv(kNginxFallback, const_cast<char**>(argv));
     return platform::Failure{std::string("无法启动 nginx：") + std::strerror(errno)};

@@ -8,11 +8,11 @@
 namespace mirror {
 
 struct ServeSettings {
-    std::string tree;                   // the mirror tree, absolute
-    std::string listen = "0.0.0.0";     // the address nginx binds
+    std::string tree;                // the mirror tree, absolute
+    std::string listen = "0.0.0.0";  // the address nginx binds
     uint16_t port = 8080;
-    std::string host;                   // the name players reach the machine by
-    std::string stateFolder;            // nginx's pid, temporary folders and configuration
+    std::string host;         // the name players reach the machine by
+    std::string stateFolder;  // nginx's pid, temporary folders and configuration
 };
 
 // An nginx configuration serving the tree as static files: every answer carries

@@ -2,8 +2,8 @@
 // mirror").
 #include <climits>
 #include <filesystem>
-#include <optional>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -65,7 +65,8 @@ int runSync(const mirror::Arguments& arguments) {
     request.fetch.progress = mirror::printProgress;
     mirror::SyncOutcome outcome = mirror::syncTree(request);
     std::cerr << "\n";
-    for (const std::string& line : mirror::outcomeLines(outcome)) std::cerr << line << "\n";
+    for (const std::string& line : mirror::outcomeLines(outcome))
+        std::cerr << line << "\n";
     return outcome.complete() ? kComplete : kIncomplete;
 }
 
@@ -79,7 +80,8 @@ int runFromFolder(const mirror::Arguments& arguments) {
     std::cout << "版本 " << copy->versions << " 个，库 " << copy->libraries << " 个，本地库 "
               << copy->natives << " 个，资源对象 " << copy->objects << " 个，旧式资源 "
               << copy->resources << " 个\n";
-    for (const std::string& line : copy->skipped) std::cerr << "已略过：" << line << "\n";
+    for (const std::string& line : copy->skipped)
+        std::cerr << "已略过：" << line << "\n";
     return copy->skipped.empty() ? kComplete : kIncomplete;
 }
 

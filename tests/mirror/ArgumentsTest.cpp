@@ -10,7 +10,7 @@ TEST(Arguments, TakesEachCommandsOptionsAndRefusesWrongCalls) {
     struct Case {
         Words words;
         std::map<std::string, std::string> options;  // empty with a failure
-        std::string failure;                          // a part of the reason
+        std::string failure;                         // a part of the reason
     };
     const std::vector<Case> cases = {
         {{"sync", "--out", "/m", "--versions", "1.7.10,1.12.2", "--jobs", "8"},
@@ -31,7 +31,8 @@ TEST(Arguments, TakesEachCommandsOptionsAndRefusesWrongCalls) {
         {{"serve", "--all-releases", "--tree", "/m"}, {}, "不认识“--all-releases”"},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.words.empty() ? "(nothing)" : c.words[0] + " #" + std::to_string(c.words.size()));
+        SCOPED_TRACE(c.words.empty() ? "(nothing)"
+                                     : c.words[0] + " #" + std::to_string(c.words.size()));
         platform::Result<mirror::Arguments> parsed = mirror::parseArguments(c.words);
         if (c.failure.empty()) {
             ASSERT_TRUE(parsed) << parsed.reason();

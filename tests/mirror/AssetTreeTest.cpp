@@ -25,7 +25,8 @@ std::string index(const std::vector<std::pair<std::string, char>>& objects, bool
 
 std::map<std::string, std::string> filesOf(const mirror::AssetTree& tree) {
     std::map<std::string, std::string> files;
-    for (const mirror::TreeFile& file : tree.indexes) files[file.relative] = file.text;
+    for (const mirror::TreeFile& file : tree.indexes)
+        files[file.relative] = file.text;
     return files;
 }
 
@@ -62,11 +63,13 @@ TEST(AssetTree, WritesTheIndexEachVersionKindIsReadFrom) {
     EXPECT_EQ(market::ScanNameKeys(files["Minecraft.Download/indexes/legacy.json"]),
               (Texts{"sound/old.ogg", "music/a.ogg", "sound/older.ogg"}));
     Texts resources;
-    for (const auto& resource : tree->resources) resources.push_back(resource.name);
+    for (const auto& resource : tree->resources)
+        resources.push_back(resource.name);
     EXPECT_EQ(resources, (Texts{"sound/old.ogg", "music/a.ogg", "sound/older.ogg"}));
     EXPECT_EQ(tree->resources[1].hash, hashOf('1'));
     Texts objects;
-    for (const auto& object : tree->objects) objects.push_back(object.hash);
+    for (const auto& object : tree->objects)
+        objects.push_back(object.hash);
     EXPECT_EQ(objects, (Texts{hashOf('1'), hashOf('2'), hashOf('3'), hashOf('4'), hashOf('5'),
                               hashOf('6')}));
 }
@@ -99,8 +102,8 @@ TEST(AssetTree, NamesTheVersionWhoseIndexIsBroken) {
     };
     for (const auto& [what, text] : broken) {
         SCOPED_TRACE(what);
-        platform::Result<mirror::AssetTree> tree =
-            mirror::planAssetTree({{"1.12.2", "1.12", index({{"a", '1'}})}, {"1.8.9", "1.8", text}});
+        platform::Result<mirror::AssetTree> tree = mirror::planAssetTree(
+            {{"1.12.2", "1.12", index({{"a", '1'}})}, {"1.8.9", "1.8", text}});
         ASSERT_FALSE(tree);
         EXPECT_NE(tree.reason().find("1.8.9"), std::string::npos) << tree.reason();
     }

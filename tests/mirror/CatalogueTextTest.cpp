@@ -16,12 +16,13 @@ TEST(CatalogueText, IsReadByTheLaunchersCatalogueScanInItsOrder) {
     };
     std::string text = mirror::catalogueText(entries);
     std::vector<market::CatalogueEntry> expected = {
-        {"1.12.2", "正式版"}, {"17w43a", "快照版"}, {"1.7.10", "正式版"},
+        {"1.12.2", "正式版"}, {"17w43a", "快照版"},  {"1.7.10", "正式版"},
         {"b1.7.3", "Beta版"}, {"a1.0.4", "Alpha版"},
     };
     EXPECT_EQ(market::ScanCatalogue(text), expected);
-    EXPECT_NE(text.find("\"latest\": {\n    \"release\": \"1.12.2\",\n    \"snapshot\": \"17w43a\""),
-              std::string::npos)
+    EXPECT_NE(
+        text.find("\"latest\": {\n    \"release\": \"1.12.2\",\n    \"snapshot\": \"17w43a\""),
+        std::string::npos)
         << text;
 }
 

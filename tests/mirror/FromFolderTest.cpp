@@ -47,7 +47,8 @@ class InstalledLauncher : public ::testing::Test {
         game_.write(".minecraft/assets/objects/" + damaged_.substr(0, 2) + "/" + damaged_, "bad");
         // The official source keeps the version's own index; the legacy one a mirror gave.
         game_.write(".minecraft/assets/indexes/1.12.json",
-                    index({{"minecraft/sound.ogg", "sound.ogg"}, {"minecraft/damaged.ogg", "damaged.ogg"}}));
+                    index({{"minecraft/sound.ogg", "sound.ogg"},
+                           {"minecraft/damaged.ogg", "damaged.ogg"}}));
         game_.write(".minecraft/assets/indexes/legacy.json",
                     "{\"virtual\": true, \"objects\": {\"music/calm.ogg\": {\"hash\": \"" +
                         platform::sha1Hex("music.ogg") + "\", \"size\": 9}}}");
@@ -117,7 +118,8 @@ TEST_F(InstalledLauncher, BecomesATreeOfWhatItHoldsWithDamagedAndUnsafeFilesLeft
     EXPECT_FALSE(exists(tree("versions/other")));
 
     std::string skipped;
-    for (const std::string& line : copy->skipped) skipped += line + "\n";
+    for (const std::string& line : copy->skipped)
+        skipped += line + "\n";
     for (const std::string part : {"CON", "no-jar", "other", "damaged.ogg"})
         EXPECT_NE(skipped.find(part), std::string::npos) << part << " in\n" << skipped;
 }

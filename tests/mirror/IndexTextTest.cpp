@@ -30,8 +30,7 @@ TEST(Reindented, LetsTheLaunchersKeyScansFindWhatAOneLineIndexHolds) {
          {kHashA, kHashB},
          {"icons/icon_16x16.png", "minecraft/sounds/ambient/cave/cave1.ogg"}},
         {"legacy index with its flag first",
-         "{\"virtual\": true, \"objects\": {\"sound/step/grass1.ogg\": " + object(kHashC, 5) +
-             "}}",
+         "{\"virtual\": true, \"objects\": {\"sound/step/grass1.ogg\": " + object(kHashC, 5) + "}}",
          {kHashC},
          {"sound/step/grass1.ogg"}},
         {"no separator blanks at all",
@@ -39,8 +38,8 @@ TEST(Reindented, LetsTheLaunchersKeyScansFindWhatAOneLineIndexHolds) {
          {kHashA},
          {"a.png"}},
         {"Chinese name and the same hash twice",
-         "{\"objects\": {\"lang/说明.txt\": " + object(kHashB, 9) + ", \"again.txt\": " +
-             object(kHashB, 9) + "}}",
+         "{\"objects\": {\"lang/说明.txt\": " + object(kHashB, 9) +
+             ", \"again.txt\": " + object(kHashB, 9) + "}}",
          {kHashB, kHashB},
          {"lang/说明.txt", "again.txt"}},
     };
@@ -62,8 +61,8 @@ TEST(Reindented, RefusesTextThatIsNotJson) {
 }
 
 TEST(MergedIndex, KeepsTheFirstEntryOfANameAndEveryOtherObject) {
-    std::string newer = "{\"objects\": {\"a.ogg\": " + object(kHashA, 1) + ", \"b.ogg\": " +
-                        object(kHashB, 2) + "}}";
+    std::string newer = "{\"objects\": {\"a.ogg\": " + object(kHashA, 1) +
+                        ", \"b.ogg\": " + object(kHashB, 2) + "}}";
     std::string older = "{\"virtual\": true, \"objects\": {\"a.ogg\": " + object(kHashC, 3) +
                         ", \"c.ogg\": " + object(kHashC, 3) + "}}";
     platform::Result<std::string> merged = mirror::mergedIndex({newer, older});

@@ -1,13 +1,7 @@
 #include "MirrorProgram.h"
 
-#include <arpa/inet.h>
-#include <fcntl.h>
-#include <netinet/in.h>
 #include <signal.h>
-#include <spawn.h>
-#include <sys/socket.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <sstream>
@@ -16,21 +10,8 @@
 #include "LoopbackHttpServer.h"
 #include "LoopbackSocket.h"
 
-extern char** environ;
-
 namespace mirror_test {
 namespace {
-
-int connectTo(uint16_t port) {
-    int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    address.sin_port = htons(port);
-    if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0) return fd;
-    ::close(fd);
-    return -1;
-}
 
 // The length of the first whole answer in `bytes`, or 0 while it is incomplete.
 size_t wholeAnswer(const std::string& bytes) {
@@ -55,26 +36,15 @@ testing_support::ProgramResult runMirror(const std::vector<std::string>& argumen
 ServedTree::ServedTree(const std::string& tree) {
     port_ = testing_support::unusedLoopbackPort();
     std::string output = scratch_.file("output.txt");
-    std::vector<std::string> words = {VENDROLUPA_MIRROR_PROGRAM, "serve", "--tree", tree,
-                                      "--port", std::to_string(port_), "--listen", "127.0.0.1",
-                                      "--host", "127.0.0.1"};
-    std::vector<char*> argv;
-    for (std::string& word : words) argv.push_back(word.data());
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, output.c_str(), O_WRONLY | O_CREAT, 0644);
-    posix_spawn_file_actions_adddup2(&actions, 1, 2);
-    int spawned = posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0) {
-        pid_ = -1;
-        return;
-    }
+    std::vector<std::string> words = {
+        VENDROLUPA_MIRROR_PROGRAM, "serve",    "--tree",    tree,     "--port",
+        std::to_string(port_),     "--listen", "127.0.0.1", "--host", "127.0.0.1"};
+    pid_ = testing_support::startProgram(words, output);
+    if (pid_ < 0) return;
     for (int i = 0; i < 200 && !running_; ++i) {
-        int fd = connectTo(port_);
+        int fd = testing_support::connectToLoopback(port_);
         if (fd >= 0) {
-            ::close(fd);
+            testing_support::closeSocket(fd);
             running_ = true;
         } else if (::waitpid(pid_, nullptr, WNOHANG) == pid_) {
             pid_ = -1;
@@ -107,7 +77,7 @@ std::vector<std::string> ServedTree::servicesLines() const {
 std::vector<std::string> answersOnOneConnection(uint16_t port,
                                                 const std::vector<std::string>& requests) {
     std::vector<std::string> answers;
-    int fd = connectTo(port);
+    int fd = testing_support::connectToLoopback(port);
     if (fd < 0) return answers;
     std::string pending;
     char buffer[65536];
@@ -124,7 +94,7 @@ std::vector<std::string> answersOnOneConnection(uint16_t port,
         answers.push_back(pending.substr(0, length));
         pending.erase(0, length);
     }
-    ::close(fd);
+    testing_support::closeSocket(fd);
     return answers;
 }
 

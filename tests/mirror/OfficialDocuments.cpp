@@ -68,8 +68,10 @@ std::string published(const Json& document) {
         char c = compact[i];
         text += c;
         if (inString) {
-            if (c == '\\') text += compact[++i];
-            else if (c == '"') inString = false;
+            if (c == '\\')
+                text += compact[++i];
+            else if (c == '"')
+                inString = false;
         } else if (c == '"') {
             inString = true;
         } else if (c == ':' || c == ',') {
@@ -81,7 +83,7 @@ std::string published(const Json& document) {
 
 }  // namespace
 
-OfficialDocuments::OfficialDocuments() {
+OfficialDocuments::OfficialDocuments(Jars jars) : jars_(std::move(jars)) {
     if (!testing_support::NginxServer::available()) return;
     nginx_ = std::make_unique<testing_support::NginxServer>(
         testing_support::NginxServer::Options{www_.path(), {}, ""});
@@ -148,18 +150,27 @@ std::string OfficialDocuments::versionJson(const std::string& id) {
     }
     std::string indexId = id == "1.20.1" ? "5" : id == "1.12.2" ? "1.12" : "1.7.10";
     Served indexFile = put("mc/v1/indexes/" + indexId + ".json", published(index));
-    Served client = put("mc/v1/objects/client-" + id + ".jar", "game jar " + id);
+    bool real = id == "1.12.2" && !jars_.game.empty();
+    Served client =
+        put("mc/v1/objects/client-" + id + ".jar", real ? jars_.game : "game jar " + id);
     Json version = {{"id", id},
                     {"type", "release"},
                     {"mainClass", "net.minecraft.client.main.Main"},
                     {"assets", indexId},
-                    {"assetIndex", {{"id", indexId}, {"sha1", indexFile.sha1}, {"size", indexFile.size},
-                                    {"totalSize", 100}, {"url", indexFile.url}}},
+                    {"assetIndex",
+                     {{"id", indexId},
+                      {"sha1", indexFile.sha1},
+                      {"size", indexFile.size},
+                      {"totalSize", 100},
+                      {"url", indexFile.url}}},
                     {"downloads", {{"client", download(client)}}}};
     Json libraries = Json::array();
     auto plain = [&](const std::string& name, const std::string& path, Json rules = nullptr) {
+        std::string bytes = !jars_.library.empty() && name == "com.mojang:realms:1.10.22"
+                                ? jars_.library
+                                : "jar " + name;
         Json library = {{"name", name},
-                        {"downloads", {{"artifact", download(this->library(path, "jar " + name), path)}}}};
+                        {"downloads", {{"artifact", download(this->library(path, bytes), path)}}}};
         if (!rules.is_null()) library["rules"] = rules;
         libraries.push_back(library);
     };
@@ -184,14 +195,17 @@ std::string OfficialDocuments::versionJson(const std::string& id) {
         version["javaVersion"] = {{"component", "java-runtime-gamma"}, {"majorVersion", 17}};
         plain("org.lwjgl:lwjgl:3.3.1", "org/lwjgl/lwjgl/3.3.1/lwjgl-3.3.1.jar");
         plain("org.lwjgl:lwjgl:3.3.1:natives-linux",
-              "org/lwjgl/lwjgl/3.3.1/lwjgl-3.3.1-natives-linux.jar", Json::array({osRule("allow", "linux")}));
+              "org/lwjgl/lwjgl/3.3.1/lwjgl-3.3.1-natives-linux.jar",
+              Json::array({osRule("allow", "linux")}));
         plain("org.lwjgl:lwjgl:3.3.1:natives-windows",
-              "org/lwjgl/lwjgl/3.3.1/lwjgl-3.3.1-natives-windows.jar", Json::array({osRule("allow", "windows")}));
+              "org/lwjgl/lwjgl/3.3.1/lwjgl-3.3.1-natives-windows.jar",
+              Json::array({osRule("allow", "windows")}));
         plain("org.lwjgl:lwjgl:3.3.1:natives-windows-x86",
               "org/lwjgl/lwjgl/3.3.1/lwjgl-3.3.1-natives-windows-x86.jar",
               Json::array({osRule("allow", "windows", "x86")}));
         plain("org.lwjgl:lwjgl:3.3.1:natives-macos",
-              "org/lwjgl/lwjgl/3.3.1/lwjgl-3.3.1-natives-macos.jar", Json::array({osRule("allow", "osx")}));
+              "org/lwjgl/lwjgl/3.3.1/lwjgl-3.3.1-natives-macos.jar",
+              Json::array({osRule("allow", "osx")}));
     } else {
         version["minecraftArguments"] = "--username ${auth_player_name} --version ${version_name}";
         plain("com.mojang:realms:1.10.22", "com/mojang/realms/1.10.22/realms-1.10.22.jar");
@@ -201,11 +215,12 @@ std::string OfficialDocuments::versionJson(const std::string& id) {
         plain("org.lwjgl.lwjgl:lwjgl:2.9.2-nightly-20140822",
               "org/lwjgl/lwjgl/lwjgl/2.9.2-nightly-20140822/lwjgl-2.9.2-nightly-20140822.jar",
               Json::array({osRule("allow", "osx")}));
-        natives("org.lwjgl.lwjgl:lwjgl-platform:2.9.4-nightly-20150209",
-                "org/lwjgl/lwjgl/lwjgl-platform/2.9.4-nightly-20150209/"
-                "lwjgl-platform-2.9.4-nightly-20150209",
-                {{"linux", "natives-linux"}, {"osx", "natives-osx"}, {"windows", "natives-windows"}},
-                {"natives-linux", "natives-windows"});
+        natives(
+            "org.lwjgl.lwjgl:lwjgl-platform:2.9.4-nightly-20150209",
+            "org/lwjgl/lwjgl/lwjgl-platform/2.9.4-nightly-20150209/"
+            "lwjgl-platform-2.9.4-nightly-20150209",
+            {{"linux", "natives-linux"}, {"osx", "natives-osx"}, {"windows", "natives-windows"}},
+            {"natives-linux", "natives-windows"});
         natives("net.java.jinput:jinput-platform:2.0.5",
                 "net/java/jinput/jinput-platform/2.0.5/jinput-platform-2.0.5",
                 {{"linux", "natives-linux"}, {"windows", "natives-windows"}},

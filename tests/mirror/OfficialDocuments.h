@@ -22,7 +22,14 @@ struct Served {
 
 class OfficialDocuments {
   public:
-    OfficialDocuments();
+    // Bytes that replace the stand-in texts of 1.12.2's game jar and of its library
+    // "com.mojang:realms:1.10.22", so a real game can start from them.
+    struct Jars {
+        std::string game;
+        std::string library;
+    };
+
+    explicit OfficialDocuments(Jars jars = {});
 
     bool running() const { return nginx_ && nginx_->running(); }
     std::string base() const { return nginx_->baseUrl(); }
@@ -44,6 +51,8 @@ class OfficialDocuments {
     Served put(const std::string& relative, const std::string& bytes);
     Served library(const std::string& path, const std::string& bytes);
     std::string versionJson(const std::string& id);
+
+    Jars jars_;
 
     testing_support::TempFolder www_{"official"};
     std::unique_ptr<testing_support::NginxServer> nginx_;

@@ -60,7 +60,8 @@ TEST_F(ServedFiles, FetchesEveryFileThenOnlyWhatIsMissingOrDamaged) {
     EXPECT_EQ(first.fetched, items_.size());
     EXPECT_TRUE(first.failures.empty());
     for (size_t i = 0; i < items_.size(); ++i)
-        ASSERT_EQ(testing_support::readAll(items_[i].path), testing_support::readAll(served_.path() + "/" + names_[i]));
+        ASSERT_EQ(testing_support::readAll(items_[i].path),
+                  testing_support::readAll(served_.path() + "/" + names_[i]));
 
     FetchReport again = mirror::fetchAll(items_, quickOptions());
     EXPECT_EQ(again.fetched, 0u);
@@ -74,7 +75,8 @@ TEST_F(ServedFiles, FetchesEveryFileThenOnlyWhatIsMissingOrDamaged) {
     FetchReport repair = mirror::fetchAll(items_, quickOptions());
     EXPECT_EQ(repair.fetched, 3u);
     EXPECT_EQ(repair.present, items_.size() - 3);
-    for (size_t i : {3, 5, 9}) EXPECT_TRUE(mirror::isInPlace(items_[i])) << i;
+    for (size_t i : {3, 5, 9})
+        EXPECT_TRUE(mirror::isInPlace(items_[i])) << i;
 }
 
 TEST_F(ServedFiles, ReportsEveryFileThatCannotBeInPlaceAndLeavesNothingUnderItsName) {
@@ -85,17 +87,20 @@ TEST_F(ServedFiles, ReportsEveryFileThatCannotBeInPlaceAndLeavesNothingUnderItsN
     };
     FetchItem good = items_[0];
     std::vector<Case> cases = {
-        {"wrong SHA-1", {good.url, out_.path() + "/bad/sha1", std::string(40, '0'), {}},
+        {"wrong SHA-1",
+         {good.url, out_.path() + "/bad/sha1", std::string(40, '0'), {}},
          "SHA-1 不符"},
         {"wrong size", {good.url, out_.path() + "/bad/size", {}, *good.size + 1}, "大小不符"},
-        {"missing on the server", {nginx_->baseUrl() + "/nothing/here", out_.path() + "/bad/404", {}, {}},
+        {"missing on the server",
+         {nginx_->baseUrl() + "/nothing/here", out_.path() + "/bad/404", {}, {}},
          "404"},
         {"refused connection",
          {testing_support::unusedLoopbackUrl() + "/x", out_.path() + "/bad/refused", {}, {}},
          "127.0.0.1"},
     };
     std::vector<FetchItem> items;
-    for (const Case& c : cases) items.push_back(c.item);
+    for (const Case& c : cases)
+        items.push_back(c.item);
     FetchReport report = mirror::fetchAll(items, quickOptions());
     ASSERT_EQ(report.failures.size(), cases.size());
     for (size_t i = 0; i < cases.size(); ++i) {
@@ -152,7 +157,8 @@ TEST(ParallelFetch, TriesAFailedFileAgainUntilItsAttemptsAreSpent) {
 }
 
 TEST(ParallelFetch, TellsProgressUpToEveryFileAndByte) {
-    LoopbackHttpServer server(LoopbackHttpServer::replyWith(LoopbackHttpServer::response(200, "12345")));
+    LoopbackHttpServer server(
+        LoopbackHttpServer::replyWith(LoopbackHttpServer::response(200, "12345")));
     TempFolder out;
     std::vector<FetchItem> items;
     for (int i = 0; i < 5; ++i)

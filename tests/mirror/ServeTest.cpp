@@ -28,23 +28,23 @@ class ServedMirror : public ::testing::Test {
     TempFolder tree_{"镜像 tree"};
     const std::string catalogue_ =
         "{\n  \"versions\": [\n    {\n      \"id\": \"1.12.2\",\n      \"type\": \"release\"\n"
-        "    }\n  ]\n}\n" + std::string(4000, ' ');
+        "    }\n  ]\n}\n" +
+        std::string(4000, ' ');
 };
 
 TEST_F(ServedMirror, AnswersWithContentLengthUncompressedAndKeepsTheConnection) {
     mirror_test::ServedTree served(tree_.path());
     ASSERT_TRUE(served.running()) << served.output();
     std::string base = "http://127.0.0.1:" + std::to_string(served.port());
-    EXPECT_EQ(served.servicesLines(), (std::vector<std::string>{"source=mirror", "mirror=" + base,
-                                                                 "official=" + base,
-                                                                 "files=" + base}));
+    EXPECT_EQ(served.servicesLines(),
+              (std::vector<std::string>{"source=mirror", "mirror=" + base, "official=" + base,
+                                        "files=" + base}));
     // Everything on one connection: the answers are framed by length, never chunked or
     // compressed even when the client would take it, and the connection stays open.
     std::vector<std::string> answers = mirror_test::answersOnOneConnection(
-        served.port(),
-        {get("/versions/versions.json", "Accept-Encoding: gzip, deflate\r\n"),
-         get("/libraries/g/a/1/a-1.jar"), get("/libraries/g/a/1/b-1.jar.part"),
-         get("/.vendrolupa-mirror/version_manifest_v2.json"), get("/versions/")});
+        served.port(), {get("/versions/versions.json", "Accept-Encoding: gzip, deflate\r\n"),
+                        get("/libraries/g/a/1/a-1.jar"), get("/libraries/g/a/1/b-1.jar.part"),
+                        get("/.vendrolupa-mirror/version_manifest_v2.json"), get("/versions/")});
     ASSERT_EQ(answers.size(), 5u);
     struct Expected {
         std::string status;
@@ -77,7 +77,8 @@ TEST(Serve, RefusesAFolderThatIsNoMirrorTree) {
     testing_support::ProgramResult result =
         mirror_test::runMirror({"serve", "--tree", empty.path(), "--port", "1"});
     EXPECT_NE(result.exitCode, 0);
-    EXPECT_NE(result.output.find("缺少 versions/versions.json"), std::string::npos) << result.output;
+    EXPECT_NE(result.output.find("缺少 versions/versions.json"), std::string::npos)
+        << result.output;
 }
 
 TEST(Serve, RefusesAPortOutOfRange) {

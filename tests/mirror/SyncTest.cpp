@@ -47,7 +47,8 @@ class SyncFromOfficial : public ::testing::Test {
 
     static std::string report(const mirror::SyncOutcome& outcome) {
         std::string text;
-        for (const std::string& line : mirror::outcomeLines(outcome)) text += line + "\n";
+        for (const std::string& line : mirror::outcomeLines(outcome))
+            text += line + "\n";
         return text;
     }
 
@@ -59,9 +60,11 @@ class SyncFromOfficial : public ::testing::Test {
         GameFolders folders("/launcher", platform::PathStyle::windows());
         Texts paths;
         auto none = [](const std::string&) { return false; };
-        for (const auto& task : market::LibraryPlan(MakeVersionText({json}), folders, hosts, none, none)) {
+        for (const auto& task :
+             market::LibraryPlan(MakeVersionText({json}), folders, hosts, none, none)) {
             std::string url = task.task.substr(0, task.task.find("[下载到]"));
-            paths.push_back(platform::replacedAll(url.substr(std::string("http://mirror/").size()), "\\", "/"));
+            paths.push_back(
+                platform::replacedAll(url.substr(std::string("http://mirror/").size()), "\\", "/"));
         }
         return paths;
     }
@@ -81,15 +84,20 @@ TEST_F(SyncFromOfficial, WritesEverythingTheLauncherAsksAMirrorForThenFetchesOnl
         SCOPED_TRACE(id);
         EXPECT_EQ(readAll(tree("versions/" + std::string(id) + "/" + id + ".jar")),
                   "game jar " + std::string(id));
-        EXPECT_EQ(readAll(tree("Minecraft.Download/versions/" + std::string(id) + "/" + id + ".json")),
-                  readAll(official_.file("mc/v1/packages/" + std::string(id) + ".json")));
+        EXPECT_EQ(
+            readAll(tree("Minecraft.Download/versions/" + std::string(id) + "/" + id + ".json")),
+            readAll(official_.file("mc/v1/packages/" + std::string(id) + ".json")));
         Texts asked = librariesAskedFor(id);
         EXPECT_GE(asked.size(), 8u);
-        for (const std::string& path : asked) EXPECT_TRUE(exists(tree(path))) << path;
+        for (const std::string& path : asked)
+            EXPECT_TRUE(exists(tree(path))) << path;
     }
     // Every library of either system and width, and nothing only a Mac asks for.
-    EXPECT_TRUE(exists(tree("libraries/tv/twitch/twitch-platform/6.5/twitch-platform-6.5-natives-windows-32.jar")));
-    EXPECT_TRUE(exists(tree("libraries/net/java/jinput/jinput-platform/2.0.5/jinput-platform-2.0.5-natives-linux.jar")));
+    EXPECT_TRUE(exists(tree(
+        "libraries/tv/twitch/twitch-platform/6.5/twitch-platform-6.5-natives-windows-32.jar")));
+    EXPECT_TRUE(
+        exists(tree("libraries/net/java/jinput/jinput-platform/2.0.5/"
+                    "jinput-platform-2.0.5-natives-linux.jar")));
 
     // The native libraries of both start-up tables, taken out of the natives jars.
     for (auto style : {platform::PathStyle::windows(), platform::PathStyle::posix()})
@@ -101,7 +109,8 @@ TEST_F(SyncFromOfficial, WritesEverythingTheLauncherAsksAMirrorForThenFetchesOnl
     Texts hashes = market::ScanHashKeys(readAll(tree("indexes/1.8.json")));
     EXPECT_EQ(hashes.size(), OfficialDocuments::objectsOf("1.12.2").size());
     for (const std::string& hash : hashes)
-        EXPECT_EQ(platform::sha1OfFile(tree("assets/" + hash.substr(0, 2) + "/" + hash)).value(), hash);
+        EXPECT_EQ(platform::sha1OfFile(tree("assets/" + hash.substr(0, 2) + "/" + hash)).value(),
+                  hash);
     Texts names = market::ScanNameKeys(readAll(tree("Minecraft.Download/indexes/legacy.json")));
     EXPECT_EQ(names, (Texts{"lang/说明.txt", "sound/step/grass1.ogg"}));
     for (const auto& [name, text] : OfficialDocuments::objectsOf("1.7.10"))
@@ -130,9 +139,9 @@ TEST_F(SyncFromOfficial, TakesTheLibrariesOfACurrentVersionForWindowsAndLinuxOfB
     mirror::SyncOutcome outcome = sync({"1.20.1"});
     ASSERT_TRUE(outcome.complete()) << report(outcome);
     const std::string folder = "libraries/org/lwjgl/lwjgl/3.3.1/";
-    for (const std::string jar : {"lwjgl-3.3.1.jar", "lwjgl-3.3.1-natives-linux.jar",
-                                  "lwjgl-3.3.1-natives-windows.jar",
-                                  "lwjgl-3.3.1-natives-windows-x86.jar"})
+    for (const std::string jar :
+         {"lwjgl-3.3.1.jar", "lwjgl-3.3.1-natives-linux.jar", "lwjgl-3.3.1-natives-windows.jar",
+          "lwjgl-3.3.1-natives-windows-x86.jar"})
         EXPECT_TRUE(exists(tree(folder + jar))) << jar;
     EXPECT_FALSE(exists(tree(folder + "lwjgl-3.3.1-natives-macos.jar")));
     EXPECT_EQ(market::ScanHashKeys(readAll(tree("indexes/5.json"))).size(), 2u);
@@ -176,11 +185,17 @@ TEST_F(SyncFromOfficial, RefusesANativesJarEntryThatWouldLeaveTheTree) {
 }
 
 TEST_F(SyncFromOfficial, TheProgramSaysWhetherTheTreeIsComplete) {
-    std::vector<std::string> common = {"sync",        "--out",       out_.path(),
-                                       "--manifest",  official_.manifestUrl(),
-                                       "--libraries", official_.librariesHost(),
-                                       "--resources", official_.resourcesHost(),
-                                       "--jobs",      "3"};
+    std::vector<std::string> common = {"sync",
+                                       "--out",
+                                       out_.path(),
+                                       "--manifest",
+                                       official_.manifestUrl(),
+                                       "--libraries",
+                                       official_.librariesHost(),
+                                       "--resources",
+                                       official_.resourcesHost(),
+                                       "--jobs",
+                                       "3"};
     std::vector<std::string> complete = common;
     complete.insert(complete.end(), {"--versions", "1.7.10"});
     testing_support::ProgramResult done = mirror_test::runMirror(complete);

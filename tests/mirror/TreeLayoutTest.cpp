@@ -19,7 +19,8 @@ struct Case {
 TEST(TreeLayout, PlacesSafeNamesWhereTheLauncherAsksAndRefusesHostileOnes) {
     const std::vector<Case> cases = {
         {"jar", TreeLayout::versionJar, "1.12.2", "versions/1.12.2/1.12.2.jar"},
-        {"json", TreeLayout::versionJson, "1.7.10", "Minecraft.Download/versions/1.7.10/1.7.10.json"},
+        {"json", TreeLayout::versionJson, "1.7.10",
+         "Minecraft.Download/versions/1.7.10/1.7.10.json"},
         {"index", TreeLayout::namedIndex, "07w45a", "indexes/07w45a.json"},
         {"library", TreeLayout::library, "org/lwjgl/lwjgl/lwjgl/2.9.4/lwjgl-2.9.4.jar",
          "libraries/org/lwjgl/lwjgl/lwjgl/2.9.4/lwjgl-2.9.4.jar"},
@@ -40,7 +41,8 @@ TEST(TreeLayout, PlacesSafeNamesWhereTheLauncherAsksAndRefusesHostileOnes) {
         {"library with a drive", TreeLayout::library, "C:/x.jar", ""},
         {"short hash", TreeLayout::object, "bdf48ef6", ""},
         {"upper-case hash", TreeLayout::object, "BDF48EF6B5D0D23BBB02E17D04865216179F510A", ""},
-        {"hash with a separator", TreeLayout::object, "bd/48ef6b5d0d23bbb02e17d04865216179f510a", ""},
+        {"hash with a separator", TreeLayout::object, "bd/48ef6b5d0d23bbb02e17d04865216179f510a",
+         ""},
         {"resource climbing", TreeLayout::resource, "../x", ""},
         {"resource in the object store", TreeLayout::resource, "objects/ab/x", ""},
         {"native with a separator", TreeLayout::rootFile, "x/lwjgl.dll", ""},
