@@ -54,6 +54,14 @@ std::string GameFolders::mods() const {
     return join(root(), "mods");
 }
 
+std::string GameFolders::inGameFolder(std::string_view relative) const {
+    std::string path = join(root(), relative);
+    for (size_t i = path.size() - relative.size(); i < path.size(); ++i) {
+        if (path[i] == '/') path[i] = style_.separator;
+    }
+    return path;
+}
+
 std::string GameFolders::oldBin() const {
     return join(root(), "bin");
 }

@@ -26,6 +26,8 @@ class GameFolders {
     std::string assetObjects() const;
     std::string assetIndexes() const;
     std::string mods() const;
+    // A path below the game folder written with "/" ("libraries/a/b.jar"), in this style.
+    std::string inGameFolder(std::string_view relative) const;
     // The old single-version layout: the game files in `bin`, a version's natives in its folder.
     std::string oldBin() const;
     std::string versionNatives(std::string_view versionId) const;

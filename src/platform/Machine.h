@@ -22,6 +22,12 @@ std::optional<MemoryStatus> queryMemoryStatus();
 // Whether the operating system is 64-bit (even when this process is not).
 bool isOperatingSystem64Bit();
 
+// The operating system's version text ("6.1.0-18-amd64", "10.0"); empty when it does not say.
+std::string operatingSystemVersion();
+
+// The machine's architecture name ("x86_64", "aarch64", "x86").
+std::string machineArchitecture();
+
 // Predefined registry roots.
 enum class RegistryRoot : uint32_t {
     None = 0,

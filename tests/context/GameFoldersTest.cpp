@@ -29,6 +29,10 @@ TEST(GameFoldersTest, EveryFolderInBothStyles) {
         {win.libraries(), posix.libraries(), "C:\\游戏\\.minecraft\\libraries",
          "/home/玩家/mc/.minecraft/libraries"},
         {win.mods(), posix.mods(), "C:\\游戏\\.minecraft\\mods", "/home/玩家/mc/.minecraft/mods"},
+        // Only the relative part changes its separators, never the launcher folder's own.
+        {GameFolders("/l/a", PathStyle::windows()).inGameFolder("libraries/a/b.jar"),
+         posix.inGameFolder("assets/objects/ab"), "/l/a\\.minecraft\\libraries\\a\\b.jar",
+         "/home/玩家/mc/.minecraft/assets/objects/ab"},
         // The game is started in the launcher folder and told these relative folders; the
         // native one keeps its lower-case name on both systems.
         {win.relativeNative(), posix.relativeNative(), ".minecraft\\native", ".minecraft/native"},

@@ -70,6 +70,16 @@ bool isOperatingSystem64Bit() {
     return machine.find("64") != std::string::npos || machine == "s390x";
 }
 
+std::string operatingSystemVersion() {
+    struct utsname name {};
+    return uname(&name) == 0 ? name.release : "";
+}
+
+std::string machineArchitecture() {
+    struct utsname name {};
+    return uname(&name) == 0 ? name.machine : "";
+}
+
 std::optional<std::string> readRegistryValue(RegistryRoot root, const std::string& subKey,
                                              const std::string& valueName, size_t capacity) {
     if (root != RegistryRoot::LocalMachine || valueName != "" ||

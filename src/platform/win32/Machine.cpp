@@ -29,6 +29,34 @@ bool isOperatingSystem64Bit() {
 #endif
 }
 
+std::string operatingSystemVersion() {
+    // GetVersionEx lies to programs without a manifest; the kernel's own call does not.
+    using RtlGetVersionFunction = LONG(WINAPI*)(OSVERSIONINFOW*);
+    HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    if (!ntdll) return "";
+    auto getVersion =
+        reinterpret_cast<RtlGetVersionFunction>(GetProcAddress(ntdll, "RtlGetVersion"));
+    OSVERSIONINFOW info{};
+    info.dwOSVersionInfoSize = sizeof(info);
+    if (!getVersion || getVersion(&info) != 0) return "";
+    return std::to_string(info.dwMajorVersion) + "." + std::to_string(info.dwMinorVersion);
+}
+
+std::string machineArchitecture() {
+    SYSTEM_INFO info{};
+    GetNativeSystemInfo(&info);
+    switch (info.wProcessorArchitecture) {
+        case PROCESSOR_ARCHITECTURE_AMD64:
+            return "x86_64";
+        case PROCESSOR_ARCHITECTURE_ARM64:
+            return "aarch64";
+        case PROCESSOR_ARCHITECTURE_INTEL:
+            return "x86";
+        default:
+            return "";
+    }
+}
+
 std::optional<std::string> readRegistryValue(RegistryRoot root, const std::string& subKey,
                                              const std::string& valueName, size_t capacity) {
     HKEY key = nullptr;
