@@ -3,31 +3,11 @@
 #include <map>
 #include <set>
 
-#include <nlohmann/json.hpp>
-
 #include "market/AssetIndex.h"
 #include "mirror/IndexText.h"
 #include "mirror/TreeLayout.h"
 
 namespace mirror {
-
-platform::Result<std::vector<AssetObject>> indexObjects(std::string_view indexJson) {
-    using Json = nlohmann::ordered_json;
-    Json index = Json::parse(indexJson, nullptr, false);
-    if (index.is_discarded() || !index.is_object() || !index.contains("objects") ||
-        !index["objects"].is_object())
-        return platform::Failure{"资源索引不是带 objects 对象的 JSON"};
-    std::vector<AssetObject> objects;
-    for (const auto& [name, object] : index["objects"].items()) {
-        if (!object.is_object() || !object.contains("hash") || !object["hash"].is_string())
-            return platform::Failure{"资源索引的对象“" + name + "”没有 hash"};
-        uint64_t size = 0;
-        if (object.contains("size") && object["size"].is_number_unsigned())
-            size = object["size"].get<uint64_t>();
-        objects.push_back({name, object["hash"].get<std::string>(), size});
-    }
-    return objects;
-}
 
 platform::Result<AssetTree> planAssetTree(const std::vector<VersionAssets>& versions) {
     AssetTree tree;
@@ -37,11 +17,12 @@ platform::Result<AssetTree> planAssetTree(const std::vector<VersionAssets>& vers
     std::set<std::string> hashes;
     std::set<std::string> merged;
     for (const VersionAssets& version : versions) {
-        platform::Result<std::vector<AssetObject>> objects = indexObjects(version.indexText);
-        if (!objects)
+        platform::Result<market::AssetIndexDocument> index =
+            market::readAssetIndex(version.indexText);
+        if (!index)
             return platform::Failure{"版本 " + version.versionId + " 的资源索引无法读取：" +
-                                     objects.reason()};
-        for (const AssetObject& object : objects.value()) {
+                                     index.reason()};
+        for (const market::AssetObject& object : index->objects) {
             if (hashes.insert(object.hash).second) tree.objects.push_back(object);
         }
         switch (market::ChooseAssetPath(version.versionId)) {
@@ -75,9 +56,10 @@ platform::Result<AssetTree> planAssetTree(const std::vector<VersionAssets>& vers
     // The names come from the launcher's own scan of the written legacy index, so the tree
     // holds exactly the resources it will ask for.
     if (auto legacyText = files.find(TreeLayout::legacyIndex()); legacyText != files.end()) {
-        platform::Result<std::vector<AssetObject>> written = indexObjects(legacyText->second);
-        std::map<std::string, AssetObject> byName;
-        for (const AssetObject& object : written.value())
+        platform::Result<market::AssetIndexDocument> written =
+            market::readAssetIndex(legacyText->second);
+        std::map<std::string, market::AssetObject> byName;
+        for (const market::AssetObject& object : written->objects)
             byName.emplace(object.name, object);
         std::set<std::string> seen;
         for (const std::string& name : market::ScanNameKeys(legacyText->second)) {

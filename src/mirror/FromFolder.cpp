@@ -137,14 +137,14 @@ class FolderCopier {
 
     void copyAssets(const AssetTree& assets) {
         std::vector<std::string> unusable;
-        for (const AssetObject& object : assets.objects) {
+        for (const market::AssetObject& object : assets.objects) {
             std::string from = storedObject(object.hash);
             if (!from.empty() && place(from, TreeLayout::object(object.hash)))
                 copy_.objects++;
             else if (from.empty())
                 unusable.push_back(object.name);
         }
-        for (const AssetObject& resource : assets.resources) {
+        for (const market::AssetObject& resource : assets.resources) {
             // A launcher on the mirror keeps legacy resources by name, the official source
             // in the object store.
             std::string byName = folders_.assets() + "/" + resource.name;

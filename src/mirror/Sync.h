@@ -27,6 +27,8 @@ struct SyncOutcome {
     uint64_t bytesFetched = 0;
     std::vector<FetchFailure> failures;  // files not in place, with the reason
     std::vector<std::string> problems;   // what the mirror could not write or refused
+    // Worth telling but no gap in the tree: manifest entries refused that were not asked for.
+    std::vector<std::string> notes;
 
     bool complete() const { return stopped.empty() && failures.empty() && problems.empty(); }
 };

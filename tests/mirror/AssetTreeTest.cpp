@@ -85,20 +85,15 @@ TEST(AssetTree, KeepsTheMergedIndexWhereAVersionsOwnIndexHasItsName) {
     EXPECT_EQ(market::ScanHashKeys(files["indexes/1.8.json"]), (Texts{hashOf('1'), hashOf('2')}));
 }
 
-TEST(AssetTree, LeavesUnsafeLegacyNamesOutOfTheResources) {
-    platform::Result<mirror::AssetTree> tree = mirror::planAssetTree(
-        {{"1.5.2", "pre-1.6",
-          index({{"../escape.txt", '1'}, {"objects/ab/x", '2'}, {"ok/fine.txt", '3'}}, true)}});
-    ASSERT_TRUE(tree) << tree.reason();
-    ASSERT_EQ(tree->resources.size(), 1u);
-    EXPECT_EQ(tree->resources[0].name, "ok/fine.txt");
-}
-
 TEST(AssetTree, NamesTheVersionWhoseIndexIsBroken) {
     const std::vector<std::pair<std::string, std::string>> broken = {
         {"not json", "{\"objects\": "},
         {"objects not an object", "{\"objects\": []}"},
         {"object without a hash", "{\"objects\": {\"a\": {\"size\": 1}}}"},
+        {"hash that names no object", "{\"objects\": {\"a\": {\"hash\": \"../../x\"}}}"},
+        {"legacy name leaving the assets folder",
+         "{\"virtual\": true, \"objects\": {\"../escape.txt\": {\"hash\": \"" + hashOf('1') +
+             "\"}}}"},
     };
     for (const auto& [what, text] : broken) {
         SCOPED_TRACE(what);

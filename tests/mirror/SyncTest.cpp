@@ -7,8 +7,10 @@
 #include "MirrorProgram.h"
 #include "OfficialDocuments.h"
 #include "TempFolder.h"
+#include "ZipBuilder.h"
 #include "context/GameFolders.h"
 #include "context/ServiceHosts.h"
+#include "launch/VersionText.h"
 #include "market/AssetIndex.h"
 #include "market/Catalogue.h"
 #include "market/LibraryInstaller.h"
@@ -88,7 +90,7 @@ TEST_F(SyncFromOfficial, WritesEverythingTheLauncherAsksAMirrorForThenFetchesOnl
             readAll(tree("Minecraft.Download/versions/" + std::string(id) + "/" + id + ".json")),
             readAll(official_.file("mc/v1/packages/" + std::string(id) + ".json")));
         Texts asked = librariesAskedFor(id);
-        EXPECT_GE(asked.size(), 8u);
+        EXPECT_GE(asked.size(), 7u);
         for (const std::string& path : asked)
             EXPECT_TRUE(exists(tree(path))) << path;
     }
@@ -150,7 +152,10 @@ TEST_F(SyncFromOfficial, TakesTheLibrariesOfACurrentVersionForWindowsAndLinuxOfB
 
 TEST_F(SyncFromOfficial, ReportsAFileWhoseSha1DoesNotMatchAndLeavesItOut) {
     std::string jar = official_.file("libraries/com/mojang/realms/1.10.22/realms-1.10.22.jar");
-    ASSERT_TRUE(platform::writeFileAtomically(jar, "not what the JSON says"));
+    // Of the same size, so only the digest tells.
+    std::string changed = readAll(jar);
+    changed[0] ^= 1;
+    ASSERT_TRUE(platform::writeFileAtomically(jar, changed));
     mirror::SyncOutcome outcome = sync({"1.12.2"});
     EXPECT_FALSE(outcome.complete());
     ASSERT_EQ(outcome.failures.size(), 1u) << report(outcome);
