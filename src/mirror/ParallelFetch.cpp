@@ -93,9 +93,11 @@ class Fetcher {
             startDue();
             int stillRunning = 0;
             curl_multi_perform(multi_.get(), &stillRunning);
-            collectEnded();
+            size_t finished = collectEnded();
             tellProgress(false);
-            curl_multi_poll(multi_.get(), nullptr, 0, pollMilliseconds(), nullptr);
+            // Slots just freed are filled before waiting for the network again.
+            if (finished == 0)
+                curl_multi_poll(multi_.get(), nullptr, 0, pollMilliseconds(), nullptr);
         }
         tellProgress(true);
         std::stable_sort(report_.failures.begin(), report_.failures.end(),
@@ -173,7 +175,9 @@ class Fetcher {
         running_.emplace(easy, std::move(transfer));
     }
 
-    void collectEnded() {
+    // Handles the transfers that ended; returns how many.
+    size_t collectEnded() {
+        size_t finished = 0;
         int left = 0;
         while (CURLMsg* message = curl_multi_info_read(multi_.get(), &left)) {
             if (message->msg != CURLMSG_DONE) continue;
@@ -192,7 +196,9 @@ class Fetcher {
                         : (transfer->error[0] ? transfer->error : curl_easy_strerror(code));
             }
             ended(*transfer, reason);
+            ++finished;
         }
+        return finished;
     }
 
     // Checks a finished transfer and moves its file into place, or schedules the next attempt.
