@@ -11,7 +11,6 @@
 #include <fstream>
 #include <iostream>
 
-#include "download/DownloadTask.h"
 #include "download/qt/XGTDL.h"
 
 int main(int argc, char** argv) {
@@ -34,14 +33,14 @@ int main(int argc, char** argv) {
     platform::SystemClock clock;
     platform::SystemRandom random;
     XGTDL control(clock, random);
-    download::DownloadQueue queue(
-        [&](const download::DownloadTask& task) { control.下载文件(task.url, task.destination); });
     int finished = 0, failures = 0;
     auto next = [&](bool ok) {
         ++finished;
         if (!ok) ++failures;
-        queue.advance();
-        if (queue.empty()) QTimer::singleShot(0, &app, &QApplication::quit);
+        if (size_t(finished) < urls.size())
+            control.下载文件(urls[size_t(finished)], folder);
+        else
+            QTimer::singleShot(0, &app, &QApplication::quit);
     };
     control.下载完毕 = [&] { next(true); };
     control.下载错误 = [&] { next(false); };
@@ -49,8 +48,10 @@ int main(int argc, char** argv) {
 
     auto started = std::chrono::steady_clock::now();
     QTimer::singleShot(0, &app, [&] {
-        for (const auto& url : urls)
-            queue.add(download::makeDownloadTask(url, folder));
+        if (urls.empty())
+            app.quit();
+        else
+            control.下载文件(urls.front(), folder);
     });
     app.exec();
     double seconds =

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "download/DownloadNames.h"
+#include "download/DownloadTask.h"
 #include "download/DownloadUrl.h"
 #include "platform/Paths.h"
 
@@ -13,11 +14,6 @@ constexpr int kIdleTicks = 5;
 // A host that never answers the connection attempt would otherwise leave the download
 // waiting for the system's own connect time-out (minutes on some systems).
 constexpr int kConnectTicks = 20;
-
-std::string withoutTrailingSeparator(std::string folder) {
-    if (!folder.empty() && (folder.back() == '\\' || folder.back() == '/')) folder.pop_back();
-    return folder;
-}
 
 }  // namespace
 

@@ -1,9 +1,10 @@
 #include "market/AssetInstaller.h"
 
-#include "download/DownloadTask.h"
+#include "download/DownloadUrl.h"
 #include "download/HttpGetText.h"
 #include "market/NetworkNames.h"
 #include "market/VersionInstaller.h"
+#include "platform/AsciiText.h"
 #include "platform/FileList.h"
 
 namespace market {
@@ -40,21 +41,20 @@ std::string ResourcePath(const std::string& name, const GameFolders& folders) {
 PlannedTask ObjectTask(const std::string& hash, const GameFolders& folders,
                        const ServiceHosts& hosts) {
     std::string folder = objectFolder(hash, folders);
-    return {folder, download::makeDownloadTask(
-                        hosts.mirror + "/assets/" + hash.substr(0, 2) + "/" + hash, folder)};
+    return {folder,
+            {hosts.mirror + "/assets/" + hash.substr(0, 2) + "/" + hash, folder,
+             platform::lowerAscii(hash)}};
 }
 
 PlannedTask SharedIndexTask(const GameFolders& folders, const ServiceHosts& hosts) {
     return {folders.assetIndexes(),
-            download::makeDownloadTask(IndexUrl(AssetPath::SharedIndex, "", hosts),
-                                       folders.assetIndexes())};
+            {IndexUrl(AssetPath::SharedIndex, "", hosts), folders.assetIndexes()}};
 }
 
 PlannedTask VersionIndexTask(const std::string& id, const GameFolders& folders,
                              const ServiceHosts& hosts) {
     return {folders.assetIndexes(),
-            download::makeDownloadTask(IndexUrl(AssetPath::PerVersion, id, hosts),
-                                       folders.assetIndexes())};
+            {IndexUrl(AssetPath::PerVersion, id, hosts), folders.assetIndexes()}};
 }
 
 PlannedTask ResourceTask(const std::string& name, const GameFolders& folders,
@@ -64,15 +64,14 @@ PlannedTask ResourceTask(const std::string& name, const GameFolders& folders,
     if (slash != std::string::npos)
         folder =
             join(folder, withSeparators(name.substr(0, slash), folders.style().separator), folders);
-    return {folder, download::makeDownloadTask(hosts.mirror + "/resources/" + name, folder)};
+    return {folder, {hosts.mirror + "/resources/" + name, folder}};
 }
 
-std::optional<std::string> ExpectedObjectHash(const std::string& task, const GameFolders& folders) {
-    std::optional<download::DownloadTask> split = download::splitDownloadTask(task);
-    if (!split) return std::nullopt;
-    std::string hash = split->url.substr(split->url.rfind('/') + 1);
+std::optional<std::string> ExpectedObjectHash(const QueueEntry& entry, const GameFolders& folders) {
+    if (entry.sha1) return entry.sha1;
+    std::string hash = download::lastUrlElement(requestUrl(entry));
     if (!isAssetHash(hash)) return std::nullopt;
-    std::string destination = split->destination;
+    std::string destination = entry.folder;
     if (!destination.empty() && destination.back() == folders.style().separator)
         destination.pop_back();
     if (destination != objectFolder(hash, folders)) return std::nullopt;

@@ -8,6 +8,7 @@
 #include "context/ServiceHosts.h"
 #include "market/AssetIndex.h"
 #include "market/InstallPlan.h"
+#include "market/QueueEntry.h"
 #include "platform/HttpClient.h"
 #include "platform/Result.h"
 
@@ -28,10 +29,10 @@ PlannedTask ResourceTask(const std::string& name, const GameFolders& folders,
 std::string ObjectPath(const std::string& hash, const GameFolders& folders);
 std::string ResourcePath(const std::string& name, const GameFolders& folders);
 
-// The hash an object task's file must have: its file name, when the task fills a folder of the
-// object store with a file named by 40 hexadecimal digits that begin with that folder's name.
-// nullopt for every other task.
-std::optional<std::string> ExpectedObjectHash(const std::string& task, const GameFolders& folders);
+// The SHA-1 the file of a finished task must have: the one its source gave, or else its file
+// name, when the task fills a folder of the object store with a file named by 40 hexadecimal
+// digits that begin with that folder's name. nullopt for every other task.
+std::optional<std::string> ExpectedObjectHash(const QueueEntry& entry, const GameFolders& folders);
 
 // The URL of the index a path reads.
 std::string IndexUrl(AssetPath path, const std::string& id, const ServiceHosts& hosts);

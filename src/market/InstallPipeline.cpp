@@ -1,7 +1,6 @@
 #include "market/InstallPipeline.h"
 
 #include "context/AppTitle.h"
-#include "download/DownloadTask.h"
 #include "download/TempFile.h"
 #include "market/AssetInstaller.h"
 #include "platform/AsciiText.h"
@@ -36,22 +35,19 @@ std::string CountText(size_t count) {
 InstallPipeline::InstallPipeline(MarketView& view, platform::Dialogs& dialogs, GameFolders folders)
     : view_(view), dialogs_(dialogs), folders_(std::move(folders)) {}
 
-void InstallPipeline::append(const std::string& task) {
-    queue_.push_back(task);
-    view_.queueAppended(task);
+void InstallPipeline::append(const QueueEntry& entry) {
+    queue_.push_back(entry);
+    view_.queueAppended(entry);
 }
 
-void InstallPipeline::StartHeadTask(bool keepUrlAsWritten) {
+void InstallPipeline::StartHeadTask() {
     while (!queue_.empty()) {
-        const std::string& head = queue_.front();
-        size_t marker = head.find(download::kDownloadToMarker);
-        if (marker != std::string::npos) {
-            std::optional<download::DownloadTask> task = download::splitDownloadTask(head);
-            std::string url = keepUrlAsWritten ? head.substr(0, marker) : task->url;
-            view_.startDownload(url, task->destination);
+        if (!queue_.front().folder.empty()) {
+            view_.startDownload(queue_.front());
             return;
         }
-        // A text without the marker could never end with an event: drop it so the queue moves.
+        // Without a folder the download would land in the root of the drive: drop it so the
+        // queue moves.
         queue_.pop_front();
         view_.queueHeadRemoved();
     }
@@ -91,7 +87,7 @@ void InstallPipeline::endHead(bool arrived) {
         advance();
         return;
     }
-    const std::string task = queue_.front();
+    const QueueEntry task = queue_.front();
     dropHead();
     // Closing the window or finishing the update is the last thing done: either may end the
     // window that owns this pipeline. An error on the last task still lets the launch or
@@ -129,12 +125,12 @@ void InstallPipeline::showMessage(const std::string& text) {
     dialogs_.messageBox(text, kAppTitle, platform::MessageIcon::None, platform::MessageButtons::Ok);
 }
 
-std::optional<std::string> InstallPipeline::damagedObject(const std::string& task) const {
-    std::optional<std::string> expected = ExpectedObjectHash(task, folders_);
+std::optional<std::string> InstallPipeline::damagedObject(const QueueEntry& entry) const {
+    std::optional<std::string> expected = ExpectedObjectHash(entry, folders_);
     if (!expected) return std::nullopt;
-    const std::string path = ObjectPath(*expected, folders_);
+    const std::string path = downloadedPath(entry, folders_.style());
     platform::Result<std::string> actual = platform::sha1OfFile(path);
-    download::DownloadEnd end{download::splitDownloadTask(task)->url, path, {}, 0};
+    download::DownloadEnd end{requestUrl(entry), path, {}, 0};
     if (!actual) {
         end.reason = actual.reason();
     } else if (actual.value() != platform::lowerAscii(*expected)) {

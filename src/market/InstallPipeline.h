@@ -8,6 +8,7 @@
 #include "context/GameFolders.h"
 #include "download/DownloadEnd.h"
 #include "market/MarketMode.h"
+#include "market/QueueEntry.h"
 #include "platform/Dialogs.h"
 
 namespace market {
@@ -21,16 +22,16 @@ class MarketView {
     virtual void setCountText(const std::string& text) = 0;  // Label8
     virtual void setProgress(float value) = 0;               // PProgressBar1, 0 to 1
     // List3 follows the queue: an entry appended at the end, the head removed.
-    virtual void queueAppended(const std::string& task) = 0;
+    virtual void queueAppended(const QueueEntry& entry) = 0;
     virtual void queueHeadRemoved() = 0;
-    // 下载文件(url, folder) on the download control.
-    virtual void startDownload(const std::string& url, const std::string& folder) = 0;
+    // 下载文件 on the download control: the entry's request URL into its folder.
+    virtual void startDownload(const QueueEntry& entry) = 0;
     // ShowFolderList on the versions folder of the main window.
     virtual void refreshVersionList() = 0;
     // Closes (unloads) the market window; the pipeline touches nothing after calling it.
     virtual void closeWindow() = 0;
     // The self-update's finishing step for the task that brought the new executable.
-    virtual void finishSelfUpdate(const std::string& task) = 0;
+    virtual void finishSelfUpdate(const QueueEntry& entry) = 0;
     // Runs `step` once after `milliseconds`, letting the window's events run meanwhile; a
     // closed window drops it.
     virtual void runAfter(int milliseconds, std::function<void()> step) = 0;
@@ -51,17 +52,16 @@ class InstallPipeline {
 
     InstallPipeline(MarketView& view, platform::Dialogs& dialogs, GameFolders folders);
 
-    const std::deque<std::string>& queue() const { return queue_; }
+    const std::deque<QueueEntry>& queue() const { return queue_; }
     bool empty() const { return queue_.empty(); }
     size_t size() const { return queue_.size(); }
     MarketMode mode() const { return ModeFromTitle(view_.title()); }
     const GameFolders& folders() const { return folders_; }
 
-    // Appends a task text at the end; never starts anything.
-    void append(const std::string& task);
-    // Starts the head task: its URL (every "\" turned into "/" unless `keepUrlAsWritten`) and
-    // its folder go to the download control. A head without the marker is dropped.
-    void StartHeadTask(bool keepUrlAsWritten = false);
+    // Appends an entry at the end; never starts anything.
+    void append(const QueueEntry& entry);
+    // Starts the head task on the download control. A head without a folder is dropped.
+    void StartHeadTask();
 
     // The four events of the download control.
     void onProgress(int32_t downloaded, int32_t total, int32_t speed);
@@ -81,12 +81,12 @@ class InstallPipeline {
     void endHead(bool arrived);
     void dropHead();
     void advance();
-    std::optional<std::string> damagedObject(const std::string& task) const;
+    std::optional<std::string> damagedObject(const QueueEntry& entry) const;
 
     MarketView& view_;
     platform::Dialogs& dialogs_;
     GameFolders folders_;
-    std::deque<std::string> queue_;
+    std::deque<QueueEntry> queue_;
 };
 
 }  // namespace market

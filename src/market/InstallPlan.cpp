@@ -34,7 +34,7 @@ QueueOutcome QueuePlan(InstallPipeline& pipeline, const InstallPlan& plan) {
             ++outcome.skipped;
             continue;
         }
-        pipeline.append(planned.task);
+        pipeline.append(planned.entry);
         ++outcome.added;
     }
     outcome.startHead = wasEmpty && outcome.added > 0;

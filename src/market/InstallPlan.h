@@ -3,14 +3,15 @@
 #include <vector>
 
 #include "market/InstallPipeline.h"
+#include "market/QueueEntry.h"
 #include "platform/Result.h"
 
 namespace market {
 
-// One download an installer wants: the task text and the folder that receives the file.
+// One download an installer wants: the queue entry and the folder created for it beforehand.
 struct PlannedTask {
     std::string folder;
-    std::string task;
+    QueueEntry entry;
     bool operator==(const PlannedTask&) const = default;
 };
 

@@ -1,6 +1,5 @@
 #include "market/LibraryInstaller.h"
 
-#include "download/DownloadTask.h"
 #include "launch/LibraryPath.h"
 #include "launch/VersionText.h"
 #include "market/NetworkNames.h"
@@ -46,7 +45,7 @@ InstallPlan LibraryPlan(const std::string& versionText, const GameFolders& folde
             std::string path = place->folder + folders.style().separator + jar;
             if (fileExists(path)) return;
             std::string url = hosts.mirror + "/libraries/" + place->urlFolder + "\\" + jar;
-            plan.push_back({place->folder, download::makeDownloadTask(url, place->folder)});
+            plan.push_back({place->folder, {url, place->folder}});
         };
         if (library.nativeClassifier) {
             // Both widths when the classifier depends on one, "32" first.

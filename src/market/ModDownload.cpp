@@ -3,18 +3,17 @@
 #include <filesystem>
 #include <system_error>
 
-#include "download/DownloadTask.h"
 #include "download/DownloadUrl.h"
 
 namespace market {
 
-platform::Result<std::string> modDownloadTask(const GameFolders& folders, const std::string& url) {
+platform::Result<QueueEntry> modDownloadTask(const GameFolders& folders, const std::string& url) {
     std::error_code ec;
     if (!std::filesystem::exists(platform::fromUtf8Path(folders.mods()), ec))
         return platform::Failure{kModsFolderMissing};
     if (!download::parseHttpUrl(url))
         return platform::Failure{"Mod的下载地址不是有效的 http:// 地址，没有加入下载列表：" + url};
-    return download::makeDownloadTask(url, folders.mods());
+    return QueueEntry{url, folders.mods(), std::nullopt, true};
 }
 
 std::string errorReportText(const std::exception& error) {

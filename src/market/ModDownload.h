@@ -3,6 +3,7 @@
 #include <string>
 
 #include "context/GameFolders.h"
+#include "market/QueueEntry.h"
 #include "platform/Result.h"
 
 // Queueing a mod of the catalogue for download into the game's mods folder.
@@ -15,7 +16,7 @@ inline constexpr const char* kErrorReportTitle = "程序出现错误 请及时�
 // The download task for the mod at `url` (kept as written) into the mods folder. Refused with
 // the message to show when nothing named "mods" is in the game folder (the launcher never
 // creates it) or when `url` is not an http address.
-platform::Result<std::string> modDownloadTask(const GameFolders& folders, const std::string& url);
+platform::Result<QueueEntry> modDownloadTask(const GameFolders& folders, const std::string& url);
 
 // The text of the error report box for an error that ended a handler: its code and reason,
 // and the request to report it.

@@ -1,6 +1,5 @@
 #include "market/NativeInstaller.h"
 
-#include "download/DownloadTask.h"
 #include "platform/FileList.h"
 
 namespace market {
@@ -29,8 +28,7 @@ InstallPlan NativePlan(const std::string& nativeFolder, const std::vector<std::s
     InstallPlan plan;
     for (const std::string& name : names) {
         if (platform::isExistingFile(folder + "/" + name)) continue;
-        plan.push_back(
-            {folder, download::makeDownloadTask(hosts.files + "/" + name, nativeFolder)});
+        plan.push_back({folder, {hosts.files + "/" + name, nativeFolder}});
     }
     return plan;
 }

@@ -3,7 +3,6 @@
 #include <filesystem>
 
 #include "context/AppTitle.h"
-#include "download/DownloadTask.h"
 #include "download/DownloadUrl.h"
 #include "download/HttpGetText.h"
 #include "download/TempFile.h"
@@ -52,7 +51,7 @@ std::string SelfUpdate::launcherPath(const std::string& name) const {
     return context_.launcherFolder() + context_.style().separator + name;
 }
 
-std::optional<std::string> SelfUpdate::check(std::string_view ownVersion) {
+std::optional<QueueEntry> SelfUpdate::check(std::string_view ownVersion) {
     platform::Result<platform::HttpAnswer> page =
         download::HttpGetText(context_.http(), context_.services.update + "/");
     if (!page) return std::nullopt;
@@ -76,7 +75,7 @@ std::optional<std::string> SelfUpdate::check(std::string_view ownVersion) {
         return std::nullopt;
     }
     accepted_ = record;
-    return download::makeDownloadTask(record->url, context_.launcherFolder());
+    return QueueEntry{record->url, context_.launcherFolder(), std::nullopt, true};
 }
 
 bool SelfUpdate::finish() {

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "context/LauncherContext.h"
+#include "market/QueueEntry.h"
 #include "market/UpdateRecord.h"
 #include "platform/Result.h"
 
@@ -26,9 +27,9 @@ class SelfUpdate {
     SelfUpdate(LauncherContext& context, std::string executablePath);
 
     // Fetches the record and asks the player about a new version. Returns the download task
-    // of the new executable when the player agreed and the record can be carried out (any
-    // refusal is shown); nullopt when there is nothing to do.
-    std::optional<std::string> check(std::string_view ownVersion);
+    // of the new executable (its URL kept as written) when the player agreed and the record can
+    // be carried out (any refusal is shown); nullopt when there is nothing to do.
+    std::optional<QueueEntry> check(std::string_view ownVersion);
 
     // The finishing step, once the update's download has finished: refuses an empty file or
     // one whose SHA-256 differs from the record's (the file is removed and the old launcher

@@ -1,6 +1,5 @@
 #include "market/VersionInstaller.h"
 
-#include "download/DownloadTask.h"
 #include "market/NetworkNames.h"
 
 namespace market {
@@ -26,11 +25,9 @@ platform::Result<InstallPlan> VersionDownloadPlan(const std::string& id, const G
     if (!isSafePathElement(id)) return unusableId(id);
     const std::string folder = folders.versionFolder(id);
     return InstallPlan{
+        {folder, {hosts.mirror + "/versions/" + id + "/" + id + ".jar", folder}},
         {folder,
-         download::makeDownloadTask(hosts.mirror + "/versions/" + id + "/" + id + ".jar", folder)},
-        {folder,
-         download::makeDownloadTask(
-             hosts.official + "/Minecraft.Download/versions/" + id + "/" + id + ".json", folder)},
+         {hosts.official + "/Minecraft.Download/versions/" + id + "/" + id + ".json", folder}},
     };
 }
 

@@ -2,10 +2,11 @@
 
 #include <functional>
 
+#include "DownloadQueue.h"
 #include "download/DownloadTask.h"
 
 TEST(DownloadTask, SplitsAtTheMarkerAndTurnsBackslashes) {
-    using download::splitDownloadTask;
+    using testing_support::splitDownloadTask;
     auto task = splitDownloadTask("http:\\\\h\\libraries\\a.jar[下载到]D:\\游戏\\lib\\");
     ASSERT_TRUE(task);
     EXPECT_EQ(task->url, "http://h/libraries/a.jar");
@@ -22,8 +23,8 @@ TEST(DownloadTask, SplitsAtTheMarkerAndTurnsBackslashes) {
 
 TEST(DownloadTask, QueueStartsOnFirstAddAndAdvancesOnEachEnd) {
     std::vector<std::string> started;
-    download::DownloadQueue queue(
-        [&](const download::DownloadTask& t) { started.push_back(t.url); });
+    testing_support::DownloadQueue queue(
+        [&](const testing_support::DownloadTask& t) { started.push_back(t.url); });
     queue.add("http://h/1[下载到]/d");
     queue.add("no marker");
     queue.add("http://h/3[下载到]/d");

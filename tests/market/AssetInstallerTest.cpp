@@ -8,12 +8,13 @@
 #include "RecordingMarketView.h"
 #include "ScriptedDialogs.h"
 #include "SystemHttpClient.h"
+#include "TaskText.h"
 #include "TempFolder.h"
 
 namespace {
 
 using market::AssetPath;
-using market::PlannedTask;
+using Shown = std::pair<std::string, std::string>;
 using testing_support::TempFolder;
 using Texts = std::vector<std::string>;
 
@@ -35,16 +36,15 @@ TEST(AssetTasks, FormsInWindowsStyle) {
     hosts.mirror = "http://m";
     hosts.official = "http://o";
     const std::string assets = "C:\\游戏\\.minecraft\\assets";
-    EXPECT_EQ(market::ObjectTask(kHashA, folders, hosts),
-              (PlannedTask{assets + "\\objects\\bd", "http://m/assets/bd/" + kHashA + "[下载到]" +
-                                                         assets + "\\objects\\bd"}));
-    EXPECT_EQ(market::SharedIndexTask(folders, hosts).task,
+    EXPECT_EQ(shownAs(market::ObjectTask(kHashA, folders, hosts)),
+              (Shown{assets + "\\objects\\bd",
+                     "http://m/assets/bd/" + kHashA + "[下载到]" + assets + "\\objects\\bd"}));
+    EXPECT_EQ(market::SharedIndexTask(folders, hosts).entry.listText(),
               "http://m/indexes/1.8.json[下载到]" + assets + "\\indexes");
-    EXPECT_EQ(market::VersionIndexTask("14w02a", folders, hosts).task,
+    EXPECT_EQ(market::VersionIndexTask("14w02a", folders, hosts).entry.listText(),
               "http://m/indexes/14w02a.json[下载到]" + assets + "\\indexes");
-    EXPECT_EQ(
-        market::ResourceTask("sound/step/grass1.ogg", folders, hosts),
-        (PlannedTask{assets + "\\sound\\step", "http://m/resources/sound/step/grass1.ogg[下载到]" +
+    EXPECT_EQ(shownAs(market::ResourceTask("sound/step/grass1.ogg", folders, hosts)),
+              (Shown{assets + "\\sound\\step", "http://m/resources/sound/step/grass1.ogg[下载到]" +
                                                    assets + "\\sound\\step"}));
     EXPECT_EQ(market::ResourceTask("README.txt", folders, hosts).folder, assets);
     EXPECT_EQ(market::IndexUrl(AssetPath::Legacy, "1.7.2", hosts),
@@ -54,16 +54,16 @@ TEST(AssetTasks, FormsInWindowsStyle) {
 TEST(AssetTasks, OnlyObjectTasksCarryAnExpectedHash) {
     GameFolders folders{"/l", platform::PathStyle::posix()};
     ServiceHosts hosts;
-    EXPECT_EQ(market::ExpectedObjectHash(market::ObjectTask(kHashA, folders, hosts).task, folders),
+    EXPECT_EQ(market::ExpectedObjectHash(market::ObjectTask(kHashA, folders, hosts).entry, folders),
               kHashA);
     EXPECT_EQ(
-        market::ExpectedObjectHash(market::ResourceTask(kHashA, folders, hosts).task, folders),
+        market::ExpectedObjectHash(market::ResourceTask(kHashA, folders, hosts).entry, folders),
         std::nullopt);
-    EXPECT_EQ(market::ExpectedObjectHash(market::SharedIndexTask(folders, hosts).task, folders),
+    EXPECT_EQ(market::ExpectedObjectHash(market::SharedIndexTask(folders, hosts).entry, folders),
               std::nullopt);
-    EXPECT_EQ(market::ExpectedObjectHash("http://m/assets/5f/" + kHashA +
-                                             "[下载到]/l/.minecraft/"
-                                             "assets/objects/5f",
+    EXPECT_EQ(market::ExpectedObjectHash(testing_support::entryOf("http://m/assets/5f/" + kHashA +
+                                                                  "[下载到]/l/.minecraft/"
+                                                                  "assets/objects/5f"),
                                          folders),
               std::nullopt);
 }
@@ -74,23 +74,23 @@ TEST(AssetPlan, QueuesWhatIsMissingOnEachPath) {
     ServiceHosts hosts;
     const std::string index = indexOf({kHashA, kHashB, kHashA});
     EXPECT_EQ(tasksOf(market::AssetPlan(AssetPath::SharedIndex, "1.8.9", index, folders, hosts)),
-              (Texts{market::ObjectTask(kHashA, folders, hosts).task,
-                     market::ObjectTask(kHashB, folders, hosts).task,
-                     market::ObjectTask(kHashA, folders, hosts).task,
-                     market::SharedIndexTask(folders, hosts).task}));
+              (Texts{market::ObjectTask(kHashA, folders, hosts).entry.listText(),
+                     market::ObjectTask(kHashB, folders, hosts).entry.listText(),
+                     market::ObjectTask(kHashA, folders, hosts).entry.listText(),
+                     market::SharedIndexTask(folders, hosts).entry.listText()}));
 
     launcher.write(".minecraft/assets/objects/bd/" + kHashA, "x");
     launcher.write(".minecraft/assets/indexes/14w02a.json", "{}");
     EXPECT_EQ(tasksOf(market::AssetPlan(AssetPath::PerVersion, "14w02a", index, folders, hosts)),
-              (Texts{market::ObjectTask(kHashB, folders, hosts).task}));
+              (Texts{market::ObjectTask(kHashB, folders, hosts).entry.listText()}));
     EXPECT_EQ(
         tasksOf(market::AssetPlan(AssetPath::PerVersion, "15w01a", index, folders, hosts)).back(),
-        market::VersionIndexTask("15w01a", folders, hosts).task);
+        market::VersionIndexTask("15w01a", folders, hosts).entry.listText());
 
     launcher.write(".minecraft/assets/name1.ogg", "x");
     EXPECT_EQ(tasksOf(market::AssetPlan(AssetPath::Legacy, "1.7.2", index, folders, hosts)),
-              (Texts{market::ResourceTask("name0.ogg", folders, hosts).task,
-                     market::ResourceTask("name2.ogg", folders, hosts).task}));
+              (Texts{market::ResourceTask("name0.ogg", folders, hosts).entry.listText(),
+                     market::ResourceTask("name2.ogg", folders, hosts).entry.listText()}));
 }
 
 #ifndef _WIN32  // the mirror is nginx, which the Windows build does not run
@@ -115,9 +115,10 @@ struct UpdateFixture : ::testing::Test, MarketOnDisk {
 TEST_F(UpdateFixture, InstallsOnTheChosenPathAndCreatesTheFoldersFirst) {
     served.write("/indexes/1.8.json", indexOf({kHashA}));
     update(0);
-    EXPECT_EQ(pipeline.queue(),
-              (std::deque<std::string>{market::ObjectTask(kHashA, pipeline.folders(), hosts).task,
-                                       market::SharedIndexTask(pipeline.folders(), hosts).task}));
+    EXPECT_EQ(textsOf(pipeline.queue()),
+              (std::deque<std::string>{
+                  market::ObjectTask(kHashA, pipeline.folders(), hosts).entry.listText(),
+                  market::SharedIndexTask(pipeline.folders(), hosts).entry.listText()}));
     EXPECT_TRUE(testing_support::exists(launcher.path() + "/.minecraft/assets/objects/bd"));
     EXPECT_TRUE(testing_support::exists(launcher.path() + "/.minecraft/assets/indexes"));
     EXPECT_EQ(view.take(), (Texts{"start " + mirror.baseUrl() + "/assets/bd/" + kHashA + " > " +

@@ -4,6 +4,7 @@
 
 #include "RecordingMarketView.h"
 #include "ScriptedDialogs.h"
+#include "TaskText.h"
 #include "TempFolder.h"
 #include "platform/Sha1.h"
 
@@ -11,6 +12,7 @@ namespace {
 
 using download::DownloadEnd;
 using market::InstallPipeline;
+using testing_support::entryOf;
 using Calls = std::vector<std::string>;
 
 struct PipelineFixture : ::testing::Test, MarketOnDisk {
@@ -20,7 +22,7 @@ struct PipelineFixture : ::testing::Test, MarketOnDisk {
 
     void queue(std::initializer_list<std::string> names) {
         for (const std::string& name : names)
-            pipeline.append("http://h/" + name + "[下载到]/d");
+            pipeline.append(entryOf("http://h/" + name + "[下载到]/d"));
     }
 };
 
@@ -120,15 +122,19 @@ TEST_F(PipelineFixture, ProgressShowsSpeedAndFractionAndIgnoresAZeroTotal) {
 }
 
 TEST_F(PipelineFixture, TheHeadStartsWithOrWithoutTurningBackslashes) {
-    pipeline.append("http:\\\\h\\libraries\\a.jar[下载到]D:\\游戏\\lib\\");
+    market::QueueEntry entry = entryOf("http:\\\\h\\libraries\\a.jar[下载到]D:\\游戏\\lib\\");
+    pipeline.append(entry);
     pipeline.StartHeadTask();
-    pipeline.StartHeadTask(true);
+    InstallPipeline kept{view, dialogs, folders};
+    entry.keepUrlAsWritten = true;
+    kept.append(entry);
+    kept.StartHeadTask();
     EXPECT_EQ(view.take(), (Calls{"start http://h/libraries/a.jar > D:\\游戏\\lib\\",
                                   "start http:\\\\h\\libraries\\a.jar > D:\\游戏\\lib\\"}));
 }
 
 TEST_F(PipelineFixture, AHeadWithoutTheMarkerIsDroppedSoTheQueueMoves) {
-    pipeline.append("http://h/broken");
+    pipeline.append(entryOf("http://h/broken"));
     queue({"b"});
     pipeline.StartHeadTask();
     EXPECT_EQ(view.take(), (Calls{"remove", "start http://h/b > /d"}));
@@ -141,8 +147,8 @@ TEST_F(PipelineFixture, AnAssetObjectIsKeptOnlyWhenItsContentHasItsHash) {
     launcher.write(".minecraft/assets/objects/" + good.substr(0, 2) + "/" + good, "good");
     launcher.write(".minecraft/assets/objects/" + bad.substr(0, 2) + "/" + bad, "damaged");
     for (const std::string& hash : {good, bad, platform::sha1Hex("missing")}) {
-        pipeline.append("http://h/assets/" + hash.substr(0, 2) + "/" + hash + "[下载到]" + objects +
-                        "/" + hash.substr(0, 2));
+        pipeline.append(entryOf("http://h/assets/" + hash.substr(0, 2) + "/" + hash + "[下载到]" +
+                                objects + "/" + hash.substr(0, 2)));
     }
     queue({"after"});
     pipeline.StartHeadTask();
@@ -156,7 +162,7 @@ TEST_F(PipelineFixture, AnAssetObjectIsKeptOnlyWhenItsContentHasItsHash) {
     EXPECT_NE(dialogs.shown[0].text.find("SHA-1"), std::string::npos);
     EXPECT_TRUE(testing_support::exists(objects + "/" + good.substr(0, 2) + "/" + good));
     EXPECT_FALSE(testing_support::exists(objects + "/" + bad.substr(0, 2) + "/" + bad));
-    EXPECT_EQ(pipeline.queue().front(), "http://h/after[下载到]/d");
+    EXPECT_EQ(pipeline.queue().front().listText(), "http://h/after[下载到]/d");
 }
 
 }  // namespace

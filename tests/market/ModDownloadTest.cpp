@@ -4,7 +4,6 @@
 #include <system_error>
 
 #include "../download/EngineHarness.h"
-#include "download/DownloadTask.h"
 #include "market/ModDownload.h"
 
 using platform::PathStyle;
@@ -18,7 +17,8 @@ TEST(ModDownload, TaskGoesToTheModsFolderWithTheUrlAsWritten) {
     for (const std::string url : {"http://h/mods/ic2.jar", "http://h/mods\\a b.jar"}) {
         auto task = market::modDownloadTask(game, url);
         ASSERT_TRUE(task) << task.reason();
-        EXPECT_EQ(task.value(), url + "[下载到]" + folder.path() + "/.minecraft/mods");
+        EXPECT_EQ(task.value().listText(), url + "[下载到]" + folder.path() + "/.minecraft/mods");
+        EXPECT_TRUE(task.value().keepUrlAsWritten);
     }
     GameFolders windows("C:\\启动器", PathStyle::windows());
     EXPECT_EQ(windows.mods(), "C:\\启动器\\.minecraft\\mods");
@@ -49,10 +49,8 @@ TEST(ModDownload, HostileFileNameInTheUrlWritesNothingOutsideTheModsFolder) {
     GameFolders game(harness.folder.path() + "/game", PathStyle::posix());
     auto task = market::modDownloadTask(game, "http://h/x/..\\..\\..\\evil.jar");
     ASSERT_TRUE(task) << task.reason();
-    auto split = download::splitDownloadTask(task.value());
-    ASSERT_TRUE(split);
     // The control receives the URL as written, "\" included.
-    harness.engine.startDownload("http://h/x/..\\..\\..\\evil.jar", split->destination);
+    harness.engine.startDownload(market::requestUrl(task.value()), task.value().folder);
     harness.engine.onConnected();
     harness.feed({testing_support::okResponse("payload")});
     harness.peerCloses();

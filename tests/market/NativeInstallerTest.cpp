@@ -17,8 +17,8 @@ TEST(NativePlan, EveryMissingLibraryOfTheTableInOrder) {
     ASSERT_EQ(windows.size(), 13u);
     market::InstallPlan all = market::NativePlan(native, windows, hosts);
     ASSERT_EQ(all.size(), 13u);
-    EXPECT_EQ(all.front().task, "http://f/avutil-ttv-51.dll[下载到]" + native);
-    EXPECT_EQ(all.back().task, "http://f/OpenAL64.dll[下载到]" + native);
+    EXPECT_EQ(all.front().entry.listText(), "http://f/avutil-ttv-51.dll[下载到]" + native);
+    EXPECT_EQ(all.back().entry.listText(), "http://f/OpenAL64.dll[下载到]" + native);
 
     const auto& linux = market::NativeLibraryNames(platform::PathStyle::posix());
     for (const std::string& name : linux) {
@@ -26,7 +26,7 @@ TEST(NativePlan, EveryMissingLibraryOfTheTableInOrder) {
     }
     market::InstallPlan one = market::NativePlan(native, linux, hosts);
     ASSERT_EQ(one.size(), 1u);
-    EXPECT_EQ(one[0].task, "http://f/liblwjgl64.so[下载到]" + native);
+    EXPECT_EQ(one[0].entry.listText(), "http://f/liblwjgl64.so[下载到]" + native);
     EXPECT_EQ(one[0].folder, launcher.path() + "/.minecraft/native");
 }
 

@@ -1,6 +1,8 @@
 #pragma once
+#include <deque>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ScriptedDialogs.h"
@@ -25,17 +27,21 @@ class RecordingMarketView final : public market::MarketView {
         progress = value;
         calls.push_back("progress " + std::to_string(value));
     }
-    void queueAppended(const std::string& task) override { list.push_back(task); }
+    void queueAppended(const market::QueueEntry& entry) override {
+        list.push_back(entry.listText());
+    }
     void queueHeadRemoved() override {
         list.erase(list.begin());
         calls.push_back("remove");
     }
-    void startDownload(const std::string& url, const std::string& folder) override {
-        calls.push_back("start " + url + " > " + folder);
+    void startDownload(const market::QueueEntry& entry) override {
+        calls.push_back("start " + market::requestUrl(entry) + " > " + entry.folder);
     }
     void refreshVersionList() override { calls.push_back("refresh"); }
     void closeWindow() override { calls.push_back("close"); }
-    void finishSelfUpdate(const std::string& task) override { calls.push_back("finish " + task); }
+    void finishSelfUpdate(const market::QueueEntry& entry) override {
+        calls.push_back("finish " + entry.listText());
+    }
     void runAfter(int milliseconds, std::function<void()> step) override {
         calls.push_back("pause " + std::to_string(milliseconds));
         pending.push_back(std::move(step));
@@ -72,6 +78,25 @@ struct MarketOnDisk {
 inline std::vector<std::string> tasksOf(const market::InstallPlan& plan) {
     std::vector<std::string> texts;
     for (const market::PlannedTask& planned : plan)
-        texts.push_back(planned.task);
+        texts.push_back(planned.entry.listText());
     return texts;
+}
+
+// The task texts of a queue, in order, as the download list shows them.
+inline std::deque<std::string> textsOf(const std::deque<market::QueueEntry>& queue) {
+    std::deque<std::string> texts;
+    for (const market::QueueEntry& entry : queue)
+        texts.push_back(entry.listText());
+    return texts;
+}
+
+// A planned task as the installer creates and shows it: its folder and its task text.
+inline std::pair<std::string, std::string> shownAs(const market::PlannedTask& planned) {
+    return {planned.folder, planned.entry.listText()};
+}
+inline std::vector<std::pair<std::string, std::string>> shownAs(const market::InstallPlan& plan) {
+    std::vector<std::pair<std::string, std::string>> shown;
+    for (const market::PlannedTask& planned : plan)
+        shown.push_back(shownAs(planned));
+    return shown;
 }

@@ -32,7 +32,11 @@ struct SelfUpdateTest : ::testing::Test {
                                      DialogAnswer answer = DialogAnswer::Yes) {
         page = "<p>更新：【" + record + "】</p>";
         launcher.dialogs.messageAnswers.push_back(answer);
-        return update.check("0.7.0");
+        std::optional<market::QueueEntry> task = update.check("0.7.0");
+        if (!task) return std::nullopt;
+        // The record's address reaches the download control as written.
+        EXPECT_TRUE(task->keepUrlAsWritten);
+        return task->listText();
     }
     std::string script() const { return launcher.folder.path() + "/upd.sh"; }
 };

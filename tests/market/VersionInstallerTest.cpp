@@ -22,8 +22,8 @@ TEST_F(VersionDownload, TheJarFromTheMirrorThenTheJsonFromTheOfficialHost) {
     ASSERT_TRUE(plan);
     const std::string folder = "C:\\游戏\\.minecraft\\versions\\1.7.10";
     EXPECT_EQ(
-        plan.value(),
-        (market::InstallPlan{
+        shownAs(plan.value()),
+        (std::vector<std::pair<std::string, std::string>>{
             {folder, "http://m/versions/1.7.10/1.7.10.jar[下载到]" + folder},
             {folder, "http://o/Minecraft.Download/versions/1.7.10/1.7.10.json[下载到]" + folder},
         }));

@@ -123,11 +123,11 @@ void frmmarket::runQueueInUpdateMode(std::string_view title, bool startHead) {
 }
 
 void frmmarket::CheckUpdate() {
-    std::optional<std::string> task = selfUpdate_.check(context_.version.text());
+    std::optional<market::QueueEntry> task = selfUpdate_.check(context_.version.text());
     if (!task) return;
     pipeline_.append(*task);
     EnterUpdateMode(std::string(market::kSelfUpdateTitle));
-    pipeline_.StartHeadTask(true);
+    pipeline_.StartHeadTask();
     showModal();
 }
 
@@ -169,8 +169,8 @@ void frmmarket::setProgress(float value) {
     PProgressBar1->setValue(value);
 }
 
-void frmmarket::queueAppended(const std::string& task) {
-    List3->addItem(qs(task));
+void frmmarket::queueAppended(const market::QueueEntry& entry) {
+    List3->addItem(qs(entry.listText()));
     if (List3->count() == 1) List3->setCurrentRow(0);
 }
 
@@ -179,8 +179,8 @@ void frmmarket::queueHeadRemoved() {
     if (List3->count() > 0) List3->setCurrentRow(0);
 }
 
-void frmmarket::startDownload(const std::string& url, const std::string& folder) {
-    XGTDL1->下载文件(url, folder);
+void frmmarket::startDownload(const market::QueueEntry& entry) {
+    XGTDL1->下载文件(market::requestUrl(entry), entry.folder);
 }
 
 void frmmarket::refreshVersionList() {
@@ -191,7 +191,7 @@ void frmmarket::closeWindow() {
     done(QDialog::Rejected);
 }
 
-void frmmarket::finishSelfUpdate(const std::string&) {
+void frmmarket::finishSelfUpdate(const market::QueueEntry&) {
     // A started update has ended the launcher; a refused one lets the start-up go on.
     if (!selfUpdate_.finish()) closeWindow();
 }

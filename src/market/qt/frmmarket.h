@@ -118,12 +118,12 @@ class frmmarket : public QDialog, private market::MarketView {
     void setSpeedText(const std::string& text) override;
     void setCountText(const std::string& text) override;
     void setProgress(float value) override;
-    void queueAppended(const std::string& task) override;
+    void queueAppended(const market::QueueEntry& entry) override;
     void queueHeadRemoved() override;
-    void startDownload(const std::string& url, const std::string& folder) override;
+    void startDownload(const market::QueueEntry& entry) override;
     void refreshVersionList() override;
     void closeWindow() override;
-    void finishSelfUpdate(const std::string& task) override;
+    void finishSelfUpdate(const market::QueueEntry& entry) override;
     void runAfter(int milliseconds, std::function<void()> step) override;
 
     LauncherContext& context_;

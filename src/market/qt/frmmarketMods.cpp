@@ -39,7 +39,7 @@ void frmmarket::List4_Click(int row) {
 void frmmarket::PButton3_Click() {
     if (Label7->text().isEmpty()) return;
     try {
-        platform::Result<std::string> task =
+        platform::Result<market::QueueEntry> task =
             market::modDownloadTask(pipeline_.folders(), Label7->text().toStdString());
         if (!task) {
             pipeline_.showMessage(task.reason());
@@ -47,7 +47,7 @@ void frmmarket::PButton3_Click() {
         }
         const bool idle = pipeline_.empty();
         pipeline_.append(task.value());
-        if (idle) pipeline_.StartHeadTask(true);
+        if (idle) pipeline_.StartHeadTask();
     } catch (const std::exception& error) {
         context_.dialogs().messageBox(market::errorReportText(error), market::kErrorReportTitle,
                                       platform::MessageIcon::Critical,

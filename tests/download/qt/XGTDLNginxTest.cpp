@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "DownloadQueue.h"
 #include "LoopbackMirror.h"
 #include "NginxServer.h"
 #include "XGTDLHarness.h"
@@ -34,7 +35,7 @@ TEST(XGTDLNginx, QueueStartsEachNextDownloadFromInsideTheEndEvent) {
     ASSERT_TRUE(nginx.running()) << nginx.errorLog();
 
     ControlHarness h;
-    download::DownloadQueue queue([&](const download::DownloadTask& task) {
+    testing_support::DownloadQueue queue([&](const testing_support::DownloadTask& task) {
         h.control.下载文件(task.url, task.destination);
     });
     auto advance = [&] { queue.advance(); };

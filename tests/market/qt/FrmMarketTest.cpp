@@ -13,6 +13,7 @@
 
 #include "LoopbackMirror.h"
 #include "ScriptedDialogs.h"
+#include "TaskText.h"
 #include "TempFolder.h"
 #include "TestSeams.h"
 #include "controls/qt/PButton.h"
@@ -165,7 +166,7 @@ TEST_F(FrmMarketTest, TheRunningTaskStaysSelected) {
     window->show();
     for (const char* task :
          {"http://h/a[下载到]/x", "http://h/b[下载到]/x", "http://h/c[下载到]/x"})
-        window->pipeline().append(task);
+        window->pipeline().append(entryOf(task));
     EXPECT_EQ(window->List3->currentRow(), 0);
     QTest::mouseClick(window->List3->viewport(), Qt::LeftButton, {},
                       window->List3->visualItemRect(window->List3->item(2)).center());
@@ -186,7 +187,8 @@ TEST_F(FrmMarketTest, QueueRunsThroughWithEventsBetweenTasks) {
                            [&] { seenBetween.push_back(window->XGTDL1->engine().url()); });
     };
     for (const char* name : {"a.bin", "b.bin", "c.bin"})
-        window->pipeline().append(mirror.baseUrl() + "/files/" + name + "[下载到]" + target);
+        window->pipeline().append(
+            entryOf(mirror.baseUrl() + "/files/" + name + "[下载到]" + target));
     window->pipeline().StartHeadTask();
     ASSERT_TRUE(QTest::qWaitFor([&] { return window->pipeline().empty(); }, 20000));
     EXPECT_EQ(seenBetween, (std::vector<std::string>{mirror.baseUrl() + "/files/a.bin",
@@ -207,7 +209,8 @@ TEST_F(FrmMarketTest, ADownloadErrorSaysWhichFileAndWhy) {
     www.write("files/here.bin", "here");
     auto window = open();
     for (const char* name : {"gone.bin", "here.bin"})
-        window->pipeline().append(mirror.baseUrl() + "/files/" + name + "[下载到]" + target);
+        window->pipeline().append(
+            entryOf(mirror.baseUrl() + "/files/" + name + "[下载到]" + target));
     window->pipeline().StartHeadTask();
     ASSERT_TRUE(QTest::qWaitFor([&] { return window->pipeline().empty(); }, 20000));
     ASSERT_EQ(dialogs.shown.size(), 1u);

@@ -6,6 +6,7 @@
 
 #include "LoopbackHttpServer.h"
 #include "LoopbackMirror.h"
+#include "TaskText.h"
 #include "TempFolder.h"
 #include "TestLauncher.h"
 #include "market/NativeInstaller.h"
@@ -68,13 +69,13 @@ TEST_F(MarketScreenshot, VersionsTabWithCatalogueAndARunningDownload) {
     // A queue of a version and some assets, the first download under way.
     std::string base = mirror->baseUrl();
     std::string versions = launcher.folder.path() + "/.minecraft/versions/1.7.10";
-    window.pipeline().append(base + "/versions/1.7.10/1.7.10.jar[下载到]" + versions);
-    window.pipeline().append(base + "/Minecraft.Download/versions/1.7.10/1.7.10.json[下载到]" +
-                             versions);
+    window.pipeline().append(entryOf(base + "/versions/1.7.10/1.7.10.jar[下载到]" + versions));
+    window.pipeline().append(
+        entryOf(base + "/Minecraft.Download/versions/1.7.10/1.7.10.json[下载到]" + versions));
     for (int i = 0; i < 10; ++i) {
-        window.pipeline().append(base + "/resources/sound/step/grass" + std::to_string(i) +
-                                 ".ogg[下载到]" + launcher.folder.path() +
-                                 "/.minecraft/assets/sound/step/");
+        window.pipeline().append(entryOf(base + "/resources/sound/step/grass" + std::to_string(i) +
+                                         ".ogg[下载到]" + launcher.folder.path() +
+                                         "/.minecraft/assets/sound/step/"));
     }
     window.pipeline().onProgress(3'145'728, 5'242'880, 1536);
     window.pipeline().onTimerTick();
@@ -86,7 +87,7 @@ TEST_F(MarketScreenshot, NativeUpdateWindow) {
     window.EnterUpdateMode("Native更新中");
     std::string native = launcher.folder.path() + "/.minecraft/native/";
     for (const std::string& name : market::NativeLibraryNames(platform::PathStyle::posix()))
-        window.pipeline().append(mirror->baseUrl() + "/" + name + "[下载到]" + native);
+        window.pipeline().append(entryOf(mirror->baseUrl() + "/" + name + "[下载到]" + native));
     window.pipeline().onProgress(420'000, 1'000'000, 860);
     window.pipeline().onTimerTick();
     save(window, "market-native.png");
