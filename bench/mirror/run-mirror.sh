@@ -8,9 +8,13 @@
 # (b) the same sync again over the full tree: every file checked, nothing fetched
 set -euo pipefail
 cd "$(dirname "$0")/../.."
-build=${1:-build/bench}
+build=${1:-build/bench-mirror}
+# Only the mirror program is built: it needs neither Qt nor the launcher.
 if [ ! -f "$build/build.ninja" ]; then
-  scripts/build "$build" -DCMAKE_BUILD_TYPE=Release -DVENDROLUPA_BENCH=ON -DVENDROLUPA_TESTS=OFF
+  launcher=()
+  command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+  cmake -S . -B "$build" -G Ninja "${launcher[@]}" -DCMAKE_BUILD_TYPE=Release \
+    -DVENDROLUPA_TESTS=OFF >/dev/null
 fi
 cmake --build "$build" --target vendrolupa-mirror >/dev/null
 program=$(realpath "$build")/src/vendrolupa-mirror

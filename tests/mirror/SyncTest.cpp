@@ -64,7 +64,7 @@ class SyncFromOfficial : public ::testing::Test {
         auto none = [](const std::string&) { return false; };
         for (const auto& task :
              market::LibraryPlan(MakeVersionText({json}), folders, hosts, none, none)) {
-            std::string url = task.task.substr(0, task.task.find("[下载到]"));
+            std::string url = task.entry.url;
             paths.push_back(
                 platform::replacedAll(url.substr(std::string("http://mirror/").size()), "\\", "/"));
         }
