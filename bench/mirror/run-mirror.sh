@@ -48,10 +48,10 @@ for _ in 1 2 3 4 5; do
   fresh
   mirror_runs+=("$(seconds mirror_sync)")
   again_runs+=("$(seconds mirror_sync)")
+  objects=$(find "$work/tree/assets" -type f | wc -l)
   fresh
-  curl_runs+=("$(seconds curl -s --parallel --parallel-max 16 --create-dirs --config "$work/objects-run.curl")")
+  curl_runs+=("$(seconds curl -s --parallel --parallel-max 16 --create-dirs --config "$work/objects-run.curl" 2>/dev/null)")
 done
-objects=$(find "$work/tree/assets" -type f | wc -l)
 fetched=$(find "$work/curl-out" -type f | wc -l)
 mirror_s=$(printf '%s\n' "${mirror_runs[@]}" | median)
 curl_s=$(printf '%s\n' "${curl_runs[@]}" | median)
