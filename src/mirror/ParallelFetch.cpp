@@ -12,9 +12,9 @@
 #include <set>
 
 #include "download/TempFile.h"
-#include "mirror/TrustStore.h"
 #include "platform/Paths.h"
 #include "platform/Sha1.h"
+#include "platform/curl/TrustStore.h"
 
 namespace mirror {
 namespace {
@@ -67,7 +67,7 @@ class Fetcher {
     Fetcher(const std::vector<FetchItem>& items, const FetchOptions& options)
         : items_(items), options_(options), multi_(curl_multi_init(), curl_multi_cleanup) {
         curl_multi_setopt(multi_.get(), CURLMOPT_MAX_TOTAL_CONNECTIONS, static_cast<long>(jobs()));
-        if (!options_.caFile.empty()) trust_ = trustStoreWith(options_.caFile);
+        if (!options_.caFile.empty()) trust_ = platform::trustStoreWith(options_.caFile);
     }
 
     FetchReport run() {

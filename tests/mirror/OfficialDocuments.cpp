@@ -113,7 +113,7 @@ OfficialDocuments::OfficialDocuments(Jars jars) : jars_(std::move(jars)) {
 }
 
 std::vector<std::string> OfficialDocuments::manifestIds() {
-    return {"1.20.1", "1.12.2", "1.7.10", "../evil"};
+    return {"1.20.1", "1.12.2", "1.12.1", "1.7.10", "../evil"};
 }
 
 std::vector<std::pair<std::string, std::string>> OfficialDocuments::objectsOf(
@@ -148,7 +148,7 @@ std::string OfficialDocuments::versionJson(const std::string& id) {
         put("resources/" + hash.substr(0, 2) + "/" + hash, text);
         index["objects"][name] = {{"hash", hash}, {"size", text.size()}};
     }
-    std::string indexId = id == "1.20.1" ? "5" : id == "1.12.2" ? "1.12" : "1.7.10";
+    std::string indexId = id == "1.20.1" ? "5" : id == "1.12.2" ? "1.12" : id;
     Served indexFile = put("mc/v1/indexes/" + indexId + ".json", published(index));
     bool real = id == "1.12.2" && !jars_.game.empty();
     Served client =
@@ -235,6 +235,13 @@ std::string OfficialDocuments::versionJson(const std::string& id) {
                     {{"windows", "natives-windows-${arch}"}},
                     {"natives-windows-32", "natives-windows-64"});
         }
+    }
+    if (id == "1.12.1") {
+        // A library whose path climbs out of the libraries folder, its file served elsewhere.
+        Served escape = library("evil/escape.jar", "escape");
+        libraries.push_back(
+            {{"name", "evil:escape:1"},
+             {"downloads", {{"artifact", download(escape, "../../../escape.jar")}}}});
     }
     version["libraries"] = libraries;
     return published(version);

@@ -40,7 +40,8 @@ class OfficialDocuments {
     std::string file(const std::string& relative) const { return www_.path() + "/" + relative; }
 
     // The ids of the manifest, in its order: a current-format version, an older one with
-    // LWJGL 2 natives, a legacy-asset one, and an entry whose id climbs out of its folder.
+    // LWJGL 2 natives, one of them with a library whose path climbs out of its folder, a
+    // legacy-asset one, and an entry whose id climbs out of its folder.
     static std::vector<std::string> manifestIds();
     // The object names of a version's index and the text stored for each.
     static std::vector<std::pair<std::string, std::string>> objectsOf(const std::string& id);

@@ -176,6 +176,16 @@ TEST_F(SyncFromOfficial, StopsOnAVersionTheManifestDoesNotOffer) {
     }
 }
 
+TEST_F(SyncFromOfficial, RefusesAVersionWhoseLibraryPathWouldLeaveTheTree) {
+    mirror::SyncOutcome outcome = sync({"1.12.1"});
+    EXPECT_FALSE(outcome.complete());
+    std::string text = report(outcome);
+    EXPECT_NE(text.find("../../../escape.jar"), std::string::npos) << text;
+    for (const std::string escaped : {"/escape.jar", "/../escape.jar", "/../../escape.jar"})
+        EXPECT_FALSE(exists(out_.path() + "/libraries" + escaped)) << escaped;
+    EXPECT_FALSE(exists(out_.path() + "/../escape.jar"));
+}
+
 TEST_F(SyncFromOfficial, RefusesANativesJarEntryThatWouldLeaveTheTree) {
     std::string path = official_.file(
         "libraries/net/java/jinput/jinput-platform/2.0.5/jinput-platform-2.0.5-natives-linux.jar");

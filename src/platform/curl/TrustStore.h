@@ -3,11 +3,11 @@
 
 #include "platform/Result.h"
 
-namespace mirror {
+namespace platform {
 
 // The certificate authorities libcurl trusts by default followed by those of `caFile`, as one
 // PEM text: an added authority never takes the system's away. Fails when `caFile` cannot be
 // read or holds no certificate.
-platform::Result<std::string> trustStoreWith(const std::string& caFile);
+Result<std::string> trustStoreWith(const std::string& caFile);
 
-}  // namespace mirror
+}  // namespace platform

@@ -1,4 +1,4 @@
-#include "mirror/TrustStore.h"
+#include "platform/curl/TrustStore.h"
 
 #include <curl/curl.h>
 
@@ -6,7 +6,7 @@
 
 #include "platform/TextFile.h"
 
-namespace mirror {
+namespace platform {
 namespace {
 
 // The bundle libcurl was built to read; empty when it names none.
@@ -20,13 +20,13 @@ std::string defaultBundlePath() {
 
 }  // namespace
 
-platform::Result<std::string> trustStoreWith(const std::string& caFile) {
-    std::optional<std::string> added = platform::readFileBytes(caFile);
-    if (!added) return platform::Failure{"无法读取证书文件“" + caFile + "”"};
+Result<std::string> trustStoreWith(const std::string& caFile) {
+    std::optional<std::string> added = readFileBytes(caFile);
+    if (!added) return Failure{"无法读取证书文件“" + caFile + "”"};
     if (added->find("-----BEGIN CERTIFICATE-----") == std::string::npos)
-        return platform::Failure{"证书文件“" + caFile + "”里没有 PEM 格式的证书"};
-    std::string store = platform::readFileBytes(defaultBundlePath()).value_or("");
+        return Failure{"证书文件“" + caFile + "”里没有 PEM 格式的证书"};
+    std::string store = readFileBytes(defaultBundlePath()).value_or("");
     return store + "\n" + *added;
 }
 
-}  // namespace mirror
+}  // namespace platform
