@@ -20,10 +20,8 @@ namespace testing_support {
 
 namespace fs = std::filesystem;
 
-ProgramResult runProgram(const std::vector<std::string>& arguments,
-                         const std::string& workingFolder, std::chrono::milliseconds limit) {
-    TempFolder scratch("program-output");
-    std::string outputPath = scratch.file("output.txt");
+int startProgram(const std::vector<std::string>& arguments, const std::string& outputPath,
+                 const std::string& workingFolder) {
     std::vector<std::string> words = arguments;
     std::vector<char*> argv;
     for (std::string& word : words)
@@ -39,8 +37,16 @@ ProgramResult runProgram(const std::vector<std::string>& arguments,
     pid_t pid = 0;
     int rc = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
+    return rc == 0 ? pid : -1;
+}
+
+ProgramResult runProgram(const std::vector<std::string>& arguments,
+                         const std::string& workingFolder, std::chrono::milliseconds limit) {
+    TempFolder scratch("program-output");
+    std::string outputPath = scratch.file("output.txt");
+    pid_t pid = startProgram(arguments, outputPath, workingFolder);
     ProgramResult result;
-    if (rc != 0) return result;
+    if (pid < 0) return result;
     int status = 0;
     const auto deadline = std::chrono::steady_clock::now() + limit;
     pid_t ended = 0;

@@ -12,6 +12,11 @@ struct ProgramResult {
     std::string output;  // standard output and error together
 };
 
+// Starts a program found on PATH with `arguments` (no shell) without waiting, its standard
+// output and error going to the file `outputPath`; the process id, or -1 when it cannot start.
+int startProgram(const std::vector<std::string>& arguments, const std::string& outputPath,
+                 const std::string& workingFolder = "");
+
 // Runs a program found on PATH with `arguments` (no shell) and waits for it, at most `limit`:
 // then it is killed and reported as not ended normally.
 ProgramResult runProgram(const std::vector<std::string>& arguments,

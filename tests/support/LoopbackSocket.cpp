@@ -69,6 +69,18 @@ int acceptConnection(int listener) {
     return static_cast<int>(::accept(listener, nullptr, nullptr));
 }
 
+int connectToLoopback(uint16_t port) {
+    int fd = openSocket();
+    if (fd < 0) return -1;
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    address.sin_port = htons(port);
+    if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0) return fd;
+    closeSocket(fd);
+    return -1;
+}
+
 bool waitReadable(int socket, int milliseconds) {
     pollfd entry{};
     entry.fd = socket;

@@ -12,6 +12,9 @@ int listenOnLoopback(uint16_t& port);
 // The accepted connection, or -1.
 int acceptConnection(int listener);
 
+// A connection to 127.0.0.1:`port`, or -1 when none can be made (nobody listens there).
+int connectToLoopback(uint16_t port);
+
 // Whether `socket` has something to read (or has ended) within `milliseconds`.
 bool waitReadable(int socket, int milliseconds);
 

@@ -12,6 +12,7 @@
 #include <thread>
 
 #include "LoopbackHttpServer.h"
+#include "LoopbackSocket.h"
 
 extern char** environ;
 
@@ -21,14 +22,9 @@ namespace {
 const char* const kNginx = "/usr/sbin/nginx";
 
 bool accepts(uint16_t port) {
-    int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    address.sin_port = htons(port);
-    bool ok = ::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
-    ::close(fd);
-    return ok;
+    int fd = connectToLoopback(port);
+    if (fd >= 0) closeSocket(fd);
+    return fd >= 0;
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 
 #include "GameJar.h"
 #include "NginxServer.h"
+#include "RealLauncher.h"
 #include "ScriptedDialogs.h"
 #include "TempFolder.h"
 #include "app/LauncherWindows.h"
@@ -69,32 +70,12 @@ struct DemoMirror {
     ProgramResult made;
 };
 
-struct DemoLauncher {
+// A player's launcher whose every service is the demo mirror.
+struct DemoLauncher : RealLauncher {
     explicit DemoLauncher(const std::string& mirror)
-        : context(folder.path(),
-                  Seams{dialogs, processes, http, random, clock, [](int) {},
-                        [] { QCoreApplication::processEvents(); }},
-                  platform::PathStyle::posix()) {
-        context.hooks.endProcess = [this] { ended = true; };
-        std::string data = folder.makeFolder(".Vendrolupa_Data");
-        EXPECT_TRUE(platform::writeTextLines(data + "/config.ini",
-                                             {"Steve", "256", findOnPath("java"), "", "Blue"}));
-        EXPECT_TRUE(platform::writeTextLines(
-            data + "/services.ini", {"source=mirror", "mirror=" + mirror, "official=" + mirror,
-                                     "files=" + mirror, "update=" + mirror}));
-        context.services = loadServiceHosts(data + "/services.ini");
-        context.log = platform::Log(data + "/launcher.log");
-    }
-    std::string path(const std::string& relative) const { return folder.path() + "/" + relative; }
-
-    TempFolder folder{"新 玩家"};
-    ScriptedDialogs dialogs;
-    platform::SystemProcessStarter processes;
-    platform::CurlHttpClient http;
-    platform::SystemRandom random;
-    platform::SystemClock clock;
-    bool ended = false;
-    LauncherContext context;
+        : RealLauncher(
+              {"source=mirror", "mirror=" + mirror, "official=" + mirror, "files=" + mirror, "update=" + mirror},
+              "新 玩家") {}
 };
 
 // The hashes an asset index names.
@@ -114,15 +95,6 @@ std::vector<std::string> filesBelow(const std::string& folder) {
             files.push_back(platform::toUtf8Path(entry.path().lexically_relative(folder)));
     }
     return files;
-}
-
-void clickAndWait(frmmarket& market, PButton* button, const std::string& version) {
-    QList<QListWidgetItem*> found = market.List1->findItems(
-        QString::fromStdString("版本名称：" + version + " "), Qt::MatchStartsWith);
-    ASSERT_EQ(found.size(), 1) << version;
-    market.List1->setCurrentItem(found[0]);
-    QTest::mouseClick(button, Qt::LeftButton);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return market.pipeline().empty(); }, 30000)) << version;
 }
 
 // Each test runs against a demo mirror of its own; without the tools to make one it is skipped.
