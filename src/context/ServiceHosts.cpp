@@ -66,11 +66,10 @@ ServiceHosts loadServiceHosts(const std::string& path) {
 }
 
 platform::Result<void> saveDownloadSource(const std::string& path, DownloadSourceKind source) {
-    std::optional<std::vector<std::string>> read = platform::readTextLines(path);
+    platform::Result<std::vector<std::string>> read = platform::readTextLines(path);
     // An unreadable file is not replaced by one that lost the player's other lines.
-    if (!read && platform::isExistingFile(path))
-        return platform::Failure{"无法读取 " + path + "，下载源没有保存"};
-    std::vector<std::string> lines = read.value_or(std::vector<std::string>{});
+    if (!read && !read.missing()) return platform::Failure{"下载源没有保存：" + read.reason()};
+    std::vector<std::string> lines = read ? read.value() : std::vector<std::string>{};
     const std::string sourceLine = std::string(kSourceKey) + "=" + sourceName(source);
     bool written = false;
     for (std::string& line : lines) {

@@ -105,7 +105,7 @@ MergedVersion mergeVersionChain(const std::vector<launch::VersionJson>& chain) {
 
 platform::Result<std::optional<MergedVersion>> loadCurrentFormatVersion(const GameFolders& folders,
                                                                         const std::string& id) {
-    std::optional<std::string> text = platform::readFileBytes(folders.versionJson(id));
+    platform::Result<std::string> text = platform::readFileBytes(folders.versionJson(id));
     if (!text) return std::optional<MergedVersion>();
     platform::Result<launch::VersionJson> chosen = launch::parseVersionJson(*text);
     if (!chosen || !isCurrentFormat(chosen.value())) return std::optional<MergedVersion>();
@@ -128,7 +128,7 @@ platform::Result<std::optional<MergedVersion>> loadCurrentFormatVersion(const Ga
                                      "”不能用作文件夹名"};
         }
         std::string path = folders.versionJson(parent);
-        std::optional<std::string> parentText = platform::readFileBytes(path);
+        platform::Result<std::string> parentText = platform::readFileBytes(path);
         if (!parentText) {
             return platform::Failure{"版本“" + child + "”继承的版本“" + parent +
                                      "”没有安装（找不到 " + path +

@@ -46,7 +46,6 @@ InstallPlan AssetPlan(AssetPath path, const std::string& id, const std::string& 
 // `assets`); nullopt for every other version, which keeps the index its id chooses.
 std::optional<std::string> NamedAssetIndex(const GameFolders& folders, const std::string& id);
 
-
 // PButton2: asks `source` for the version's missing assets, queues them and starts the head when
 // the queue was empty. Says "请先选择版本" without a selection, "没有资源需要更新" when the queue
 // stays empty, and why when the source could not plan. `wait` takes the source's pause.

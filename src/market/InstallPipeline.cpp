@@ -70,7 +70,8 @@ void InstallPipeline::onProgress(int32_t downloaded, int32_t total, int32_t spee
 
 void InstallPipeline::onDone(size_t slot) {
     if (parallelRun()) {
-        if (std::optional<size_t> index = runningIndex(slot)) endStarted(slot, arrivalProblem(queue_[*index]));
+        if (std::optional<size_t> index = runningIndex(slot))
+            endStarted(slot, arrivalProblem(queue_[*index]));
         return;
     }
     if (queue_.empty()) return;
@@ -84,8 +85,8 @@ void InstallPipeline::onDone(size_t slot) {
 std::optional<std::string> InstallPipeline::arrivalProblem(const QueueEntry& entry) const {
     if (platform::Result<void> placed = placeArrived(entry, folders_.style()); !placed) {
         download::removeIfExists(downloadedPath(entry, folders_.style()));
-        return endMessage(kErrorTitle,
-                          {requestUrl(entry), arrivedPath(entry, folders_.style()), placed.reason(), 0});
+        return endMessage(kErrorTitle, {requestUrl(entry), arrivedPath(entry, folders_.style()),
+                                        placed.reason(), 0});
     }
     return damagedObject(entry);
 }

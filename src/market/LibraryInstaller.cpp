@@ -88,8 +88,8 @@ LibraryCheckOutcome QueueMissingLibraries(InstallPipeline& pipeline,
     if (!current) return {};
     platform::Result<InstallPlan> plan = InstallPlan{};
     if (current.value()) {
-        plan = source.currentLibraryPlan(
-            libraryFiles(*current.value(), runningLibrarySystem()), folders);
+        plan = source.currentLibraryPlan(libraryFiles(*current.value(), runningLibrarySystem()),
+                                         folders);
     } else {
         platform::Result<std::string> text =
             ReadVersionText(versionFolder + separator + versionId + ".json");

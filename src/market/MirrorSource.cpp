@@ -1,8 +1,8 @@
 #include "market/MirrorSource.h"
 
 #include "download/HttpGetText.h"
-#include "market/CurrentLibraryPlan.h"
 #include "market/AssetInstaller.h"
+#include "market/CurrentLibraryPlan.h"
 #include "market/LibraryInstaller.h"
 #include "market/NativeInstaller.h"
 #include "market/NetworkNames.h"
@@ -69,7 +69,7 @@ platform::Result<AssetWork> MirrorSource::assetWork(platform::HttpClient& http,
 }
 
 platform::Result<InstallPlan> MirrorSource::currentLibraryPlan(const LibraryFiles& files,
-                                                             const GameFolders& folders) const {
+                                                               const GameFolders& folders) const {
     return CurrentLibraryPlan(files, folders, hosts_);
 }
 

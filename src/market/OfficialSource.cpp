@@ -34,7 +34,7 @@ QueueEntry entryOf(const DownloadItem& item, const std::string& folder, const st
 platform::Result<launch::VersionJson> readInstalledVersion(const std::string& id,
                                                            const GameFolders& folders) {
     const std::string path = folders.versionJson(id);
-    std::optional<std::string> text = platform::readFileBytes(path);
+    platform::Result<std::string> text = platform::readFileBytes(path);
     if (!text)
         return platform::Failure{"版本 " + id + " 尚未安装（没有 " + path +
                                  "）：资源索引写在版本的 JSON 中，请先下载这个版本"};
@@ -213,7 +213,7 @@ platform::Result<AssetWork> OfficialSource::assetWork(platform::HttpClient& http
 }
 
 platform::Result<InstallPlan> OfficialSource::currentLibraryPlan(const LibraryFiles& files,
-                                                               const GameFolders& folders) const {
+                                                                 const GameFolders& folders) const {
     InstallPlan plan = CurrentLibraryPlan(files, folders, [this](const LibraryFile& jar) {
         return jar.url.empty() ? hosts_.libraries + "/" + jar.path : jar.url;
     });

@@ -108,7 +108,7 @@ class FolderCopier {
                 break;
         }
         for (const std::string& name : names)
-            if (auto text = platform::readFileBytes(indexes + name)) return text;
+            if (auto text = platform::readFileBytes(indexes + name)) return text.value();
         skip("版本 " + id + "：没有找到它的资源索引");
         return std::nullopt;
     }

@@ -204,9 +204,8 @@ class Fetcher {
     // Checks a finished transfer and moves its file into place, or schedules the next attempt.
     void ended(Transfer& transfer, std::string reason) {
         const FetchItem& item = items_[transfer.item];
-        bool closed = transfer.file.close();
-        if (reason.empty() && !closed)
-            reason = "无法写入临时文件“" + transfer.temporary + "”：" + std::strerror(errno);
+        platform::Result<void> closed = transfer.file.close();
+        if (reason.empty() && !closed) reason = closed.reason();
         if (reason.empty() && item.size && *item.size != transfer.received)
             reason =
                 "大小不符：应为 " + sizeText(*item.size) + "，收到 " + sizeText(transfer.received);

@@ -159,7 +159,7 @@ class Syncer {
         for (const market::ManifestEntry& entry : chosen) {
             auto path = TreeLayout::versionJson(entry.id);
             if (!path) continue;
-            std::optional<std::string> text = platform::readFileBytes(tree_.path(path.value()));
+            platform::Result<std::string> text = platform::readFileBytes(tree_.path(path.value()));
             if (!text) continue;  // its failure is reported already
             platform::Result<launch::VersionJson> version = launch::parseVersionJson(*text);
             if (!version) {
@@ -244,9 +244,9 @@ class Syncer {
             platform::Result<VersionFacts> facts = readVersionFacts(json, entry.id);
             if (!facts || facts->assetIndexId.empty()) continue;
             auto index = stateIndex(facts->assetIndexId);
-            std::optional<std::string> text =
-                index ? platform::readFileBytes(tree_.path(index.value())) : std::nullopt;
-            if (text) assets.push_back({entry.id, facts->assetIndexId, *text});
+            if (!index) continue;
+            platform::Result<std::string> text = platform::readFileBytes(tree_.path(index.value()));
+            if (text) assets.push_back({entry.id, facts->assetIndexId, text.value()});
         }
         return assets;
     }

@@ -21,7 +21,7 @@ platform::Result<void> makeParent(const std::string& path) {
 }  // namespace
 
 platform::Result<void> writeTreeFile(const std::string& path, const std::string& bytes) {
-    if (platform::readFileBytes(path) == bytes) return {};
+    if (auto old = platform::readFileBytes(path); old && old.value() == bytes) return {};
     if (auto made = makeParent(path); !made) return made;
     return platform::writeFileAtomically(path, bytes);
 }

@@ -19,7 +19,7 @@ size_t appendBody(char* data, size_t size, size_t count, void* target) {
 // Adds the authorities of `file` to the system's: curl is given one bundle holding both,
 // since naming a file of our own would replace its built-in one.
 Result<> trustAlso(CURL* h, const std::string& file) {
-    std::optional<std::string> extra = readFileBytes(file);
+    platform::Result<std::string> extra = readFileBytes(file);
     if (!extra || extra->find("-----BEGIN CERTIFICATE-----") == std::string::npos)
         return Failure{"无法读取证书颁发机构文件“" + file + "”（不存在或不是 PEM 证书）"};
     std::string bundle;

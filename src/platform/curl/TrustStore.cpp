@@ -21,7 +21,7 @@ std::string defaultBundlePath() {
 }  // namespace
 
 Result<std::string> trustStoreWith(const std::string& caFile) {
-    std::optional<std::string> added = readFileBytes(caFile);
+    platform::Result<std::string> added = readFileBytes(caFile);
     if (!added) return Failure{"无法读取证书文件“" + caFile + "”"};
     if (added->find("-----BEGIN CERTIFICATE-----") == std::string::npos)
         return Failure{"证书文件“" + caFile + "”里没有 PEM 格式的证书"};

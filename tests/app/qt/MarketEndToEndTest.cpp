@@ -73,9 +73,9 @@ struct DemoMirror {
 // A player's launcher whose every service is the demo mirror.
 struct DemoLauncher : RealLauncher {
     explicit DemoLauncher(const std::string& mirror)
-        : RealLauncher(
-              {"source=mirror", "mirror=" + mirror, "official=" + mirror, "files=" + mirror, "update=" + mirror},
-              "新 玩家") {}
+        : RealLauncher({"source=mirror", "mirror=" + mirror, "official=" + mirror,
+                        "files=" + mirror, "update=" + mirror},
+                       "新 玩家") {}
 };
 
 // The hashes an asset index names.
