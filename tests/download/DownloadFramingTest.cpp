@@ -29,8 +29,9 @@ std::vector<std::string> split(const std::string& text, size_t size) {
 
 TEST(DownloadFraming, TolerantEngineSavesChunkedAndLengthlessAnswersInAnySplit) {
     const std::string body = std::string("binary\0\r\n0\r\n\r\n", 15) + std::string(300, 'b');
-    const std::string chunked = kChunkedHead + "f\r\n" + body.substr(0, 15) + "\r\n12c;sig=\"x\"\r\n" +
-                                body.substr(15) + "\r\n0\r\nX-Trailer: t\r\n\r\n";
+    const std::string chunked = kChunkedHead + "f\r\n" + body.substr(0, 15) +
+                                "\r\n12c;sig=\"x\"\r\n" + body.substr(15) +
+                                "\r\n0\r\nX-Trailer: t\r\n\r\n";
     struct Case {
         std::string label;
         std::string response;
@@ -42,9 +43,8 @@ TEST(DownloadFraming, TolerantEngineSavesChunkedAndLengthlessAnswersInAnySplit) 
          "HTTP/1.1 200 OK\r\nContent-Length: 3\r\nTransfer-Encoding: chunked\r\n\r\n" +
              chunked.substr(kChunkedHead.size()),
          false},
-        {"chunked, identity coding named", "HTTP/1.1 200 OK\r\nContent-Encoding: identity\r\n" +
-                                               chunked.substr(17),
-         false},
+        {"chunked, identity coding named",
+         "HTTP/1.1 200 OK\r\nContent-Encoding: identity\r\n" + chunked.substr(17), false},
         {"no length, read to the close", "HTTP/1.1 200 OK\r\nConnection: close\r\n\r\n" + body,
          true},
     };
@@ -78,8 +78,8 @@ TEST(DownloadFraming, BrokenOrCompressedAnswersEndWithAReasonAndNoFile) {
         {"chunk longer than its size", kChunkedHead + "2\r\nabc\r\n0\r\n\r\n", false, "error",
          "CR LF"},
         {"compressed anyway",
-         "HTTP/1.1 200 OK\r\nContent-Encoding: gzip\r\nContent-Length: 3\r\n\r\n\x1f\x8b\x08", false,
-         "error", "gzip"},
+         "HTTP/1.1 200 OK\r\nContent-Encoding: gzip\r\nContent-Length: 3\r\n\r\n\x1f\x8b\x08",
+         false, "error", "gzip"},
         {"transfer coding it cannot undo",
          "HTTP/1.1 200 OK\r\nTransfer-Encoding: gzip, chunked\r\n\r\n3\r\nabc\r\n0\r\n\r\n", false,
          "error", "gzip, chunked"},
