@@ -17,9 +17,9 @@ class NginxServer {
     struct Options {
         std::string root;
         std::vector<std::pair<std::string, std::string>> redirects;
-        std::string extraServerLines;  // more directives inside the server block
-        std::string certificateFile;   // PEM; with keyFile, the server speaks TLS
-        std::string keyFile;
+        std::string extraServerLines;   // more directives inside the server block
+        std::string certificateFile{};  // PEM; with keyFile, the server speaks TLS
+        std::string keyFile{};
     };
 
     // Whether an nginx binary is there to run (tests skip without one).
