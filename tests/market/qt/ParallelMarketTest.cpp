@@ -123,6 +123,7 @@ TEST_F(ParallelMarketTest, EightAtOnceInstallAVersionItsAssetsAndItsLibraries) {
     NginxServer nginx({www.path(), {}, ""});
     ASSERT_TRUE(nginx.running()) << nginx.errorLog();
     context.services.mirror = context.services.official = nginx.baseUrl();
+    context.services.source = DownloadSourceKind::Mirror;
     folder.makeFolder(".Vendrolupa_Data");
 
     auto market = open();
