@@ -32,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     const std::string name = input.ConsumeRandomLengthString(12);
     const std::string pattern = input.ConsumeRandomLengthString(8);
-    FUZZ_CHECK(MatchesPattern(name, pattern) == referenceMatch(name, pattern));
+    FUZZ_CHECK(matchesPattern(name, pattern) == referenceMatch(name, pattern));
 
     LaunchValues values;
     values.memoryMb = input.ConsumeIntegral<int32_t>();
@@ -42,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     values.uuid = input.ConsumeRandomLengthString(8);
     const std::string mainClass = input.ConsumeRandomLengthString(24);
     LaunchArgs modern;
-    AddModernArgs(modern, values, "-cp \"x\"", mainClass);
+    addModernArgs(modern, values, "-cp \"x\"", mainClass);
     FUZZ_CHECK(modern.elements().size() == 6);
     FUZZ_CHECK(modern.elements().back().starts_with(mainClass));
     modern.JoinArgs();
@@ -56,7 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         jars.push_back(input.ConsumeRandomLengthString(16));
     LaunchArgs old;
     legacy.nativesFolder = "L";
-    AddLegacyArgs(old, legacy, jars, style);
+    addLegacyArgs(old, legacy, jars, style);
     FUZZ_CHECK(old.elements().size() == 13 && old.elements().back() == legacy.userName);
     old.JoinArgs();
     return 0;

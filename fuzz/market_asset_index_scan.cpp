@@ -9,12 +9,12 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::string_view text(reinterpret_cast<const char*>(data), size);
-    for (const std::string& hash : market::ScanHashKeys(text)) {
+    for (const std::string& hash : market::scanHashKeys(text)) {
         if (!market::isAssetHash(hash)) std::abort();
     }
-    for (const std::string& name : market::ScanNameKeys(text)) {
+    for (const std::string& name : market::scanNameKeys(text)) {
         if (!market::isSafeResourceName(name)) std::abort();
     }
-    (void)market::ChooseAssetPath(text.substr(0, 16));
+    (void)market::chooseAssetPath(text.substr(0, 16));
     return 0;
 }

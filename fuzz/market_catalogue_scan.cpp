@@ -8,9 +8,9 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::string_view text(reinterpret_cast<const char*>(data), size);
-    for (const market::CatalogueEntry& entry : market::ScanCatalogue(text)) {
+    for (const market::CatalogueEntry& entry : market::scanCatalogue(text)) {
         if (!market::isSafePathElement(entry.id)) std::abort();
-        market::CatalogueDetails details = market::DetailsOfLine(market::CatalogueLine(entry));
+        market::CatalogueDetails details = market::detailsOfLine(market::catalogueLine(entry));
         (void)details;
     }
     return 0;

@@ -49,7 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const bool windows = input.ConsumeBool();
     const std::string text = input.ConsumeRemainingBytesAsString();
 
-    const std::vector<Library> libraries = ScanLibraries(text);
+    const std::vector<Library> libraries = scanLibraries(text);
     const std::vector<Reference> expected = referenceScan(text);
     FUZZ_CHECK(libraries.size() == expected.size());
     for (size_t i = 0; i < libraries.size(); ++i) {
@@ -64,13 +64,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         windows ? platform::PathStyle::windows() : platform::PathStyle::posix();
     // Every other library folder "exists", so both branches of the probe are taken.
     int probes = 0;
-    std::string classPath = ClassPathFromText(
+    std::string classPath = classPathFromText(
         text, "g.jar", "L", style, "64", [&](const std::string&) { return ++probes % 2 == 1; });
     FUZZ_CHECK(classPath.starts_with("-cp \"") && classPath.ends_with("g.jar\""));
 
-    if (std::optional<std::string> mainClass = FindMainClass(text)) FUZZ_CHECK(!mainClass->empty());
+    if (std::optional<std::string> mainClass = findMainClass(text)) FUZZ_CHECK(!mainClass->empty());
     const std::string id = text.substr(0, 16);
-    VersionNumber(id);
-    IsSnapshotShaped(id);
+    versionNumber(id);
+    isSnapshotShaped(id);
     return 0;
 }

@@ -50,10 +50,10 @@ struct LaunchFolder {
         std::ofstream(jsonPath) << versionJson(libraries);
         const auto posix = platform::PathStyle::posix();
         for (int i = 0; i < libraries; ++i) {
-            auto library = SplitCoordinate(coordinate(i), posix);
+            auto library = splitCoordinate(coordinate(i), posix);
             fs::path folder = root / ".minecraft/libraries" / library->folderPart;
             fs::create_directories(folder);
-            std::ofstream(folder / JarName(*library)) << "PK";
+            std::ofstream(folder / jarName(*library)) << "PK";
         }
     }
     ~LaunchFolder() {
@@ -66,20 +66,20 @@ struct LaunchFolder {
 
 // The class path of `text` with every library folder taken as present (no disk access).
 std::string classPathOf(const std::string& text) {
-    return ClassPathFromText(text, "/g/bench.jar", "/g/.minecraft/libraries/",
+    return classPathFromText(text, "/g/bench.jar", "/g/.minecraft/libraries/",
                              platform::PathStyle::posix(), "64",
                              [](const std::string&) { return true; });
 }
 
 void BM_LibraryScan(benchmark::State& state) {
-    std::string text = MakeVersionText({versionJson(static_cast<int>(state.range(0)))});
+    std::string text = makeVersionText({versionJson(static_cast<int>(state.range(0)))});
     for (auto _ : state)
-        benchmark::DoNotOptimize(ScanLibraries(text));
+        benchmark::DoNotOptimize(scanLibraries(text));
     state.SetComplexityN(state.range(0));
 }
 
 void BM_ClassPathFromText(benchmark::State& state) {
-    std::string text = MakeVersionText({versionJson(static_cast<int>(state.range(0)))});
+    std::string text = makeVersionText({versionJson(static_cast<int>(state.range(0)))});
     for (auto _ : state)
         benchmark::DoNotOptimize(classPathOf(text));
     state.SetComplexityN(state.range(0));
@@ -103,7 +103,7 @@ void BM_UnterminatedLibraries(benchmark::State& state) {
     std::string json;
     while (json.size() < static_cast<size_t>(state.range(0)) * 1024)
         json += object;
-    std::string text = MakeVersionText({json});
+    std::string text = makeVersionText({json});
     for (auto _ : state)
         benchmark::DoNotOptimize(classPathOf(text));
     state.SetComplexityN(state.range(0));

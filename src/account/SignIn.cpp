@@ -35,7 +35,7 @@ std::string EscapeDoubleByte(const std::string& text) {
     return escaped;
 }
 
-std::string EscapeJsonString(const std::string& text) {
+std::string escapeJsonString(const std::string& text) {
     std::string escaped;
     escaped.reserve(text.size());
     for (char c : text) {
@@ -78,8 +78,8 @@ platform::Result<std::string> SignIn(const LauncherContext& context, const std::
                                      const std::string& password) {
     // The names are escaped so that a quote in a password cannot change the request.
     std::string body = R"({"agent": {"name": "Minecraft","version": 1},"username": ")" +
-                       EscapeJsonString(userName) + R"(","password": ")" +
-                       EscapeJsonString(password) + R"(","requestUser":true})";
+                       escapeJsonString(userName) + R"(","password": ")" +
+                       escapeJsonString(password) + R"(","requestUser":true})";
     platform::Result<platform::HttpAnswer> answer = context.http().postJson(
         context.services.auth + "/authenticate", EscapeDoubleByte(body), platform::HttpTimeouts{});
     // The log names the user and the outcome, never the password or anything of the reply
@@ -90,7 +90,7 @@ platform::Result<std::string> SignIn(const LauncherContext& context, const std::
         context.log.write(who + "失败：" + failure.reason);
         return failure;
     }
-    std::optional<SignInReply> signedIn = CutSignInReply(answer.value().body);
+    std::optional<SignInReply> signedIn = cutSignInReply(answer.value().body);
     context.log.write(signedIn ? who + "成功：玩家“" + signedIn->playerName + "”"
                                : who + "失败：验证服务器回复状态 " +
                                      std::to_string(answer.value().status) + "，没有访问令牌");

@@ -17,4 +17,4 @@ platform::Result<std::string> SignIn(const LauncherContext& context, const std::
 std::string EscapeDoubleByte(const std::string& text);
 
 // `text` as the inside of a JSON string: quote, backslash and control characters escaped.
-std::string EscapeJsonString(const std::string& text);
+std::string escapeJsonString(const std::string& text);

@@ -17,7 +17,7 @@ std::optional<std::string> cut(const std::string& reply, std::string_view marker
 
 }  // namespace
 
-std::optional<SignInReply> CutSignInReply(const std::string& reply) {
+std::optional<SignInReply> cutSignInReply(const std::string& reply) {
     std::optional<std::string> token = cut(reply, "{\"accessToken\":\"");
     if (!token || token->empty()) return std::nullopt;
     return SignInReply{*token, cut(reply, "\"id\":\"").value_or(""),

@@ -14,4 +14,4 @@ struct SignInReply {
 
 // nullopt when the reply holds no access token, or an empty one (rejected credentials, an
 // error body, no reply at all): the sign-in failed.
-std::optional<SignInReply> CutSignInReply(const std::string& reply);
+std::optional<SignInReply> cutSignInReply(const std::string& reply);

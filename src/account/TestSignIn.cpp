@@ -10,7 +10,7 @@ const std::string kFailedTitle = "测试登录失败";
 }  // namespace
 
 SignInReport describeTestSignIn(const std::string& reply) {
-    if (std::optional<SignInReply> signedIn = CutSignInReply(reply)) {
+    if (std::optional<SignInReply> signedIn = cutSignInReply(reply)) {
         return {"accessToken=" + signedIn->accessToken + "\r\nid=" + signedIn->profileId,
                 "测试登录成功", platform::MessageIcon::None};
     }

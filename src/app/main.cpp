@@ -78,7 +78,7 @@ int main(int argc, char** argv) {
     context.version = kBuildVersion;
 
     LauncherWindows windows(context);
-    if (!StartLauncher(context, windows)) return 0;
+    if (!startLauncher(context, windows)) return 0;
     ShownReporter reporter;
     if (std::getenv("VENDROLUPA_REPORT_SHOWN")) windows.mainWindow().installEventFilter(&reporter);
     return app.exec();

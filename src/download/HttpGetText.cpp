@@ -11,7 +11,7 @@ platform::Result<platform::HttpAnswer> HttpGetText(platform::HttpClient& http,
     return answer;
 }
 
-platform::Result<std::string> FetchDocument(platform::HttpClient& http, const std::string& url) {
+platform::Result<std::string> fetchDocument(platform::HttpClient& http, const std::string& url) {
     platform::Result<platform::HttpAnswer> answer = HttpGetText(http, url);
     if (!answer) return platform::Failure{answer.reason()};
     if (answer->status != 200) {

@@ -17,6 +17,6 @@ platform::Result<platform::HttpAnswer> HttpGetText(
 
 // A document the launcher needs whole: fetched as HttpGetText does, and a failure also when
 // the server answers with another status than 200 or with an empty body (the reason says which).
-platform::Result<std::string> FetchDocument(platform::HttpClient& http, const std::string& url);
+platform::Result<std::string> fetchDocument(platform::HttpClient& http, const std::string& url);
 
 }  // namespace download

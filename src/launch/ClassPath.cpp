@@ -16,28 +16,28 @@ bool FolderHoldsFile(const std::string& folder) {
     return !platform::listFiles(folder).empty();
 }
 
-std::string GameJarPath(const std::string& jsonPath) {
+std::string gameJarPath(const std::string& jsonPath) {
     std::string jar = jsonPath;
     for (size_t at = jar.find(".json"); at != std::string::npos; at = jar.find(".json", at + 4))
         jar.replace(at, 5, ".jar");
     return jar;
 }
 
-std::string ClassPathFromText(const std::string& versionText, const std::string& gameJar,
+std::string classPathFromText(const std::string& versionText, const std::string& gameJar,
                               const std::string& libraryRoot, platform::PathStyle style,
                               const std::string& archDigits, const FolderProbe& probe) {
     std::string result = "-cp \"";
-    for (const Library& entry : ScanLibraries(versionText)) {
+    for (const Library& entry : scanLibraries(versionText)) {
         std::optional<LibraryCoordinate> library =
-            SplitCoordinate(std::string(entry.coordinate), style);
+            splitCoordinate(std::string(entry.coordinate), style);
         if (!library) continue;
         std::string folder = LibraryFolder(libraryRoot, *library, style);
         if (!probe(folder)) continue;
         if (entry.nativeClassifier) {
-            result += folder + JarName(*library, ReplaceArch(*entry.nativeClassifier, archDigits));
+            result += folder + jarName(*library, replaceArch(*entry.nativeClassifier, archDigits));
             result += style.classPathSeparator;
         }
-        result += folder + JarName(*library);
+        result += folder + jarName(*library);
         result += style.classPathSeparator;
     }
     return result + gameJar + "\"";
@@ -45,13 +45,13 @@ std::string ClassPathFromText(const std::string& versionText, const std::string&
 
 std::string MakeClassPath(const std::string& jsonPath, const std::string& launcherFolder,
                           platform::PathStyle style) {
-    return MakeClassPath(jsonPath, ReadVersionText(jsonPath).value_or(""), launcherFolder, style);
+    return MakeClassPath(jsonPath, readVersionText(jsonPath).value_or(""), launcherFolder, style);
 }
 
 std::string MakeClassPath(const std::string& jsonPath, const std::string& versionText,
                           const std::string& launcherFolder, platform::PathStyle style) {
     std::string libraryRoot = GameFolders(launcherFolder, style).libraries() + style.separator;
-    std::string result = ClassPathFromText(versionText, GameJarPath(jsonPath), libraryRoot, style,
+    std::string result = classPathFromText(versionText, gameJarPath(jsonPath), libraryRoot, style,
                                            IsWow64() ? "64" : "32", FolderHoldsFile);
     // libs.txt is only a copy for the player to look at; a failed write changes nothing.
     (void)platform::writeTextLines(launcherFolder + style.separator + "libs.txt", {result});

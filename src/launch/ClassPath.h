@@ -12,12 +12,12 @@ using FolderProbe = std::function<bool(const std::string& folder)>;
 bool FolderHoldsFile(const std::string& folder);
 
 // `jsonPath` with every ".json" replaced by ".jar": the version's game jar.
-std::string GameJarPath(const std::string& jsonPath);
+std::string gameJarPath(const std::string& jsonPath);
 
 // The class-path argument `-cp "<entry>;...;<game jar>"` for a version text: for every
 // library whose folder `probe` accepts, its native jar (when the entry names a Windows
 // classifier) and its plain jar, then the game jar.
-std::string ClassPathFromText(const std::string& versionText, const std::string& gameJar,
+std::string classPathFromText(const std::string& versionText, const std::string& gameJar,
                               const std::string& libraryRoot, platform::PathStyle style,
                               const std::string& archDigits, const FolderProbe& probe);
 

@@ -70,7 +70,7 @@ std::vector<std::string> currentFormatArguments(const LaunchValues& values,
     return arguments;
 }
 
-void AddCurrentFormatArgs(LaunchArgs& args, const LaunchValues& values,
+void addCurrentFormatArgs(LaunchArgs& args, const LaunchValues& values,
                           const MergedVersion& version, const GameFolders& folders,
                           const LibrarySystem& system) {
     args.clear();

@@ -32,6 +32,6 @@ std::vector<std::string> currentFormatArguments(const LaunchValues& values,
                                                 const LibrarySystem& system);
 
 // Fills `args` with those arguments, each quoted where the Windows splitting rules need it.
-void AddCurrentFormatArgs(LaunchArgs& args, const LaunchValues& values,
+void addCurrentFormatArgs(LaunchArgs& args, const LaunchValues& values,
                           const MergedVersion& version, const GameFolders& folders,
                           const LibrarySystem& system);

@@ -20,7 +20,7 @@ bool isLinkedFolder(const std::string& path) {
 
 }  // namespace
 
-bool MatchesPattern(const std::string& name, const std::string& pattern) {
+bool matchesPattern(const std::string& name, const std::string& pattern) {
     // Greedy matching with one back-track point: the last "*" seen.
     size_t n = 0, p = 0, starAt = std::string::npos, resumeAt = 0;
     while (n < name.size()) {
@@ -47,7 +47,7 @@ std::vector<std::string> FindFiles(std::string folder, const std::string& patter
     if (folder.empty() || folder.back() != style.separator) folder += style.separator;
     std::vector<std::string> found;
     for (const std::string& name : platform::listFiles(folder)) {
-        if (MatchesPattern(name, pattern)) found.push_back(folder + name);
+        if (matchesPattern(name, pattern)) found.push_back(folder + name);
     }
     std::vector<std::string> subFolders = platform::listSubFolders(folder);
     std::sort(subFolders.begin(), subFolders.end());

@@ -13,4 +13,4 @@ std::vector<std::string> FindFiles(std::string folder, const std::string& patter
                                    platform::PathStyle style);
 
 // Whether `name` matches the wildcard `pattern`.
-bool MatchesPattern(const std::string& name, const std::string& pattern);
+bool matchesPattern(const std::string& name, const std::string& pattern);

@@ -107,7 +107,7 @@ bool runLaunchSequence(LauncherContext& context, const std::string& versionId, L
     }
     std::string reason;
     ArgsStatus usable =
-        CheckVersionFiles(context.launcherFolder(), versionId, context.style(), &reason);
+        checkVersionFiles(context.launcherFolder(), versionId, context.style(), &reason);
     if (usable != ArgsStatus::Ok) return stay(versionMessage(usable, context, versionId, reason));
 
     ui.showMarketHideMain();
@@ -123,7 +123,7 @@ bool runLaunchSequence(LauncherContext& context, const std::string& versionId, L
             return stay("正版登录失败：" + reply.reason() +
                         "\n游戏没有启动。请检查网络连接，或在设置中关闭正版登录后再试。");
         }
-        std::optional<SignInReply> signedIn = CutSignInReply(reply.value());
+        std::optional<SignInReply> signedIn = cutSignInReply(reply.value());
         if (!signedIn) {
             return stay(
                 "正版登录失败：验证服务器的回复中没有访问令牌，游戏没有启动。\n"

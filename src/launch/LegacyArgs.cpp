@@ -2,7 +2,7 @@
 
 #include "launch/FindFiles.h"
 
-void AddLegacyArgs(LaunchArgs& args, const LegacyValues& values,
+void addLegacyArgs(LaunchArgs& args, const LegacyValues& values,
                    const std::vector<std::string>& jars, platform::PathStyle style) {
     args.clear();
     args.AddArg("-Xincgc");
@@ -28,5 +28,5 @@ void AddLegacyArgs(LaunchArgs& args, const LegacyValues& values,
 void MakeLegacyArgs(LaunchArgs& args, const LegacyValues& values, const GameFolders& folders) {
     const platform::PathStyle style = folders.style();
     std::string versionFolder = folders.versionFolder(values.versionId) + style.separator;
-    AddLegacyArgs(args, values, FindFiles(versionFolder, "*.jar", style), style);
+    addLegacyArgs(args, values, FindFiles(versionFolder, "*.jar", style), style);
 }

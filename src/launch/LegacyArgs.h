@@ -22,7 +22,7 @@ struct LegacyValues {
 };
 
 // Fills `args` with the old layout for the jars `jars` (every jar of the version folder).
-void AddLegacyArgs(LaunchArgs& args, const LegacyValues& values,
+void addLegacyArgs(LaunchArgs& args, const LegacyValues& values,
                    const std::vector<std::string>& jars, platform::PathStyle style);
 
 // Fills `args` with the old layout, finding every jar of the version folder and its

@@ -95,7 +95,7 @@ LibraryFiles libraryFiles(const MergedVersion& version, const LibrarySystem& sys
         auto classifier = library.natives.find(system.rules.osName);
         if (classifier == library.natives.end()) continue;
         std::optional<LibraryFile> jar =
-            fileOf(library, ReplaceArch(classifier->second, system.archDigits));
+            fileOf(library, replaceArch(classifier->second, system.archDigits));
         if (jar) files.natives.push_back({*jar, library.extractExclude});
     }
     return files;

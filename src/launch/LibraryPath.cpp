@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-std::optional<LibraryCoordinate> SplitCoordinate(const std::string& coordinate,
+std::optional<LibraryCoordinate> splitCoordinate(const std::string& coordinate,
                                                  platform::PathStyle style) {
     size_t firstColon = coordinate.find(':');
     if (firstColon == std::string::npos) return std::nullopt;
@@ -29,7 +29,7 @@ std::string LibraryFolder(const std::string& libraryRoot, const LibraryCoordinat
     return libraryRoot + library.folderPart + style.separator;
 }
 
-std::string JarName(const LibraryCoordinate& library, const std::string& classifier) {
+std::string jarName(const LibraryCoordinate& library, const std::string& classifier) {
     std::string name = library.artifact + "-" + library.version;
     if (!classifier.empty()) name += "-" + classifier;
     return name + ".jar";

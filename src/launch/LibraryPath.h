@@ -17,7 +17,7 @@ struct LibraryCoordinate {
 };
 
 // nullopt for a text without ":", which is not a library.
-std::optional<LibraryCoordinate> SplitCoordinate(const std::string& coordinate,
+std::optional<LibraryCoordinate> splitCoordinate(const std::string& coordinate,
                                                  platform::PathStyle style);
 
 // The library's folder with a trailing separator: root + folder part + separator.
@@ -26,4 +26,4 @@ std::string LibraryFolder(const std::string& libraryRoot, const LibraryCoordinat
 
 // "artifact-version.jar", or "artifact-version-classifier.jar" for a native classifier
 // (already free of "${arch}").
-std::string JarName(const LibraryCoordinate& library, const std::string& classifier = "");
+std::string jarName(const LibraryCoordinate& library, const std::string& classifier = "");

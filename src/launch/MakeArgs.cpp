@@ -47,14 +47,14 @@ struct VersionDescription {
 VersionDescription readDescription(const GameFolders& folders, const std::string& versionId) {
     VersionDescription description;
     description.jsonPath = folders.versionJson(versionId);
-    platform::Result<std::string> text = ReadVersionText(description.jsonPath);
+    platform::Result<std::string> text = readVersionText(description.jsonPath);
     if (!text) {
         description.status = ArgsStatus::VersionJsonMissing;
         description.reason = text.reason();
         return description;
     }
     description.text = std::move(text).value();
-    std::optional<std::string> mainClass = FindMainClass(description.text);
+    std::optional<std::string> mainClass = findMainClass(description.text);
     if (!mainClass) {
         description.status = ArgsStatus::MainClassMissing;
         return description;
@@ -65,10 +65,10 @@ VersionDescription readDescription(const GameFolders& folders, const std::string
 
 }  // namespace
 
-std::string GameElement(const std::string& mainClass, const LaunchValues& values) {
+std::string gameElement(const std::string& mainClass, const LaunchValues& values) {
     const std::string& id = values.versionId;
-    double number = VersionNumber(id);
-    bool snapshot = IsSnapshotShaped(id);
+    double number = versionNumber(id);
+    bool snapshot = isSnapshotShaped(id);
     bool signedIn = !values.accessToken.empty() && !values.uuid.empty();
     if (signedIn && (number > kLastOldStyleVersion || snapshot))
         return signedInLayout(mainClass, values);
@@ -77,7 +77,7 @@ std::string GameElement(const std::string& mainClass, const LaunchValues& values
     return offlineModernLayout(mainClass, values);
 }
 
-void AddModernArgs(LaunchArgs& args, const LaunchValues& values, const std::string& classPath,
+void addModernArgs(LaunchArgs& args, const LaunchValues& values, const std::string& classPath,
                    const std::string& mainClass) {
     args.clear();
     args.AddArg("-Xmx" + std::to_string(values.memoryMb) + "m");
@@ -86,17 +86,17 @@ void AddModernArgs(LaunchArgs& args, const LaunchValues& values, const std::stri
     args.AddArg("-Dfml.ignorePatchDiscrepancies=" + trueOrFalse(values.ignorePatchDiscrepancies));
     args.AddArg("-Djava.library.path=\"" + values.nativesDir + "\"");
     args.AddArg(classPath);
-    args.AddArg(GameElement(mainClass, values));
+    args.AddArg(gameElement(mainClass, values));
 }
 
-bool IsOldLayout(const std::string& versionFolder, platform::PathStyle style) {
+bool isOldLayout(const std::string& versionFolder, platform::PathStyle style) {
     return platform::isExistingFile(versionFolder + style.separator + "minecraft.jar");
 }
 
-ArgsStatus CheckVersionFiles(const std::string& launcherFolder, const std::string& versionId,
+ArgsStatus checkVersionFiles(const std::string& launcherFolder, const std::string& versionId,
                              platform::PathStyle style, std::string* reason) {
     GameFolders folders(launcherFolder, style);
-    if (IsOldLayout(folders.versionFolder(versionId), style)) return ArgsStatus::Ok;
+    if (isOldLayout(folders.versionFolder(versionId), style)) return ArgsStatus::Ok;
     platform::Result<std::optional<MergedVersion>> current =
         loadCurrentFormatVersion(folders, versionId);
     if (!current) {
@@ -114,7 +114,7 @@ ArgsStatus MakeArgs(LaunchArgs& args, const LaunchValues& values, const std::str
                     platform::PathStyle style) {
     args.clear();
     GameFolders folders(launcherFolder, style);
-    if (IsOldLayout(folders.versionFolder(values.versionId), style)) {
+    if (isOldLayout(folders.versionFolder(values.versionId), style)) {
         LegacyValues legacy;
         legacy.versionId = values.versionId;
         legacy.memoryMb = values.memoryMb;
@@ -128,13 +128,13 @@ ArgsStatus MakeArgs(LaunchArgs& args, const LaunchValues& values, const std::str
     if (!current) return ArgsStatus::ParentUnusable;
     if (const std::optional<MergedVersion>& version = current.value()) {
         if (version->mainClass.empty()) return ArgsStatus::MainClassMissing;
-        AddCurrentFormatArgs(args, values, *version, folders, runningLibrarySystem());
+        addCurrentFormatArgs(args, values, *version, folders, runningLibrarySystem());
         return ArgsStatus::Ok;
     }
     VersionDescription description = readDescription(folders, values.versionId);
     if (description.status != ArgsStatus::Ok) return description.status;
     std::string classPath =
         MakeClassPath(description.jsonPath, description.text, launcherFolder, style);
-    AddModernArgs(args, values, classPath, description.mainClass);
+    addModernArgs(args, values, classPath, description.mainClass);
     return ArgsStatus::Ok;
 }

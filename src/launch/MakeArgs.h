@@ -31,11 +31,11 @@ enum class ArgsStatus {
 // The game part of the command line, one element: the main class and one of three layouts
 // (signed in; old-style; offline with the mod-loader tweaker), chosen by the version id and
 // by whether an access token and a profile id are present.
-std::string GameElement(const std::string& mainClass, const LaunchValues& values);
+std::string gameElement(const std::string& mainClass, const LaunchValues& values);
 
 // Fills `args` with the new layout: heap, mod-loader options, library path, `classPath`
 // (the whole "-cp ..." element) and the game element.
-void AddModernArgs(LaunchArgs& args, const LaunchValues& values, const std::string& classPath,
+void addModernArgs(LaunchArgs& args, const LaunchValues& values, const std::string& classPath,
                    const std::string& mainClass);
 
 // Empties `args` and fills it for the version `values.versionId` of the launcher in
@@ -48,8 +48,8 @@ ArgsStatus MakeArgs(LaunchArgs& args, const LaunchValues& values, const std::str
 // Whether MakeArgs can fill the arguments of the version: an old-layout folder, or a readable
 // JSON that names a main class (itself or through its parents). When the JSON cannot be read,
 // `reason` receives why.
-ArgsStatus CheckVersionFiles(const std::string& launcherFolder, const std::string& versionId,
+ArgsStatus checkVersionFiles(const std::string& launcherFolder, const std::string& versionId,
                              platform::PathStyle style, std::string* reason = nullptr);
 
 // Whether the version folder holds `minecraft.jar` (the old single-jar layout).
-bool IsOldLayout(const std::string& versionFolder, platform::PathStyle style);
+bool isOldLayout(const std::string& versionFolder, platform::PathStyle style);

@@ -5,7 +5,7 @@
 
 #include "platform/Utf8.h"
 
-double VersionNumber(std::string_view versionId) {
+double versionNumber(std::string_view versionId) {
     size_t dot = versionId.find('.');
     std::string_view rest = dot == std::string_view::npos ? versionId : versionId.substr(dot + 1);
     size_t blanks = rest.find_first_not_of(" \t");
@@ -21,7 +21,7 @@ double VersionNumber(std::string_view versionId) {
     return value;
 }
 
-bool IsSnapshotShaped(std::string_view versionId) {
+bool isSnapshotShaped(std::string_view versionId) {
     // Characters, not bytes: a Chinese id of six characters is six characters long.
     std::vector<std::string_view> characters;
     for (size_t i = 0; i < versionId.size();) {
@@ -32,7 +32,7 @@ bool IsSnapshotShaped(std::string_view versionId) {
     return characters.size() == 6 && characters[2] == "w";
 }
 
-std::optional<std::string> FindMainClass(std::string_view versionText) {
+std::optional<std::string> findMainClass(std::string_view versionText) {
     constexpr std::string_view kMarker = "\"mainClass\": \"";
     size_t marker = versionText.find(kMarker);
     if (marker == std::string_view::npos) return std::nullopt;

@@ -33,7 +33,7 @@ class ForwardSearch {
 
 }  // namespace
 
-std::string MakeVersionText(const std::vector<std::string>& lines) {
+std::string makeVersionText(const std::vector<std::string>& lines) {
     std::string text;
     size_t size = 0;
     for (const std::string& line : lines)
@@ -46,13 +46,13 @@ std::string MakeVersionText(const std::vector<std::string>& lines) {
     return text;
 }
 
-platform::Result<std::string> ReadVersionText(const std::string& jsonPath) {
+platform::Result<std::string> readVersionText(const std::string& jsonPath) {
     platform::Result<std::vector<std::string>> lines = platform::readTextLines(jsonPath);
     if (!lines) return lines.failure();
-    return MakeVersionText(lines.value());
+    return makeVersionText(lines.value());
 }
 
-std::vector<Library> ScanLibraries(std::string_view text) {
+std::vector<Library> scanLibraries(std::string_view text) {
     std::vector<Library> libraries;
     ForwardSearch objectEnd(text, kObjectEnd);
     ForwardSearch arrayEnd(text, kArrayEnd);
@@ -87,6 +87,6 @@ std::vector<Library> ScanLibraries(std::string_view text) {
     return libraries;
 }
 
-std::string ReplaceArch(std::string_view classifier, std::string_view archDigits) {
+std::string replaceArch(std::string_view classifier, std::string_view archDigits) {
     return platform::replacedAll(classifier, "${arch}", archDigits);
 }

@@ -10,10 +10,10 @@
 // searched for fixed markers. Positions here are 0-based byte offsets into UTF-8 text.
 
 // CR LF in front of every line: the text begins with CR LF and all breaks are CR LF.
-std::string MakeVersionText(const std::vector<std::string>& lines);
+std::string makeVersionText(const std::vector<std::string>& lines);
 
 // The version text of the JSON file at `jsonPath` (code page text), or why it cannot be read.
-platform::Result<std::string> ReadVersionText(const std::string& jsonPath);
+platform::Result<std::string> readVersionText(const std::string& jsonPath);
 
 // One library object of the version text, as views into it: `entry` runs from the first
 // character of the name's value up to the object end "}," (or the array end "],");
@@ -31,7 +31,7 @@ struct Library {
 // value with a ":" counts; rules blocks and other keys are not interpreted. An object with
 // neither "}," nor "]," after its name takes the rest of the text as its entry. Time and
 // memory grow linearly with the text, however the objects overlap.
-std::vector<Library> ScanLibraries(std::string_view versionText);
+std::vector<Library> scanLibraries(std::string_view versionText);
 
 // `classifier` with every "${arch}" replaced by `archDigits` ("32" or "64").
-std::string ReplaceArch(std::string_view classifier, std::string_view archDigits);
+std::string replaceArch(std::string_view classifier, std::string_view archDigits);

@@ -27,7 +27,7 @@ void scanKeys(std::string_view index, OnKey onKey) {
 
 }  // namespace
 
-double MinorNumberValue(std::string_view id) {
+double minorNumberValue(std::string_view id) {
     size_t dot = id.find('.');
     std::string_view minor = dot == std::string_view::npos ? id : id.substr(dot + 1);
     size_t length = 0;
@@ -45,7 +45,7 @@ double MinorNumberValue(std::string_view id) {
     return value;
 }
 
-bool IsSnapshotId(std::string_view id) {
+bool isSnapshotId(std::string_view id) {
     // Characters, not bytes: a continuation byte of UTF-8 starts no character.
     size_t characters = 0;
     size_t third = std::string_view::npos;
@@ -56,13 +56,13 @@ bool IsSnapshotId(std::string_view id) {
     return characters == 6 && id[third] == 'w';
 }
 
-AssetPath ChooseAssetPath(std::string_view id) {
-    if (MinorNumberValue(id) > kLastLegacyMinor) return AssetPath::SharedIndex;
-    if (IsSnapshotId(id)) return AssetPath::PerVersion;
+AssetPath chooseAssetPath(std::string_view id) {
+    if (minorNumberValue(id) > kLastLegacyMinor) return AssetPath::SharedIndex;
+    if (isSnapshotId(id)) return AssetPath::PerVersion;
     return AssetPath::Legacy;
 }
 
-std::vector<std::string> ScanHashKeys(std::string_view index) {
+std::vector<std::string> scanHashKeys(std::string_view index) {
     std::vector<std::string> hashes;
     scanKeys(index, [&](std::string_view key, size_t quote) {
         if (key != "hash") return;
@@ -78,7 +78,7 @@ std::vector<std::string> ScanHashKeys(std::string_view index) {
     return hashes;
 }
 
-std::vector<std::string> ScanNameKeys(std::string_view index) {
+std::vector<std::string> scanNameKeys(std::string_view index) {
     std::vector<std::string> names;
     scanKeys(index, [&](std::string_view key, size_t) {
         if (key != "hash" && key != "size" && isSafeResourceName(key)) names.emplace_back(key);

@@ -14,19 +14,19 @@ enum class AssetPath {
 
 // The value of the leading decimal number of the id's part behind its first "." (the whole id
 // without "."): 7.1 for "1.7.10", 14 for "14w02a", 0 when there is none.
-double MinorNumberValue(std::string_view id);
+double minorNumberValue(std::string_view id);
 
 // Six characters of which the third is "w": the snapshot form "14w02a".
-bool IsSnapshotId(std::string_view id);
+bool isSnapshotId(std::string_view id);
 
 // Above 7.9: shared index; else a snapshot id: per-version index; else legacy.
-AssetPath ChooseAssetPath(std::string_view id);
+AssetPath chooseAssetPath(std::string_view id);
 
 // The keys an index scan looks at are found by four blanks and a double quote, so nested
 // keys are found too.
 // Every "hash" key's value, in index order, only those that are 40 hexadecimal digits.
-std::vector<std::string> ScanHashKeys(std::string_view index);
+std::vector<std::string> scanHashKeys(std::string_view index);
 // Every key that is neither "hash" nor "size", in index order, only safe resource names.
-std::vector<std::string> ScanNameKeys(std::string_view index);
+std::vector<std::string> scanNameKeys(std::string_view index);
 
 }  // namespace market

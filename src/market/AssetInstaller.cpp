@@ -28,15 +28,15 @@ std::string objectFolder(const std::string& hash, const GameFolders& folders) {
 
 }  // namespace
 
-std::string ObjectPath(const std::string& hash, const GameFolders& folders) {
+std::string objectPath(const std::string& hash, const GameFolders& folders) {
     return join(objectFolder(hash, folders), hash, folders);
 }
 
-std::string ResourcePath(const std::string& name, const GameFolders& folders) {
+std::string resourcePath(const std::string& name, const GameFolders& folders) {
     return join(folders.assets(), withSeparators(name, folders.style().separator), folders);
 }
 
-PlannedTask ObjectTask(const std::string& hash, const GameFolders& folders,
+PlannedTask objectTask(const std::string& hash, const GameFolders& folders,
                        const ServiceHosts& hosts) {
     std::string folder = objectFolder(hash, folders);
     return {folder,
@@ -44,18 +44,18 @@ PlannedTask ObjectTask(const std::string& hash, const GameFolders& folders,
              platform::lowerAscii(hash)}};
 }
 
-PlannedTask SharedIndexTask(const GameFolders& folders, const ServiceHosts& hosts) {
+PlannedTask sharedIndexTask(const GameFolders& folders, const ServiceHosts& hosts) {
     return {folders.assetIndexes(),
             {IndexUrl(AssetPath::SharedIndex, "", hosts), folders.assetIndexes()}};
 }
 
-PlannedTask VersionIndexTask(const std::string& id, const GameFolders& folders,
+PlannedTask versionIndexTask(const std::string& id, const GameFolders& folders,
                              const ServiceHosts& hosts) {
     return {folders.assetIndexes(),
             {IndexUrl(AssetPath::PerVersion, id, hosts), folders.assetIndexes()}};
 }
 
-PlannedTask ResourceTask(const std::string& name, const GameFolders& folders,
+PlannedTask resourceTask(const std::string& name, const GameFolders& folders,
                          const ServiceHosts& hosts) {
     size_t slash = name.rfind('/');
     std::string folder = folders.assets();
@@ -65,7 +65,7 @@ PlannedTask ResourceTask(const std::string& name, const GameFolders& folders,
     return {folder, {hosts.mirror + "/resources/" + name, folder}};
 }
 
-std::optional<std::string> ExpectedObjectHash(const QueueEntry& entry, const GameFolders& folders) {
+std::optional<std::string> expectedObjectHash(const QueueEntry& entry, const GameFolders& folders) {
     if (entry.sha1) return entry.sha1;
     std::string hash = download::lastUrlElement(requestUrl(entry));
     if (!isAssetHash(hash)) return std::nullopt;
@@ -88,31 +88,31 @@ std::string IndexUrl(AssetPath path, const std::string& id, const ServiceHosts& 
     return hosts.official + "/Minecraft.Download/indexes/legacy.json";
 }
 
-InstallPlan AssetPlan(AssetPath path, const std::string& id, const std::string& index,
+InstallPlan assetPlan(AssetPath path, const std::string& id, const std::string& index,
                       const GameFolders& folders, const ServiceHosts& hosts) {
     InstallPlan plan;
     if (path == AssetPath::Legacy) {
-        for (const std::string& name : ScanNameKeys(index)) {
-            if (!platform::isExistingFile(ResourcePath(name, folders)))
-                plan.push_back(ResourceTask(name, folders, hosts));
+        for (const std::string& name : scanNameKeys(index)) {
+            if (!platform::isExistingFile(resourcePath(name, folders)))
+                plan.push_back(resourceTask(name, folders, hosts));
         }
         return plan;
     }
-    for (const std::string& hash : ScanHashKeys(index)) {
-        if (!platform::isExistingFile(ObjectPath(hash, folders)))
-            plan.push_back(ObjectTask(hash, folders, hosts));
+    for (const std::string& hash : scanHashKeys(index)) {
+        if (!platform::isExistingFile(objectPath(hash, folders)))
+            plan.push_back(objectTask(hash, folders, hosts));
     }
     const bool shared = path == AssetPath::SharedIndex;
     if (!shared && !isSafePathElement(id)) return plan;
     std::string indexFile =
         join(folders.assetIndexes(), shared ? "1.8.json" : id + ".json", folders);
     if (!platform::isExistingFile(indexFile))
-        plan.push_back(shared ? SharedIndexTask(folders, hosts)
-                              : VersionIndexTask(id, folders, hosts));
+        plan.push_back(shared ? sharedIndexTask(folders, hosts)
+                              : versionIndexTask(id, folders, hosts));
     return plan;
 }
 
-std::optional<std::string> NamedAssetIndex(const GameFolders& folders, const std::string& id) {
+std::optional<std::string> namedAssetIndex(const GameFolders& folders, const std::string& id) {
     platform::Result<std::optional<MergedVersion>> current = loadCurrentFormatVersion(folders, id);
     if (!current || !current.value()) return std::nullopt;
     const MergedVersion& version = *current.value();
@@ -121,7 +121,7 @@ std::optional<std::string> NamedAssetIndex(const GameFolders& folders, const std
     return named;
 }
 
-void UpdateAssets(InstallPipeline& pipeline, platform::HttpClient& http,
+void updateAssets(InstallPipeline& pipeline, platform::HttpClient& http,
                   const std::vector<std::string>& ids, int selected, DownloadSource& source,
                   const std::function<void(int)>& wait) {
     platform::Result<std::string> id = SelectedVersion(ids, selected);
@@ -137,7 +137,7 @@ void UpdateAssets(InstallPipeline& pipeline, platform::HttpClient& http,
     QueueOutcome queued = QueuePlan(pipeline, work->plan);
     if (work->pauseMs > 0) wait(work->pauseMs);
     if (queued.startHead) pipeline.StartHeadTask();
-    ShowSkipped(pipeline, queued);
+    showSkipped(pipeline, queued);
     if (pipeline.empty()) pipeline.showMessage(std::string(kNothingToUpdate));
 }
 

@@ -37,7 +37,7 @@ std::string TypeText(std::string type) {
     return type;
 }
 
-std::vector<CatalogueEntry> ScanCatalogue(std::string_view text,
+std::vector<CatalogueEntry> scanCatalogue(std::string_view text,
                                           const std::function<void()>& perEntry) {
     std::vector<CatalogueEntry> entries;
     // Each search starts one character behind the previous id marker.
@@ -54,11 +54,11 @@ std::vector<CatalogueEntry> ScanCatalogue(std::string_view text,
     return entries;
 }
 
-std::string CatalogueLine(const CatalogueEntry& entry) {
+std::string catalogueLine(const CatalogueEntry& entry) {
     return std::string(kNameLabel) + entry.id + std::string(kTypeSeparator) + entry.typeText;
 }
 
-CatalogueDetails DetailsOfLine(std::string_view line) {
+CatalogueDetails detailsOfLine(std::string_view line) {
     size_t name = line.starts_with(kNameLabel) ? kNameLabel.size() : 0;
     size_t type = line.find(kTypeSeparator, name);
     if (type == std::string_view::npos) type = line.size();
@@ -71,9 +71,9 @@ CatalogueDetails DetailsOfLine(std::string_view line) {
 Catalogue LoadCatalogue(platform::HttpClient& http, const ServiceHosts& hosts,
                         const std::function<void()>& perEntry) {
     const std::string url = hosts.mirror + "/versions/versions.json";
-    platform::Result<std::string> text = download::FetchDocument(http, url);
+    platform::Result<std::string> text = download::fetchDocument(http, url);
     if (!text) return {{}, "无法获取版本列表：" + text.reason()};
-    Catalogue catalogue{ScanCatalogue(text.value(), perEntry), {}};
+    Catalogue catalogue{scanCatalogue(text.value(), perEntry), {}};
     if (catalogue.entries.empty()) catalogue.failure = "版本列表是空的：" + url + " 中没有版本";
     return catalogue;
 }

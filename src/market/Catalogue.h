@@ -29,18 +29,18 @@ std::string TypeText(std::string type);
 // Every `"id": "` of `text` in text order, with the type searched from the id on (an entry
 // without a type takes the next one's). Ids that cannot name a version folder are skipped.
 // `perEntry` runs once per entry found (the window lets its events run there).
-std::vector<CatalogueEntry> ScanCatalogue(std::string_view text,
+std::vector<CatalogueEntry> scanCatalogue(std::string_view text,
                                           const std::function<void()>& perEntry = {});
 
 // The line of the visible catalogue: "版本名称：" + id + " 版本类型：" + type text.
-std::string CatalogueLine(const CatalogueEntry& entry);
+std::string catalogueLine(const CatalogueEntry& entry);
 
 // The two detail labels for a catalogue line: "版本名称：" + id and "版本类型：" + type text.
 struct CatalogueDetails {
     std::string name;
     std::string type;
 };
-CatalogueDetails DetailsOfLine(std::string_view line);
+CatalogueDetails detailsOfLine(std::string_view line);
 
 // Fetches "/versions/versions.json" from the mirror and scans it. A failed fetch or an
 // error status gives an empty catalogue and the reason.

@@ -26,11 +26,11 @@ std::string endMessage(std::string_view title, const download::DownloadEnd& end)
 
 }  // namespace
 
-std::string SpeedText(int32_t speed) {
+std::string speedText(int32_t speed) {
     return std::to_string(speed) + "KB/S";
 }
 
-std::string CountText(size_t count) {
+std::string countText(size_t count) {
     return std::to_string(count) + "项";
 }
 
@@ -64,7 +64,7 @@ void InstallPipeline::onProgress(int32_t downloaded, int32_t total, int32_t spee
         showSpeedOf(slot, speed);
         return;
     }
-    view_.setSpeedText(SpeedText(speed));
+    view_.setSpeedText(speedText(speed));
     if (total != 0) view_.setProgress(static_cast<float>(static_cast<double>(downloaded) / total));
 }
 
@@ -170,7 +170,7 @@ bool InstallPipeline::sourceUnreachableAtStartup(const download::DownloadEnd& en
 }
 
 void InstallPipeline::onTimerTick() {
-    view_.setCountText(CountText(queue_.size()));
+    view_.setCountText(countText(queue_.size()));
 }
 
 void InstallPipeline::showMessage(const std::string& text) {
@@ -178,7 +178,7 @@ void InstallPipeline::showMessage(const std::string& text) {
 }
 
 std::optional<std::string> InstallPipeline::damagedObject(const QueueEntry& entry) const {
-    std::optional<std::string> expected = ExpectedObjectHash(entry, folders_);
+    std::optional<std::string> expected = expectedObjectHash(entry, folders_);
     if (!expected) return std::nullopt;
     const std::string path = arrivedPath(entry, folders_.style());
     platform::Result<std::string> actual = platform::sha1OfFile(path);

@@ -41,9 +41,9 @@ class MarketView {
 };
 
 // "125KB/S" for 125.
-std::string SpeedText(int32_t speed);
+std::string speedText(int32_t speed);
 // "12项" for 12.
-std::string CountText(size_t count);
+std::string countText(size_t count);
 
 // The market window's download queue and what happens on each event of its download controls.
 // Installers append at the end. With one download at a time, entry 0 is the running task, only
@@ -70,7 +70,7 @@ class InstallPipeline {
     const std::deque<QueueEntry>& queue() const { return queue_; }
     bool empty() const { return queue_.empty(); }
     size_t size() const { return queue_.size(); }
-    MarketMode mode() const { return ModeFromTitle(view_.title()); }
+    MarketMode mode() const { return modeFromTitle(view_.title()); }
     const GameFolders& folders() const { return folders_; }
 
     // Appends an entry at the end; never starts anything.

@@ -70,7 +70,7 @@ void InstallPipeline::fillSlots() {
 void InstallPipeline::showSpeedOf(size_t slot, int32_t speed) {
     if (!runningIndex(slot)) return;
     slotSpeeds_[slot] = speed;
-    view_.setSpeedText(SpeedText(std::accumulate(slotSpeeds_.begin(), slotSpeeds_.end(), 0)));
+    view_.setSpeedText(speedText(std::accumulate(slotSpeeds_.begin(), slotSpeeds_.end(), 0)));
 }
 
 void InstallPipeline::endStarted(size_t slot, std::optional<std::string> message) {

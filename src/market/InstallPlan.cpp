@@ -41,7 +41,7 @@ QueueOutcome QueuePlan(InstallPipeline& pipeline, const InstallPlan& plan) {
     return outcome;
 }
 
-void ShowSkipped(InstallPipeline& pipeline, const QueueOutcome& outcome) {
+void showSkipped(InstallPipeline& pipeline, const QueueOutcome& outcome) {
     if (outcome.skipped > 0)
         pipeline.showMessage(std::to_string(outcome.skipped) + " 个文件无法加入下载列表：" +
                              outcome.failure);

@@ -34,7 +34,7 @@ struct QueueOutcome {
 QueueOutcome QueuePlan(InstallPipeline& pipeline, const InstallPlan& plan);
 
 // Tells the player how many tasks were skipped and why, when any was.
-void ShowSkipped(InstallPipeline& pipeline, const QueueOutcome& outcome);
+void showSkipped(InstallPipeline& pipeline, const QueueOutcome& outcome);
 
 // The folder at `path` with all its parents, created now.
 platform::Result<void> MakeFolder(const std::string& path);

@@ -23,8 +23,8 @@ struct LibraryPlace {
 
 std::optional<LibraryPlace> placeOf(std::string_view coordinateText, const GameFolders& folders) {
     const std::string coordinate(coordinateText);
-    std::optional<LibraryCoordinate> local = SplitCoordinate(coordinate, folders.style());
-    std::optional<LibraryCoordinate> remote = SplitCoordinate(coordinate, kUrlStyle);
+    std::optional<LibraryCoordinate> local = splitCoordinate(coordinate, folders.style());
+    std::optional<LibraryCoordinate> remote = splitCoordinate(coordinate, kUrlStyle);
     if (!local || !remote) return std::nullopt;
     // A coordinate from the network must not climb out of the libraries folder.
     if (!isSafeRelativeFolder(local->folderPart, folders.style().separator)) return std::nullopt;
@@ -39,12 +39,12 @@ std::vector<ScannedJar> missingScannedJars(const std::string& versionText,
                                            const FolderProbe& folderHoldsFile,
                                            const FileProbe& fileExists) {
     std::vector<ScannedJar> jars;
-    for (const Library& library : ScanLibraries(versionText)) {
+    for (const Library& library : scanLibraries(versionText)) {
         std::optional<LibraryPlace> place = placeOf(library.coordinate, folders);
         // Any file in the library's folder stands for all of the library's jars.
         if (!place || folderHoldsFile(place->folder)) continue;
         auto checkAndAdd = [&](const std::string& classifier) {
-            std::string jar = JarName(place->local, classifier);
+            std::string jar = jarName(place->local, classifier);
             if (!isSafePathElement(jar)) return;
             std::string path = place->folder + folders.style().separator + jar;
             if (fileExists(path)) return;
@@ -53,8 +53,8 @@ std::vector<ScannedJar> missingScannedJars(const std::string& versionText,
         };
         if (library.nativeClassifier) {
             // Both widths when the classifier depends on one, "32" first.
-            std::string narrow = ReplaceArch(std::string(*library.nativeClassifier), "32");
-            std::string wide = ReplaceArch(std::string(*library.nativeClassifier), "64");
+            std::string narrow = replaceArch(std::string(*library.nativeClassifier), "32");
+            std::string wide = replaceArch(std::string(*library.nativeClassifier), "64");
             checkAndAdd(narrow);
             if (wide != narrow) checkAndAdd(wide);
         }
@@ -81,7 +81,7 @@ LibraryCheckOutcome QueueMissingLibraries(InstallPipeline& pipeline,
     const GameFolders& folders = pipeline.folders();
     const char separator = folders.style().separator;
     // A version of the old single-jar layout brings its libraries along.
-    if (IsOldLayout(versionFolder, folders.style())) return {};
+    if (isOldLayout(versionFolder, folders.style())) return {};
     platform::Result<std::optional<MergedVersion>> current =
         loadCurrentFormatVersion(folders, versionId);
     // A broken chain of parents was reported before the launch got here.
@@ -92,7 +92,7 @@ LibraryCheckOutcome QueueMissingLibraries(InstallPipeline& pipeline,
                                          folders);
     } else {
         platform::Result<std::string> text =
-            ReadVersionText(versionFolder + separator + versionId + ".json");
+            readVersionText(versionFolder + separator + versionId + ".json");
         if (!text) return {};
         auto exists = [](const std::string& path) { return platform::isExistingFile(path); };
         plan = source.libraryPlan(*text, folders, FolderHoldsFile, exists);
@@ -103,7 +103,7 @@ LibraryCheckOutcome QueueMissingLibraries(InstallPipeline& pipeline,
         return {};
     }
     QueueOutcome queued = QueuePlan(pipeline, plan.value());
-    ShowSkipped(pipeline, queued);
+    showSkipped(pipeline, queued);
     if (pipeline.empty()) return {};
     return {LibraryCheck::Queued, queued.startHead};
 }

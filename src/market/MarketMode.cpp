@@ -2,7 +2,7 @@
 
 namespace market {
 
-MarketMode ModeFromTitle(std::string_view title) {
+MarketMode modeFromTitle(std::string_view title) {
     if (title == kLibrariesTitle) return MarketMode::Libraries;
     if (title == kNativeTitle) return MarketMode::Native;
     if (title == kSelfUpdateTitle) return MarketMode::SelfUpdate;

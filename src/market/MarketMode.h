@@ -12,6 +12,6 @@ inline constexpr std::string_view kSelfUpdateTitle = "自动更新中";
 enum class MarketMode { Normal, Libraries, Native, SelfUpdate };
 
 // The mode of a window title; any title but the three update titles is normal use.
-MarketMode ModeFromTitle(std::string_view title);
+MarketMode modeFromTitle(std::string_view title);
 
 }  // namespace market

@@ -28,7 +28,7 @@ Catalogue MirrorSource::loadCatalogue(platform::HttpClient& http,
 platform::Result<InstallPlan> MirrorSource::versionPlan(platform::HttpClient&,
                                                         const std::string& id,
                                                         const GameFolders& folders) {
-    return VersionDownloadPlan(id, folders, hosts_);
+    return versionDownloadPlan(id, folders, hosts_);
 }
 
 platform::Result<InstallPlan> MirrorSource::libraryPlan(const std::string& versionText,
@@ -54,17 +54,17 @@ platform::Result<void> MirrorSource::fillNativeFolder(const std::string&,
 platform::Result<AssetWork> MirrorSource::assetWork(platform::HttpClient& http,
                                                     const std::string& id,
                                                     const GameFolders& folders) {
-    AssetPath path = ChooseAssetPath(id);
+    AssetPath path = chooseAssetPath(id);
     std::string indexId = id;
     // An installed version that names its own index takes that one, whatever its id says.
-    if (std::optional<std::string> named = NamedAssetIndex(folders, id)) {
+    if (std::optional<std::string> named = namedAssetIndex(folders, id)) {
         path = AssetPath::PerVersion;
         indexId = *named;
     }
     platform::Result<std::string> index =
-        download::FetchDocument(http, IndexUrl(path, indexId, hosts_));
+        download::fetchDocument(http, IndexUrl(path, indexId, hosts_));
     if (!index) return platform::Failure{"无法获取资源索引：" + index.reason()};
-    return AssetWork{AssetPlan(path, indexId, index.value(), folders, hosts_),
+    return AssetWork{assetPlan(path, indexId, index.value(), folders, hosts_),
                      path == AssetPath::Legacy ? kLegacyPauseMs : 0};
 }
 

@@ -39,7 +39,7 @@ QueueOutcome QueueMissingNatives(InstallPipeline& pipeline, const std::string& n
         return {};
     }
     QueueOutcome queued = QueuePlan(pipeline, plan.value());
-    ShowSkipped(pipeline, queued);
+    showSkipped(pipeline, queued);
     return queued;
 }
 

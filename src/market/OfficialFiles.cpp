@@ -38,9 +38,9 @@ std::string withoutTrailingSlashes(std::string url) {
 // "group/artifact/version/artifact-version[-classifier].jar" for a coordinate.
 std::optional<std::string> ruledPath(std::string_view name, std::string_view classifier) {
     std::optional<LibraryCoordinate> coordinate =
-        SplitCoordinate(std::string(name), platform::PathStyle::posix());
+        splitCoordinate(std::string(name), platform::PathStyle::posix());
     if (!coordinate) return std::nullopt;
-    return coordinate->folderPart + "/" + JarName(*coordinate, std::string(classifier));
+    return coordinate->folderPart + "/" + jarName(*coordinate, std::string(classifier));
 }
 
 platform::Result<DownloadItem> libraryItem(const JsonLibrary* library, std::string_view name,
@@ -134,7 +134,7 @@ platform::Result<std::vector<DownloadItem>> nativeJarItems(const VersionJson& ve
                           [&](const JsonLibrary& library) -> std::optional<std::string> {
                               auto found = library.natives.find(system.osName);
                               if (found == library.natives.end()) return std::nullopt;
-                              return ReplaceArch(found->second, width);
+                              return replaceArch(found->second, width);
                           });
 }
 

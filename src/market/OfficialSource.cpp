@@ -85,7 +85,7 @@ std::string OfficialSource::label() const {
 Catalogue OfficialSource::loadCatalogue(platform::HttpClient& http,
                                         const std::function<void()>& perEntry) {
     listed_.clear();
-    platform::Result<std::string> text = download::FetchDocument(http, hosts_.manifest);
+    platform::Result<std::string> text = download::fetchDocument(http, hosts_.manifest);
     if (!text) return {{}, "无法获取版本列表：" + text.reason()};
     platform::Result<Manifest> manifest = readManifest(text.value());
     if (!manifest) return {{}, "无法读取版本列表 " + hosts_.manifest + "：" + manifest.reason()};
@@ -110,7 +110,7 @@ platform::Result<InstallPlan> OfficialSource::versionPlan(platform::HttpClient& 
     if (listed == listed_.end()) return platform::Failure{"版本 " + id + " 不在官方版本列表中"};
     const ManifestEntry& entry = listed->second;
     // The jar's address is in the JSON: read it now, the queue fetches both files.
-    platform::Result<std::string> text = download::FetchDocument(http, entry.url);
+    platform::Result<std::string> text = download::fetchDocument(http, entry.url);
     if (!text) return platform::Failure{"无法获取版本 " + id + " 的 JSON：" + text.reason()};
     platform::Result<void> intact = checkDocumentSha1(text.value(), entry.sha1, entry.url);
     if (!intact) return platform::Failure{intact.reason()};
@@ -193,7 +193,7 @@ platform::Result<AssetWork> OfficialSource::assetWork(platform::HttpClient& http
     if (!version) return platform::Failure{version.reason()};
     platform::Result<DownloadItem> indexItem = assetIndexItem(version.value());
     if (!indexItem) return platform::Failure{indexItem.reason()};
-    platform::Result<std::string> text = download::FetchDocument(http, indexItem->url);
+    platform::Result<std::string> text = download::fetchDocument(http, indexItem->url);
     if (!text) return platform::Failure{"无法获取资源索引：" + text.reason()};
     platform::Result<void> intact =
         checkDocumentSha1(text.value(), indexItem->sha1, indexItem->url);

@@ -20,7 +20,7 @@ platform::Result<std::string> SelectedVersion(const std::vector<std::string>& id
     return id;
 }
 
-platform::Result<InstallPlan> VersionDownloadPlan(const std::string& id, const GameFolders& folders,
+platform::Result<InstallPlan> versionDownloadPlan(const std::string& id, const GameFolders& folders,
                                                   const ServiceHosts& hosts) {
     if (!download::isVersionFolderName(id)) return unusableId(id);
     const std::string folder = folders.versionFolder(id);
@@ -31,7 +31,7 @@ platform::Result<InstallPlan> VersionDownloadPlan(const std::string& id, const G
     };
 }
 
-void AddVersionDownload(InstallPipeline& pipeline, platform::HttpClient& http,
+void addVersionDownload(InstallPipeline& pipeline, platform::HttpClient& http,
                         const std::vector<std::string>& ids, int selected, DownloadSource& source) {
     platform::Result<std::string> id = SelectedVersion(ids, selected);
     if (!id) {
@@ -45,7 +45,7 @@ void AddVersionDownload(InstallPipeline& pipeline, platform::HttpClient& http,
     }
     QueueOutcome queued = QueuePlan(pipeline, plan.value());
     if (queued.startHead) pipeline.StartHeadTask();
-    ShowSkipped(pipeline, queued);
+    showSkipped(pipeline, queued);
 }
 
 }  // namespace market

@@ -17,13 +17,13 @@ platform::Result<std::string> SelectedVersion(const std::vector<std::string>& id
 
 // The jar from the mirror, then the JSON from the official host, both into the version's
 // folder. Fails for an id that cannot name a folder.
-platform::Result<InstallPlan> VersionDownloadPlan(const std::string& id, const GameFolders& folders,
+platform::Result<InstallPlan> versionDownloadPlan(const std::string& id, const GameFolders& folders,
                                                   const ServiceHosts& hosts);
 
 // PButton1: queues the selected version's two downloads from `source` and starts the jar when
 // the queue was empty; with no selection (or an unusable id, or a source that cannot plan) it
 // says why and queues nothing.
-void AddVersionDownload(InstallPipeline& pipeline, platform::HttpClient& http,
+void addVersionDownload(InstallPipeline& pipeline, platform::HttpClient& http,
                         const std::vector<std::string>& ids, int selected, DownloadSource& source);
 
 }  // namespace market

@@ -25,7 +25,7 @@ platform::Result<AssetTree> planAssetTree(const std::vector<VersionAssets>& vers
         for (const market::AssetObject& object : index->objects) {
             if (hashes.insert(object.hash).second) tree.objects.push_back(object);
         }
-        switch (market::ChooseAssetPath(version.versionId)) {
+        switch (market::chooseAssetPath(version.versionId)) {
             case market::AssetPath::SharedIndex:
                 shared.push_back(version.indexText);
                 break;
@@ -62,7 +62,7 @@ platform::Result<AssetTree> planAssetTree(const std::vector<VersionAssets>& vers
         for (const market::AssetObject& object : written->objects)
             byName.emplace(object.name, object);
         std::set<std::string> seen;
-        for (const std::string& name : market::ScanNameKeys(legacyText->second)) {
+        for (const std::string& name : market::scanNameKeys(legacyText->second)) {
             auto object = byName.find(name);
             if (object != byName.end() && seen.insert(name).second)
                 tree.resources.push_back(object->second);

@@ -96,7 +96,7 @@ class FolderCopier {
         std::string indexes = folders_.assetIndexes() + "/";
         std::vector<std::string> names;
         if (!indexId.empty()) names.push_back(indexId + ".json");
-        switch (market::ChooseAssetPath(id)) {
+        switch (market::chooseAssetPath(id)) {
             case market::AssetPath::SharedIndex:
                 names.push_back("1.8.json");
                 break;

@@ -214,7 +214,7 @@ class Syncer {
             if (windows != library.natives.end()) {
                 for (const char* width : {"32", "64"})
                     wantLibrary(market::libraryFileItem(version, library.name,
-                                                        ReplaceArch(windows->second, width),
+                                                        replaceArch(windows->second, width),
                                                         librariesHost_));
             }
             auto plain = market::libraryFileItem(version, library.name, "", librariesHost_);

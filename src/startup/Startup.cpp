@@ -6,7 +6,7 @@
 #include "platform/Paths.h"
 #include "startup/SettingsFile.h"
 
-bool StartLauncher(LauncherContext& context, StartupWindows& windows) {
+bool startLauncher(LauncherContext& context, StartupWindows& windows) {
     context.log.write("启动器启动：版本 " + context.version.text() + "，启动器文件夹 " +
                       context.launcherFolder());
     std::error_code ec;

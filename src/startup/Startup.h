@@ -17,7 +17,7 @@ inline constexpr const char* kWelcomeText =
 // The launcher's start: without a settings file the welcome message and the first
 // configuration, then the main window and the stored settings. Returns false when the
 // process is to end (the first configuration was given up; endProcess has been called).
-bool StartLauncher(LauncherContext& context, StartupWindows& windows);
+bool startLauncher(LauncherContext& context, StartupWindows& windows);
 
 // The first configuration: the settings window with FirstRun set. Returns false, after
 // calling endProcess, when it was closed without saving.

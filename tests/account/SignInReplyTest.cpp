@@ -20,7 +20,7 @@ TEST(SignInReply, CutsTheThreeValuesOrFails) {
         {"", std::nullopt},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(CutSignInReply(c.reply), c.expected) << c.reply;
+        EXPECT_EQ(cutSignInReply(c.reply), c.expected) << c.reply;
 }
 
 }  // namespace

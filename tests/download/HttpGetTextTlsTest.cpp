@@ -40,7 +40,7 @@ TEST(HttpGetTextTls, TrustsTheSystemAndTheGivenAuthorityOnly) {
         platform::CurlHttpClient http;
         http.setCertificateAuthorityFile(c.authorityFile);
         std::string url = c.server.baseUrl() + "/%E7%89%88%E6%9C%AC/manifest.json";
-        auto answer = download::FetchDocument(http, url);
+        auto answer = download::fetchDocument(http, url);
         if (c.reasonPart.empty()) {
             ASSERT_TRUE(answer) << answer.reason();
             EXPECT_EQ(answer.value(), "{\"latest\":{}}");
@@ -59,7 +59,7 @@ TEST(HttpGetTextTls, AnUnreadableAuthorityFileDoesNotStopPlainHttp) {
     });
     platform::CurlHttpClient http;
     http.setCertificateAuthorityFile("/nonexistent/ca.pem");
-    auto answer = download::FetchDocument(http, plain.baseUrl() + "/x");
+    auto answer = download::fetchDocument(http, plain.baseUrl() + "/x");
     ASSERT_TRUE(answer) << answer.reason();
     EXPECT_EQ(answer.value(), "ok");
 }

@@ -21,13 +21,13 @@ const Checker kCheckers[] = {
      [](const std::string& name) {
          const std::string text =
              "{\r\n\"versions\": [{\"id\": \"" + name + "\", \"type\": \"release\"}]";
-         return !market::ScanCatalogue(text, {}).empty();
+         return !market::scanCatalogue(text, {}).empty();
      }},
     {"chosen id", [](const std::string& name) { return market::SelectedVersion({name}, 0).ok(); }},
     {"download plan",
      [](const std::string& name) {
          GameFolders folders("/l", platform::PathStyle::posix());
-         return market::VersionDownloadPlan(name, folders, ServiceHosts{}).ok();
+         return market::versionDownloadPlan(name, folders, ServiceHosts{}).ok();
      }},
 };
 

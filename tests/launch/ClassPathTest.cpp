@@ -23,8 +23,8 @@ const char* kGameJar = "L\\.minecraft\\versions\\1.7.10\\1.7.10.jar";
 // files.
 std::string windowsClassPath(const std::vector<JsonLibrary>& libraries,
                              const std::set<std::string>& present, const char* arch = "32") {
-    std::string text = MakeVersionText({versionJson("1.7.10", "M", libraries)});
-    return ClassPathFromText(text, kGameJar, "L\\.minecraft\\libraries\\",
+    std::string text = makeVersionText({versionJson("1.7.10", "M", libraries)});
+    return classPathFromText(text, kGameJar, "L\\.minecraft\\libraries\\",
                              platform::PathStyle::windows(), arch,
                              [&](const std::string& folder) { return present.count(folder) > 0; });
 }
@@ -64,16 +64,16 @@ TEST(ClassPath, NativesWithoutWindowsKeyAndJsonWithoutBlankAddOnlyWhatTheyName) 
     std::string compact = "\r\n{\"libraries\":[{\"name\":\"a.b:c:1\"}],\"mainClass\":\"M\"}";
     auto any = [](const std::string&) { return true; };
     const auto windows = platform::PathStyle::windows();
-    EXPECT_EQ(ClassPathFromText(linuxOnly, "G.jar", "R\\", windows, "64", any),
+    EXPECT_EQ(classPathFromText(linuxOnly, "G.jar", "R\\", windows, "64", any),
               "-cp \"R\\a\\b\\c\\1\\c-1.jar;G.jar\"");
-    EXPECT_EQ(ClassPathFromText(compact, "G.jar", "R\\", windows, "64", any), "-cp \"G.jar\"");
+    EXPECT_EQ(classPathFromText(compact, "G.jar", "R\\", windows, "64", any), "-cp \"G.jar\"");
 }
 
 TEST(ClassPath, GameJarKeepsEverythingButTheJsonEnding) {
-    EXPECT_EQ(GameJarPath("L\\.minecraft\\versions\\1.7.10\\1.7.10.json"),
+    EXPECT_EQ(gameJarPath("L\\.minecraft\\versions\\1.7.10\\1.7.10.json"),
               "L\\.minecraft\\versions\\1.7.10\\1.7.10.jar");
-    EXPECT_EQ(GameJarPath("/a.json.d/v/v.json"), "/a.jar.d/v/v.jar");
-    EXPECT_EQ(GameJarPath("/games/1.JSON"), "/games/1.JSON");
+    EXPECT_EQ(gameJarPath("/a.json.d/v/v.json"), "/a.jar.d/v/v.jar");
+    EXPECT_EQ(gameJarPath("/games/1.JSON"), "/games/1.JSON");
 }
 
 TEST(MakeClassPath, RealFoldersDecideAndTheResultIsCopiedToLibsTxt) {

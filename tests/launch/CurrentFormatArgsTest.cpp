@@ -126,7 +126,7 @@ TEST(CurrentFormatArgs, TheWholeCommandLineOfARelease) {
 
         // Joined into a command line, the Windows splitting gives back exactly these elements.
         LaunchArgs args;
-        AddCurrentFormatArgs(args, values, version, folders, c.system);
+        addCurrentFormatArgs(args, values, version, folders, c.system);
         EXPECT_EQ(platform::splitWindowsCommandLine(args.JoinArgs()), expected) << c.what;
     }
 }

@@ -54,5 +54,5 @@ TEST(FindFiles, WildcardsMatchLikeWindowsNames) {
         {"x*", "*y", false},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(MatchesPattern(c.name, c.pattern), c.matches) << c.name << " " << c.pattern;
+        EXPECT_EQ(matchesPattern(c.name, c.pattern), c.matches) << c.name << " " << c.pattern;
 }

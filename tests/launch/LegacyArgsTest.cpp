@@ -11,7 +11,7 @@ TEST(LegacyArgs, CommandLineFor1024Megabytes) {
     values.nativesFolder =
         GameFolders("C:\\G", platform::PathStyle::windows()).versionNatives("1.2.5");
     LaunchArgs args;
-    AddLegacyArgs(args, values,
+    addLegacyArgs(args, values,
                   {"C:\\G\\.minecraft\\versions\\1.2.5\\minecraft.jar",
                    "C:\\G\\.minecraft\\versions\\1.2.5\\bin\\lwjgl.jar"},
                   platform::PathStyle::windows());
@@ -23,6 +23,6 @@ TEST(LegacyArgs, CommandLineFor1024Megabytes) {
               "C:\\G\\.minecraft\\versions\\1.2.5\\bin\\lwjgl.jar\" "
               "-Djava.library.path=\"C:\\G\\.minecraft\\versions\\1.2.5\\natives\" "
               "net.minecraft.client.Minecraft Steve");
-    AddLegacyArgs(args, values, {}, platform::PathStyle::posix());
+    addLegacyArgs(args, values, {}, platform::PathStyle::posix());
     EXPECT_EQ(args.elements()[9], "\"\"");
 }

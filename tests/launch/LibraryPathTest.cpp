@@ -22,10 +22,10 @@ TEST(LibraryPathRule, SplitsCoordinatesOfAnyLength) {
         {"osx", std::nullopt},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(SplitCoordinate(c.coordinate, platform::PathStyle::windows()), c.windows)
+        EXPECT_EQ(splitCoordinate(c.coordinate, platform::PathStyle::windows()), c.windows)
             << c.coordinate;
 
-    auto posix = SplitCoordinate("org.lwjgl.lwjgl:lwjgl:2.9.1", platform::PathStyle::posix());
+    auto posix = splitCoordinate("org.lwjgl.lwjgl:lwjgl:2.9.1", platform::PathStyle::posix());
     EXPECT_EQ(posix->folderPart, "org/lwjgl/lwjgl/lwjgl/2.9.1");
 }
 
@@ -34,15 +34,15 @@ TEST(LibraryPathRule, JarPathsOfTheExamples) {
     std::string root = GameFolders("L", windows).libraries() + "\\";
     EXPECT_EQ(root, "L\\.minecraft\\libraries\\");
     auto path = [&](const char* coordinate, const std::string& classifier) {
-        auto library = SplitCoordinate(coordinate, windows);
-        return LibraryFolder(root, *library, windows) + JarName(*library, classifier);
+        auto library = splitCoordinate(coordinate, windows);
+        return LibraryFolder(root, *library, windows) + jarName(*library, classifier);
     };
     EXPECT_EQ(path("org.lwjgl.lwjgl:lwjgl:2.9.1", ""),
               "L\\.minecraft\\libraries\\org\\lwjgl\\lwjgl\\lwjgl\\2.9.1\\lwjgl-2.9.1.jar");
     EXPECT_EQ(path("org.lwjgl.lwjgl:lwjgl-platform:2.9.1", "natives-windows"),
               "L\\.minecraft\\libraries\\org\\lwjgl\\lwjgl\\lwjgl-platform\\2.9.1\\"
               "lwjgl-platform-2.9.1-natives-windows.jar");
-    EXPECT_EQ(path("tv.twitch:twitch-platform:5.16", ReplaceArch("natives-windows-${arch}", "32")),
+    EXPECT_EQ(path("tv.twitch:twitch-platform:5.16", replaceArch("natives-windows-${arch}", "32")),
               "L\\.minecraft\\libraries\\tv\\twitch\\twitch-platform\\5.16\\"
               "twitch-platform-5.16-natives-windows-32.jar");
     EXPECT_EQ(path("net.x:lib:1.0:natives", ""),

@@ -45,7 +45,7 @@ TEST(MakeArgs, NewLayoutFromTheVersionJson) {
         (std::vector<std::string>{
             "-Xmx1024m", "-Dfml.ignoreInvalidMinecraftCertificates=true",
             "-Dfml.ignorePatchDiscrepancies=true", "-Djava.library.path=\".minecraft/native\"",
-            classPath, GameElement("net.minecraft.launchwrapper.Launch", values("1.7.10"))}));
+            classPath, gameElement("net.minecraft.launchwrapper.Launch", values("1.7.10"))}));
     EXPECT_TRUE(testing_support::exists(l + "/libs.txt"));
 }
 
@@ -82,7 +82,7 @@ TEST(MakeArgs, ReportsAMissingJsonOrMainClassAndLeavesNoArguments) {
         LaunchArgs args;
         args.AddArg("old");
         EXPECT_EQ(MakeArgs(args, values(c.id), l, kPosix), c.expected) << c.id;
-        EXPECT_EQ(CheckVersionFiles(l, c.id, kPosix), c.expected) << c.id;
+        EXPECT_EQ(checkVersionFiles(l, c.id, kPosix), c.expected) << c.id;
         EXPECT_TRUE(args.elements().empty()) << c.id;
     }
     EXPECT_FALSE(testing_support::exists(l + "/libs.txt"));
@@ -137,7 +137,7 @@ TEST(GameElement, LayoutChosenByVersionAndSignIn) {
          "--assetsDir .minecraft\\assets"},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(GameElement("M", c.values), c.expected) << c.values.versionId;
+        EXPECT_EQ(gameElement("M", c.values), c.expected) << c.values.versionId;
 }
 
 TEST(ModernArgs, ElementsOfAnOfflineLaunch) {
@@ -145,11 +145,11 @@ TEST(ModernArgs, ElementsOfAnOfflineLaunch) {
     args.AddArg("left over");
     LaunchValues values = steve("1.7.10");
     values.ignorePatchDiscrepancies = false;
-    AddModernArgs(args, values, "-cp \"a.jar;b.jar\"", "net.minecraft.launchwrapper.Launch");
+    addModernArgs(args, values, "-cp \"a.jar;b.jar\"", "net.minecraft.launchwrapper.Launch");
     EXPECT_EQ(
         args.elements(),
         (std::vector<std::string>{
             "-Xmx2048m", "-Dfml.ignoreInvalidMinecraftCertificates=true",
             "-Dfml.ignorePatchDiscrepancies=false", "-Djava.library.path=\".minecraft\\native\"",
-            "-cp \"a.jar;b.jar\"", GameElement("net.minecraft.launchwrapper.Launch", values)}));
+            "-cp \"a.jar;b.jar\"", gameElement("net.minecraft.launchwrapper.Launch", values)}));
 }

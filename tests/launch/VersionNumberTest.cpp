@@ -18,24 +18,24 @@ TEST(VersionNumber, LeadingNumberAfterTheFirstDot) {
         {"1.-2", -2.0},   {"1.+2", 2.0},
     };
     for (const Case& c : cases)
-        EXPECT_DOUBLE_EQ(VersionNumber(c.id), c.expected) << c.id;
+        EXPECT_DOUBLE_EQ(versionNumber(c.id), c.expected) << c.id;
 }
 
 TEST(VersionNumber, SnapshotShape) {
-    EXPECT_TRUE(IsSnapshotShaped("14w02a"));
-    EXPECT_TRUE(IsSnapshotShaped("版本w中文字"));
-    EXPECT_FALSE(IsSnapshotShaped("14W02A"));
-    EXPECT_FALSE(IsSnapshotShaped("14w02"));
-    EXPECT_FALSE(IsSnapshotShaped("14w02ab"));
-    EXPECT_FALSE(IsSnapshotShaped("1.7.10"));
+    EXPECT_TRUE(isSnapshotShaped("14w02a"));
+    EXPECT_TRUE(isSnapshotShaped("版本w中文字"));
+    EXPECT_FALSE(isSnapshotShaped("14W02A"));
+    EXPECT_FALSE(isSnapshotShaped("14w02"));
+    EXPECT_FALSE(isSnapshotShaped("14w02ab"));
+    EXPECT_FALSE(isSnapshotShaped("1.7.10"));
 }
 
 TEST(MainClass, CutBehindTheMarker) {
-    EXPECT_EQ(FindMainClass("\r\n  \"mainClass\": \"net.minecraft.client.main.Main\",\r\n"),
+    EXPECT_EQ(findMainClass("\r\n  \"mainClass\": \"net.minecraft.client.main.Main\",\r\n"),
               "net.minecraft.client.main.Main");
-    EXPECT_EQ(FindMainClass("\"mainClass\": \"a\" \"mainClass\": \"b\""), "a");
-    EXPECT_FALSE(FindMainClass("\"mainClass\":\"M\""));
-    EXPECT_FALSE(FindMainClass("\"mainClass\": \"\", \"id\": \"x\""));
-    EXPECT_FALSE(FindMainClass("\"mainClass\": \"M"));
-    EXPECT_FALSE(FindMainClass("\"mainClass\": \""));
+    EXPECT_EQ(findMainClass("\"mainClass\": \"a\" \"mainClass\": \"b\""), "a");
+    EXPECT_FALSE(findMainClass("\"mainClass\":\"M\""));
+    EXPECT_FALSE(findMainClass("\"mainClass\": \"\", \"id\": \"x\""));
+    EXPECT_FALSE(findMainClass("\"mainClass\": \"M"));
+    EXPECT_FALSE(findMainClass("\"mainClass\": \""));
 }

@@ -10,7 +10,7 @@ namespace {
 
 std::vector<std::string> coordinates(const std::string& text) {
     std::vector<std::string> result;
-    for (const Library& library : ScanLibraries(text))
+    for (const Library& library : scanLibraries(text))
         result.emplace_back(library.coordinate);
     return result;
 }
@@ -18,18 +18,18 @@ std::vector<std::string> coordinates(const std::string& text) {
 }  // namespace
 
 TEST(VersionText, EveryLineGetsCrLfInFront) {
-    EXPECT_EQ(MakeVersionText({"{", "  \"id\": \"中\"", "}"}), "\r\n{\r\n  \"id\": \"中\"\r\n}");
-    EXPECT_EQ(MakeVersionText({}), "");
+    EXPECT_EQ(makeVersionText({"{", "  \"id\": \"中\"", "}"}), "\r\n{\r\n  \"id\": \"中\"\r\n}");
+    EXPECT_EQ(makeVersionText({}), "");
 
     testing_support::TempFolder folder;
     folder.write("v.json", "{\n\"a\": 1\r\n}");
-    EXPECT_EQ(*ReadVersionText(folder.file("v.json")), "\r\n{\r\n\"a\": 1\r\n}");
-    EXPECT_FALSE(ReadVersionText(folder.file("missing.json")));
+    EXPECT_EQ(*readVersionText(folder.file("v.json")), "\r\n{\r\n\"a\": 1\r\n}");
+    EXPECT_FALSE(readVersionText(folder.file("missing.json")));
 }
 
 TEST(LibraryScan, WalksLibrariesAndSkipsNamesWithoutColon) {
     std::string text =
-        MakeVersionText({versionJson("1.7.10", "net.minecraft.client.main.Main",
+        makeVersionText({versionJson("1.7.10", "net.minecraft.client.main.Main",
                                      {{"org.lwjgl.lwjgl:lwjgl:2.9.1", ""},
                                       {"org.lwjgl.lwjgl:lwjgl-platform:2.9.1", "natives-windows"},
                                       {"tv.twitch:twitch-platform:5.16", "natives-windows-${arch}"},
@@ -64,13 +64,13 @@ TEST(LibraryScan, EntryRunsToObjectEndThenArrayEndThenTextEnd) {
         {"\"name\": \"a:b:1\"},", {}},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(ScanLibraries(c.text), c.expected) << c.text;
+        EXPECT_EQ(scanLibraries(c.text), c.expected) << c.text;
 }
 
 TEST(LibraryScan, LaterObjectsFallBackWhenTheEndMarkersRunOut) {
     std::string text = "\r\n{\"name\": \"a:b:1\"},{\"name\": \"c:d:1\"}],{\"name\": \"e:f:1\"}";
     EXPECT_EQ(
-        ScanLibraries(text),
+        scanLibraries(text),
         (std::vector<Library>{{"a:b:1\"", "a:b:1"}, {"c:d:1\"}", "c:d:1"}, {"e:f:1\"}", "e:f:1"}}));
 }
 
@@ -91,13 +91,13 @@ TEST(LibraryScan, CutsTheWindowsClassifierFromTheEntry) {
     for (const Case& c : cases) {
         // Without an end marker the entry is the rest of the text.
         const std::string text = std::string("\r\n\"name\": \"") + c.entry;
-        std::vector<Library> found = ScanLibraries(text);
+        std::vector<Library> found = scanLibraries(text);
         ASSERT_EQ(found.size(), 1u) << c.entry;
         EXPECT_EQ(found[0].entry, c.entry);
         EXPECT_EQ(found[0].nativeClassifier, c.expected) << c.entry;
     }
-    EXPECT_EQ(ReplaceArch("natives-${arch}-${arch}", "64"), "natives-64-64");
-    EXPECT_EQ(ReplaceArch("natives-windows", "32"), "natives-windows");
+    EXPECT_EQ(replaceArch("natives-${arch}-${arch}", "64"), "natives-64-64");
+    EXPECT_EQ(replaceArch("natives-windows", "32"), "natives-windows");
 }
 
 TEST(LibraryScan, OverlappingEntriesEachSeeOnlyTheirOwnClassifier) {
@@ -116,7 +116,7 @@ TEST(LibraryScan, OverlappingEntriesEachSeeOnlyTheirOwnClassifier) {
     };
     for (const Case& c : cases) {
         std::vector<std::optional<std::string_view>> found;
-        for (const Library& library : ScanLibraries(c.text))
+        for (const Library& library : scanLibraries(c.text))
             found.push_back(library.nativeClassifier);
         EXPECT_EQ(found, c.expected) << c.text;
     }

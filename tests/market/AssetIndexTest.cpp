@@ -57,21 +57,21 @@ TEST(AssetPathChoice, FollowsTheMinorNumberAndTheSnapshotShape) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.id);
-        EXPECT_DOUBLE_EQ(market::MinorNumberValue(c.id), c.minor);
-        EXPECT_EQ(market::ChooseAssetPath(c.id), c.path);
+        EXPECT_DOUBLE_EQ(market::minorNumberValue(c.id), c.minor);
+        EXPECT_EQ(market::chooseAssetPath(c.id), c.path);
     }
-    EXPECT_TRUE(market::IsSnapshotId("丁丁w五六七"));
-    EXPECT_FALSE(market::IsSnapshotId("14w02ab"));
+    EXPECT_TRUE(market::isSnapshotId("丁丁w五六七"));
+    EXPECT_FALSE(market::isSnapshotId("14w02ab"));
 }
 
 TEST(AssetIndexScan, HashKeysAndNameKeysInIndexOrder) {
-    EXPECT_EQ(market::ScanHashKeys(kIndex), (Texts{kHashA, kHashB, kHashA}));
+    EXPECT_EQ(market::scanHashKeys(kIndex), (Texts{kHashA, kHashB, kHashA}));
     EXPECT_EQ(
-        market::ScanNameKeys(kIndex),
+        market::scanNameKeys(kIndex),
         (Texts{"icons/icon_16x16.png", "minecraft/sounds/ambient/cave/cave1.ogg", "again.png"}));
     // The real index is one line: the marker finds nothing in it.
     EXPECT_TRUE(
-        market::ScanHashKeys(R"({"objects": {"a": {"hash": ")" + kHashA + R"("}}})").empty());
+        market::scanHashKeys(R"({"objects": {"a": {"hash": ")" + kHashA + R"("}}})").empty());
 }
 
 TEST(AssetIndexScan, HostileKeysAreSkipped) {
@@ -97,8 +97,8 @@ TEST(AssetIndexScan, HostileKeysAreSkipped) {
         "        \"bad\x01name\": {}\n"
         "    }\n"
         "}\n    \"unterminated";
-    EXPECT_EQ(market::ScanHashKeys(hostile), (Texts{kHashB}));
-    EXPECT_EQ(market::ScanNameKeys(hostile), (Texts{"sound/ok.ogg"}));
+    EXPECT_EQ(market::scanHashKeys(hostile), (Texts{kHashB}));
+    EXPECT_EQ(market::scanNameKeys(hostile), (Texts{"sound/ok.ogg"}));
 }
 
 }  // namespace

@@ -37,17 +37,17 @@ TEST(AssetTasks, FormsInWindowsStyle) {
     hosts.mirror = "http://m";
     hosts.official = "http://o";
     const std::string assets = "C:\\游戏\\.minecraft\\assets";
-    EXPECT_EQ(shownAs(market::ObjectTask(kHashA, folders, hosts)),
+    EXPECT_EQ(shownAs(market::objectTask(kHashA, folders, hosts)),
               (Shown{assets + "\\objects\\bd",
                      "http://m/assets/bd/" + kHashA + "[下载到]" + assets + "\\objects\\bd"}));
-    EXPECT_EQ(market::SharedIndexTask(folders, hosts).entry.listText(),
+    EXPECT_EQ(market::sharedIndexTask(folders, hosts).entry.listText(),
               "http://m/indexes/1.8.json[下载到]" + assets + "\\indexes");
-    EXPECT_EQ(market::VersionIndexTask("14w02a", folders, hosts).entry.listText(),
+    EXPECT_EQ(market::versionIndexTask("14w02a", folders, hosts).entry.listText(),
               "http://m/indexes/14w02a.json[下载到]" + assets + "\\indexes");
-    EXPECT_EQ(shownAs(market::ResourceTask("sound/step/grass1.ogg", folders, hosts)),
+    EXPECT_EQ(shownAs(market::resourceTask("sound/step/grass1.ogg", folders, hosts)),
               (Shown{assets + "\\sound\\step", "http://m/resources/sound/step/grass1.ogg[下载到]" +
                                                    assets + "\\sound\\step"}));
-    EXPECT_EQ(market::ResourceTask("README.txt", folders, hosts).folder, assets);
+    EXPECT_EQ(market::resourceTask("README.txt", folders, hosts).folder, assets);
     EXPECT_EQ(market::IndexUrl(AssetPath::Legacy, "1.7.2", hosts),
               "http://o/Minecraft.Download/indexes/legacy.json");
 }
@@ -55,14 +55,14 @@ TEST(AssetTasks, FormsInWindowsStyle) {
 TEST(AssetTasks, OnlyObjectTasksCarryAnExpectedHash) {
     GameFolders folders{"/l", platform::PathStyle::posix()};
     ServiceHosts hosts;
-    EXPECT_EQ(market::ExpectedObjectHash(market::ObjectTask(kHashA, folders, hosts).entry, folders),
+    EXPECT_EQ(market::expectedObjectHash(market::objectTask(kHashA, folders, hosts).entry, folders),
               kHashA);
     EXPECT_EQ(
-        market::ExpectedObjectHash(market::ResourceTask(kHashA, folders, hosts).entry, folders),
+        market::expectedObjectHash(market::resourceTask(kHashA, folders, hosts).entry, folders),
         std::nullopt);
-    EXPECT_EQ(market::ExpectedObjectHash(market::SharedIndexTask(folders, hosts).entry, folders),
+    EXPECT_EQ(market::expectedObjectHash(market::sharedIndexTask(folders, hosts).entry, folders),
               std::nullopt);
-    EXPECT_EQ(market::ExpectedObjectHash(testing_support::entryOf("http://m/assets/5f/" + kHashA +
+    EXPECT_EQ(market::expectedObjectHash(testing_support::entryOf("http://m/assets/5f/" + kHashA +
                                                                   "[下载到]/l/.minecraft/"
                                                                   "assets/objects/5f"),
                                          folders),
@@ -74,24 +74,24 @@ TEST(AssetPlan, QueuesWhatIsMissingOnEachPath) {
     GameFolders folders{launcher.path(), platform::PathStyle::posix()};
     ServiceHosts hosts;
     const std::string index = indexOf({kHashA, kHashB, kHashA});
-    EXPECT_EQ(tasksOf(market::AssetPlan(AssetPath::SharedIndex, "1.8.9", index, folders, hosts)),
-              (Texts{market::ObjectTask(kHashA, folders, hosts).entry.listText(),
-                     market::ObjectTask(kHashB, folders, hosts).entry.listText(),
-                     market::ObjectTask(kHashA, folders, hosts).entry.listText(),
-                     market::SharedIndexTask(folders, hosts).entry.listText()}));
+    EXPECT_EQ(tasksOf(market::assetPlan(AssetPath::SharedIndex, "1.8.9", index, folders, hosts)),
+              (Texts{market::objectTask(kHashA, folders, hosts).entry.listText(),
+                     market::objectTask(kHashB, folders, hosts).entry.listText(),
+                     market::objectTask(kHashA, folders, hosts).entry.listText(),
+                     market::sharedIndexTask(folders, hosts).entry.listText()}));
 
     launcher.write(".minecraft/assets/objects/bd/" + kHashA, "x");
     launcher.write(".minecraft/assets/indexes/14w02a.json", "{}");
-    EXPECT_EQ(tasksOf(market::AssetPlan(AssetPath::PerVersion, "14w02a", index, folders, hosts)),
-              (Texts{market::ObjectTask(kHashB, folders, hosts).entry.listText()}));
+    EXPECT_EQ(tasksOf(market::assetPlan(AssetPath::PerVersion, "14w02a", index, folders, hosts)),
+              (Texts{market::objectTask(kHashB, folders, hosts).entry.listText()}));
     EXPECT_EQ(
-        tasksOf(market::AssetPlan(AssetPath::PerVersion, "15w01a", index, folders, hosts)).back(),
-        market::VersionIndexTask("15w01a", folders, hosts).entry.listText());
+        tasksOf(market::assetPlan(AssetPath::PerVersion, "15w01a", index, folders, hosts)).back(),
+        market::versionIndexTask("15w01a", folders, hosts).entry.listText());
 
     launcher.write(".minecraft/assets/name1.ogg", "x");
-    EXPECT_EQ(tasksOf(market::AssetPlan(AssetPath::Legacy, "1.7.2", index, folders, hosts)),
-              (Texts{market::ResourceTask("name0.ogg", folders, hosts).entry.listText(),
-                     market::ResourceTask("name2.ogg", folders, hosts).entry.listText()}));
+    EXPECT_EQ(tasksOf(market::assetPlan(AssetPath::Legacy, "1.7.2", index, folders, hosts)),
+              (Texts{market::resourceTask("name0.ogg", folders, hosts).entry.listText(),
+                     market::resourceTask("name2.ogg", folders, hosts).entry.listText()}));
 }
 
 #ifndef _WIN32  // the mirror is nginx, which the Windows build does not run
@@ -109,7 +109,7 @@ struct UpdateFixture : ::testing::Test, MarketOnDisk {
     }
     void update(int selected) {
         market::MirrorSource source(hosts);
-        market::UpdateAssets(pipeline, http, ids, selected, source,
+        market::updateAssets(pipeline, http, ids, selected, source,
                              [&](int ms) { waits.push_back(ms); });
     }
 };
@@ -119,8 +119,8 @@ TEST_F(UpdateFixture, InstallsOnTheChosenPathAndCreatesTheFoldersFirst) {
     update(0);
     EXPECT_EQ(textsOf(pipeline.queue()),
               (std::deque<std::string>{
-                  market::ObjectTask(kHashA, pipeline.folders(), hosts).entry.listText(),
-                  market::SharedIndexTask(pipeline.folders(), hosts).entry.listText()}));
+                  market::objectTask(kHashA, pipeline.folders(), hosts).entry.listText(),
+                  market::sharedIndexTask(pipeline.folders(), hosts).entry.listText()}));
     EXPECT_TRUE(testing_support::exists(launcher.path() + "/.minecraft/assets/objects/bd"));
     EXPECT_TRUE(testing_support::exists(launcher.path() + "/.minecraft/assets/indexes"));
     EXPECT_EQ(view.take(), (Texts{"start " + mirror.baseUrl() + "/assets/bd/" + kHashA + " > " +
@@ -191,7 +191,7 @@ TEST(AssetInstaller, ACurrentFormatVersionTakesTheIndexItNames) {
         TempFolder launcher{"资源 索引"};
         for (const auto& [id, json] : c.versions)
             launcher.write(".minecraft/versions/" + id + "/" + id + ".json", json);
-        EXPECT_EQ(market::NamedAssetIndex(
+        EXPECT_EQ(market::namedAssetIndex(
                       GameFolders(launcher.path(), platform::PathStyle::posix()), c.chosen),
                   c.index)
             << c.what;

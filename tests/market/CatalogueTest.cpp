@@ -58,7 +58,7 @@ TEST(CatalogueScan, TakesEveryIdInTextOrderWithItsTypeText) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         int pumped = 0;
-        EXPECT_EQ(market::ScanCatalogue(c.text, [&] { ++pumped; }), c.expected);
+        EXPECT_EQ(market::scanCatalogue(c.text, [&] { ++pumped; }), c.expected);
         EXPECT_EQ(pumped, static_cast<int>(c.expected.size()));
     }
 }
@@ -71,13 +71,13 @@ TEST(CatalogueScan, SkipsIdsThatCannotNameAFolder) {
         R"({"id": "bell)"
         "\x07"
         R"(", "type": "release"}, {"id": "", "type": "release"}, {"id": "1.8", "type": "release"}])";
-    EXPECT_EQ(market::ScanCatalogue(hostile), (Entries{{"1.8", "正式版"}}));
+    EXPECT_EQ(market::scanCatalogue(hostile), (Entries{{"1.8", "正式版"}}));
 }
 
 TEST(CatalogueLine, RoundTripsThroughTheDetailLabels) {
-    const std::string line = market::CatalogueLine({"14w02a", "快照版"});
+    const std::string line = market::catalogueLine({"14w02a", "快照版"});
     EXPECT_EQ(line, "版本名称：14w02a 版本类型：快照版");
-    market::CatalogueDetails details = market::DetailsOfLine(line);
+    market::CatalogueDetails details = market::detailsOfLine(line);
     EXPECT_EQ(details.name, "版本名称：14w02a");
     EXPECT_EQ(details.type, "版本类型：快照版");
 }

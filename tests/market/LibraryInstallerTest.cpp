@@ -21,7 +21,7 @@ std::string versionText(const Texts& libraries) {
     lines.push_back("  ],");
     lines.push_back("  \"mainClass\": \"net.minecraft.client.main.Main\"");
     lines.push_back("}");
-    return MakeVersionText(lines);
+    return makeVersionText(lines);
 }
 
 const std::string kPlatform =

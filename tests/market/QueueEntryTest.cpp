@@ -98,13 +98,13 @@ TEST_F(EntryHashFixture, AnObjectWrittenInCapitalsIsCheckedAgainstItsContent) {
         c = char(std::toupper(static_cast<unsigned char>(c)));
     ServiceHosts hosts;
     hosts.mirror = "http://m";
-    market::PlannedTask task = market::ObjectTask(upper, pipeline.folders(), hosts);
+    market::PlannedTask task = market::objectTask(upper, pipeline.folders(), hosts);
     launcher.write(".minecraft/assets/objects/" + upper.substr(0, 2) + "/" + upper, content);
     pipeline.append(task.entry);
     pipeline.StartHeadTask();
     pipeline.onDone();
     EXPECT_TRUE(dialogs.shown.empty()) << dialogs.messageTexts().front();
-    EXPECT_TRUE(testing_support::exists(market::ObjectPath(upper, pipeline.folders())));
+    EXPECT_TRUE(testing_support::exists(market::objectPath(upper, pipeline.folders())));
 }
 
 }  // namespace

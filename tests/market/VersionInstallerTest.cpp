@@ -21,7 +21,7 @@ TEST_F(VersionDownload, TheJarFromTheMirrorThenTheJsonFromTheOfficialHost) {
     hosts.mirror = "http://m";
     hosts.official = "http://o";
     platform::Result<market::InstallPlan> plan =
-        market::VersionDownloadPlan("1.7.10", folders, hosts);
+        market::versionDownloadPlan("1.7.10", folders, hosts);
     ASSERT_TRUE(plan);
     const std::string folder = "C:\\游戏\\.minecraft\\versions\\1.7.10";
     EXPECT_EQ(
@@ -31,7 +31,7 @@ TEST_F(VersionDownload, TheJarFromTheMirrorThenTheJsonFromTheOfficialHost) {
             {folder, "http://o/Minecraft.Download/versions/1.7.10/1.7.10.json[下载到]" + folder},
         }));
     for (std::string id : {"", "..", "../x", "a\\b", "C:x"})
-        EXPECT_FALSE(market::VersionDownloadPlan(id, folders, hosts)) << id;
+        EXPECT_FALSE(market::versionDownloadPlan(id, folders, hosts)) << id;
 }
 
 TEST_F(VersionDownload, TheButtonQueuesStartsOrSaysWhy) {
@@ -41,16 +41,16 @@ TEST_F(VersionDownload, TheButtonQueuesStartsOrSaysWhy) {
     market::MirrorSource mirror(hosts);
     testing_support::SystemHttpClient http;
 
-    market::AddVersionDownload(pipeline, http, ids, -1, mirror);
-    market::AddVersionDownload(pipeline, http, ids, 1, mirror);
+    market::addVersionDownload(pipeline, http, ids, -1, mirror);
+    market::addVersionDownload(pipeline, http, ids, 1, mirror);
     EXPECT_TRUE(pipeline.empty());
     ASSERT_EQ(dialogs.shown.size(), 2u);
     EXPECT_EQ(dialogs.shown[0].text, "请先选择版本");
     EXPECT_NE(dialogs.shown[1].text.find("../evil"), std::string::npos);
     EXPECT_FALSE(testing_support::exists(launcher.path() + "/.minecraft/evil"));
 
-    market::AddVersionDownload(pipeline, http, ids, 0, mirror);
-    market::AddVersionDownload(pipeline, http, ids, 0, mirror);
+    market::addVersionDownload(pipeline, http, ids, 0, mirror);
+    market::addVersionDownload(pipeline, http, ids, 0, mirror);
     EXPECT_EQ(pipeline.size(), 4u);
     EXPECT_TRUE(testing_support::exists(launcher.path() + "/.minecraft/versions/1.8"));
     EXPECT_EQ(view.take(),

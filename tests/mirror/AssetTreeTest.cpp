@@ -58,9 +58,9 @@ TEST(AssetTree, WritesTheIndexEachVersionKindIsReadFrom) {
     for (const Expected& e : expected) {
         SCOPED_TRACE(e.path);
         ASSERT_TRUE(files.count(e.path));
-        EXPECT_EQ(market::ScanHashKeys(files[e.path]), e.hashes);
+        EXPECT_EQ(market::scanHashKeys(files[e.path]), e.hashes);
     }
-    EXPECT_EQ(market::ScanNameKeys(files["Minecraft.Download/indexes/legacy.json"]),
+    EXPECT_EQ(market::scanNameKeys(files["Minecraft.Download/indexes/legacy.json"]),
               (Texts{"sound/old.ogg", "music/a.ogg", "sound/older.ogg"}));
     Texts resources;
     for (const auto& resource : tree->resources)
@@ -82,7 +82,7 @@ TEST(AssetTree, KeepsTheMergedIndexWhereAVersionsOwnIndexHasItsName) {
     });
     ASSERT_TRUE(tree) << tree.reason();
     std::map<std::string, std::string> files = filesOf(tree.value());
-    EXPECT_EQ(market::ScanHashKeys(files["indexes/1.8.json"]), (Texts{hashOf('1'), hashOf('2')}));
+    EXPECT_EQ(market::scanHashKeys(files["indexes/1.8.json"]), (Texts{hashOf('1'), hashOf('2')}));
 }
 
 TEST(AssetTree, NamesTheVersionWhoseIndexIsBroken) {

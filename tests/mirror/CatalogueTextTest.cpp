@@ -19,7 +19,7 @@ TEST(CatalogueText, IsReadByTheLaunchersCatalogueScanInItsOrder) {
         {"1.12.2", "正式版"}, {"17w43a", "快照版"},  {"1.7.10", "正式版"},
         {"b1.7.3", "Beta版"}, {"a1.0.4", "Alpha版"},
     };
-    EXPECT_EQ(market::ScanCatalogue(text), expected);
+    EXPECT_EQ(market::scanCatalogue(text), expected);
     EXPECT_NE(
         text.find("\"latest\": {\n    \"release\": \"1.12.2\",\n    \"snapshot\": \"17w43a\""),
         std::string::npos)
@@ -27,7 +27,7 @@ TEST(CatalogueText, IsReadByTheLaunchersCatalogueScanInItsOrder) {
 }
 
 TEST(CatalogueText, AnEmptyTreeListsNothing) {
-    EXPECT_TRUE(market::ScanCatalogue(mirror::catalogueText({})).empty());
+    EXPECT_TRUE(market::scanCatalogue(mirror::catalogueText({})).empty());
 }
 
 }  // namespace

@@ -87,7 +87,7 @@ TEST_F(InstalledLauncher, BecomesATreeOfWhatItHoldsWithDamagedAndUnsafeFilesLeft
     EXPECT_EQ(copy->objects, 2u);
     EXPECT_EQ(copy->resources, 1u);
 
-    EXPECT_EQ(market::ScanCatalogue(readAll(tree("versions/versions.json"))),
+    EXPECT_EQ(market::scanCatalogue(readAll(tree("versions/versions.json"))),
               (std::vector<market::CatalogueEntry>{{"1.12.2", "正式版"}, {"1.7.10", "正式版"}}));
     struct Same {
         std::string treePath;
@@ -109,8 +109,8 @@ TEST_F(InstalledLauncher, BecomesATreeOfWhatItHoldsWithDamagedAndUnsafeFilesLeft
     std::string sound = platform::sha1Hex("sound.ogg");
     EXPECT_EQ(readAll(tree("assets/" + sound.substr(0, 2) + "/" + sound)), "sound.ogg");
     EXPECT_FALSE(exists(tree("assets/" + damaged_.substr(0, 2) + "/" + damaged_)));
-    EXPECT_EQ(market::ScanHashKeys(readAll(tree("indexes/1.8.json"))), (Texts{sound, damaged_}));
-    EXPECT_EQ(market::ScanNameKeys(readAll(tree("Minecraft.Download/indexes/legacy.json"))),
+    EXPECT_EQ(market::scanHashKeys(readAll(tree("indexes/1.8.json"))), (Texts{sound, damaged_}));
+    EXPECT_EQ(market::scanNameKeys(readAll(tree("Minecraft.Download/indexes/legacy.json"))),
               (Texts{"music/calm.ogg"}));
     EXPECT_FALSE(exists(tree("unrelated.txt")));
     EXPECT_FALSE(exists(tree("versions/CON")));

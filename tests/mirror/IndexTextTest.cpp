@@ -45,11 +45,11 @@ TEST(Reindented, LetsTheLaunchersKeyScansFindWhatAOneLineIndexHolds) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        ASSERT_TRUE(market::ScanHashKeys(c.oneLine).empty()) << "the scan reads one-line indexes";
+        ASSERT_TRUE(market::scanHashKeys(c.oneLine).empty()) << "the scan reads one-line indexes";
         platform::Result<std::string> text = mirror::reindented(c.oneLine);
         ASSERT_TRUE(text) << text.reason();
-        EXPECT_EQ(market::ScanHashKeys(text.value()), c.hashes);
-        EXPECT_EQ(market::ScanNameKeys(text.value()), c.names);
+        EXPECT_EQ(market::scanHashKeys(text.value()), c.hashes);
+        EXPECT_EQ(market::scanNameKeys(text.value()), c.names);
     }
 }
 
@@ -67,8 +67,8 @@ TEST(MergedIndex, KeepsTheFirstEntryOfANameAndEveryOtherObject) {
                         ", \"c.ogg\": " + object(kHashC, 3) + "}}";
     platform::Result<std::string> merged = mirror::mergedIndex({newer, older});
     ASSERT_TRUE(merged) << merged.reason();
-    EXPECT_EQ(market::ScanNameKeys(merged.value()), (Texts{"a.ogg", "b.ogg", "c.ogg"}));
-    EXPECT_EQ(market::ScanHashKeys(merged.value()), (Texts{kHashA, kHashB, kHashC}));
+    EXPECT_EQ(market::scanNameKeys(merged.value()), (Texts{"a.ogg", "b.ogg", "c.ogg"}));
+    EXPECT_EQ(market::scanHashKeys(merged.value()), (Texts{kHashA, kHashB, kHashC}));
     EXPECT_NE(merged.value().find("\"virtual\": true"), std::string::npos);
 }
 

@@ -63,7 +63,7 @@ class SyncFromOfficial : public ::testing::Test {
         Texts paths;
         auto none = [](const std::string&) { return false; };
         for (const auto& task :
-             market::LibraryPlan(MakeVersionText({json}), folders, hosts, none, none)) {
+             market::LibraryPlan(makeVersionText({json}), folders, hosts, none, none)) {
             std::string url = task.entry.url;
             paths.push_back(
                 platform::replacedAll(url.substr(std::string("http://mirror/").size()), "\\", "/"));
@@ -80,7 +80,7 @@ TEST_F(SyncFromOfficial, WritesEverythingTheLauncherAsksAMirrorForThenFetchesOnl
     ASSERT_TRUE(first.complete()) << report(first);
     EXPECT_EQ(first.present, 0u);
 
-    EXPECT_EQ(market::ScanCatalogue(readAll(tree("versions/versions.json"))),
+    EXPECT_EQ(market::scanCatalogue(readAll(tree("versions/versions.json"))),
               (std::vector<market::CatalogueEntry>{{"1.12.2", "正式版"}, {"1.7.10", "正式版"}}));
     for (const std::string id : {"1.12.2", "1.7.10"}) {
         SCOPED_TRACE(id);
@@ -108,12 +108,12 @@ TEST_F(SyncFromOfficial, WritesEverythingTheLauncherAsksAMirrorForThenFetchesOnl
     EXPECT_FALSE(exists(tree("META-INF")));
 
     // What the asset installer's scans find, and the files it then asks for.
-    Texts hashes = market::ScanHashKeys(readAll(tree("indexes/1.8.json")));
+    Texts hashes = market::scanHashKeys(readAll(tree("indexes/1.8.json")));
     EXPECT_EQ(hashes.size(), OfficialDocuments::objectsOf("1.12.2").size());
     for (const std::string& hash : hashes)
         EXPECT_EQ(platform::sha1OfFile(tree("assets/" + hash.substr(0, 2) + "/" + hash)).value(),
                   hash);
-    Texts names = market::ScanNameKeys(readAll(tree("Minecraft.Download/indexes/legacy.json")));
+    Texts names = market::scanNameKeys(readAll(tree("Minecraft.Download/indexes/legacy.json")));
     EXPECT_EQ(names, (Texts{"lang/说明.txt", "sound/step/grass1.ogg"}));
     for (const auto& [name, text] : OfficialDocuments::objectsOf("1.7.10"))
         EXPECT_EQ(readAll(tree("resources/" + name)), text);
@@ -146,8 +146,8 @@ TEST_F(SyncFromOfficial, TakesTheLibrariesOfACurrentVersionForWindowsAndLinuxOfB
           "lwjgl-3.3.1-natives-windows-x86.jar"})
         EXPECT_TRUE(exists(tree(folder + jar))) << jar;
     EXPECT_FALSE(exists(tree(folder + "lwjgl-3.3.1-natives-macos.jar")));
-    EXPECT_EQ(market::ScanHashKeys(readAll(tree("indexes/5.json"))).size(), 2u);
-    EXPECT_EQ(market::ScanHashKeys(readAll(tree("indexes/1.8.json"))).size(), 2u);
+    EXPECT_EQ(market::scanHashKeys(readAll(tree("indexes/5.json"))).size(), 2u);
+    EXPECT_EQ(market::scanHashKeys(readAll(tree("indexes/1.8.json"))).size(), 2u);
 }
 
 TEST_F(SyncFromOfficial, ReportsAFileWhoseSha1DoesNotMatchAndLeavesItOut) {

@@ -33,7 +33,7 @@ struct StartupTest : ::testing::Test {
 };
 
 TEST_F(StartupTest, WithoutSettingsFileWelcomesAndEndsWhenSetupIsGivenUp) {
-    EXPECT_FALSE(StartLauncher(launcher.context, windows));
+    EXPECT_FALSE(startLauncher(launcher.context, windows));
     ASSERT_EQ(launcher.dialogs.shown.size(), 1u);
     const auto& welcome = launcher.dialogs.shown[0];
     EXPECT_EQ(welcome.text, "欢迎使用 Vendrolupa！在启动 Minecraft 之前，我们先进行一些配置。");
@@ -51,7 +51,7 @@ TEST_F(StartupTest, ASavedFirstSetupGoesOnToTheMainWindowAndLoadsTheSettings) {
         launcher.context.setupDone = true;
         launcher.context.firstRun = false;
     };
-    EXPECT_TRUE(StartLauncher(launcher.context, windows));
+    EXPECT_TRUE(startLauncher(launcher.context, windows));
     EXPECT_EQ(windows.events, (std::vector<std::string>{"settings", "main"}));
     EXPECT_EQ(launcher.context.config.userName, "steve");
     EXPECT_FALSE(launcher.ended);
@@ -62,7 +62,7 @@ TEST_F(StartupTest, AnExistingSettingsFileSkipsWelcomeAndSettings) {
     std::vector<std::string> order;
     launcher.context.hooks.applyTheme = [&](uint32_t) { order.push_back("theme"); };
     windows.whileSettingsOpen = [] { FAIL() << "no settings window expected"; };
-    EXPECT_TRUE(StartLauncher(launcher.context, windows));
+    EXPECT_TRUE(startLauncher(launcher.context, windows));
     EXPECT_TRUE(launcher.dialogs.shown.empty());
     EXPECT_EQ(windows.events, std::vector<std::string>{"main"});
     EXPECT_EQ(order, std::vector<std::string>{"theme"});

@@ -45,7 +45,7 @@ void frmmarket::loadCatalogue() {
     market::Catalogue catalogue =
         source_->loadCatalogue(context_.http(), [this] { context_.pumpEvents(); });
     for (const market::CatalogueEntry& entry : catalogue.entries) {
-        List1->addItem(qs(market::CatalogueLine(entry)));
+        List1->addItem(qs(market::catalogueLine(entry)));
         List2.push_back(entry.id);
     }
     // Said inside the window: a message box here would stop the launcher's start-up.
@@ -86,18 +86,18 @@ int frmmarket::selectedVersion() const {
 }
 
 void frmmarket::PButton1_Click() {
-    market::AddVersionDownload(pipeline_, context_.http(), List2, selectedVersion(), *source_);
+    market::addVersionDownload(pipeline_, context_.http(), List2, selectedVersion(), *source_);
 }
 
 void frmmarket::PButton2_Click() {
-    market::UpdateAssets(pipeline_, context_.http(), List2, selectedVersion(), *source_,
+    market::updateAssets(pipeline_, context_.http(), List2, selectedVersion(), *source_,
                          [this](int milliseconds) { context_.wait(milliseconds); });
 }
 
 void frmmarket::List1_Click(int row) {
     if (row < 0 || row >= List1->count()) return;
     market::CatalogueDetails details =
-        market::DetailsOfLine(List1->item(row)->text().toStdString());
+        market::detailsOfLine(List1->item(row)->text().toStdString());
     Label2->setText(qs(details.name));
     Label3->setText(qs(details.type));
 }

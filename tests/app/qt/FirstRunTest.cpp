@@ -54,7 +54,7 @@ TEST_F(FirstRunTest, WelcomeThenSettingsThenTheMainWindowWithTheSavedSettings) {
         settings->findChild<QLineEdit*>("txtjavahome")->setText(QString::fromStdString(java));
         settings->findChild<QPushButton*>("btnApply")->click();
     });
-    ASSERT_TRUE(StartLauncher(launcher.context, windows));
+    ASSERT_TRUE(startLauncher(launcher.context, windows));
     EXPECT_EQ(
         launcher.dialogs.messageTexts(),
         (std::vector<std::string>{
@@ -79,7 +79,7 @@ TEST_F(FirstRunTest, YesKeepsTheSettingsWindowAndNoEndsTheLauncher) {
         stayedOpen = settings->isVisible();
         settings->close();
     });
-    EXPECT_FALSE(StartLauncher(launcher.context, windows));
+    EXPECT_FALSE(startLauncher(launcher.context, windows));
     EXPECT_TRUE(stayedOpen);
     EXPECT_TRUE(launcher.ended);
     EXPECT_FALSE(launcher.context.setupDone);
@@ -90,7 +90,7 @@ TEST_F(FirstRunTest, YesKeepsTheSettingsWindowAndNoEndsTheLauncher) {
 TEST_F(FirstRunTest, WithSettingsTheMainWindowShowsTheStoredTheme) {
     launcher.folder.write(".Vendrolupa_Data/config.ini", "alex\r\n1024\r\njava\r\n\r\nRed\r\n");
     LauncherWindows windows(launcher.context);
-    ASSERT_TRUE(StartLauncher(launcher.context, windows));
+    ASSERT_TRUE(startLauncher(launcher.context, windows));
     EXPECT_TRUE(launcher.dialogs.shown.empty());
     EXPECT_TRUE(windows.mainWindow().isVisible());
     EXPECT_EQ(windows.mainWindow().themeColour(), QColor("#800000"));

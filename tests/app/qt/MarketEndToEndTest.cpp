@@ -123,7 +123,7 @@ TEST_F(MarketEndToEnd, FromAnEmptyFolderToARunningGame) {
 
     // Start-up: the native libraries of this platform arrive in native mode, then the window
     // closes and the start-up goes on.
-    ASSERT_TRUE(StartLauncher(launcher.context, windows));
+    ASSERT_TRUE(startLauncher(launcher.context, windows));
     EXPECT_EQ(modal.titles, std::vector<std::string>{"Native更新中"});
     EXPECT_FALSE(windows.hasMarket());
     for (const char* name : {"liblwjgl.so", "liblwjgl64.so", "libopenal.so", "libopenal64.so",
@@ -265,7 +265,7 @@ TEST_F(MarketEndToEnd, CurrentFormatVersionAndProfileStartFromAnEmptyFolder) {
     DemoLauncher launcher(mirror.nginx.baseUrl());
     LauncherWindows windows(launcher.context);
     ModalTitles modal;
-    ASSERT_TRUE(StartLauncher(launcher.context, windows));
+    ASSERT_TRUE(startLauncher(launcher.context, windows));
     frmmain& main = windows.mainWindow();
     frmmarket& market = windows.market();
     market.show();

@@ -171,7 +171,7 @@ TEST_F(OfficialEndToEnd, FromAnEmptyFolderToARunningGame) {
     ModalTitles modal;
 
     // Start-up: the natives jars arrive in native mode and fill the native folder.
-    ASSERT_TRUE(StartLauncher(launcher.context, windows));
+    ASSERT_TRUE(startLauncher(launcher.context, windows));
     EXPECT_EQ(modal.titles, std::vector<std::string>{"Native更新中"});
     EXPECT_EQ(readAll(launcher.path(".minecraft/native/liblwjgl64.so")), "lwjgl 64");
     EXPECT_EQ(readAll(launcher.path(".minecraft/native/libjinput-linux.so")), "jinput 32");
@@ -235,7 +235,7 @@ TEST_F(OfficialEndToEnd, ACertificateForAnotherNameIsRefusedOnceAndTheStartupGoe
     NewLauncher launcher(official);
     LauncherWindows windows(launcher.context);
     ModalTitles modal;
-    ASSERT_TRUE(StartLauncher(launcher.context, windows));
+    ASSERT_TRUE(startLauncher(launcher.context, windows));
     EXPECT_TRUE(windows.mainWindow().isVisible());
     EXPECT_FALSE(exists(launcher.path(".minecraft/native/liblwjgl.so")));
     ASSERT_EQ(launcher.dialogs.shown.size(), 1u);

@@ -82,7 +82,7 @@ struct ParallelMarketTest : ::testing::Test {
                 bytesOf(100000 + i);
         }
         lines.insert(lines.end(), {"  ],", "  \"mainClass\": \"demo.Main\"", "}"});
-        expected[versions + "1.8.9.json"] = MakeVersionText(lines);
+        expected[versions + "1.8.9.json"] = makeVersionText(lines);
         std::string index = "{\n  \"objects\": {\n";
         for (int i = 0; i < kObjects; ++i) {
             const std::string bytes = bytesOf(i);

@@ -67,7 +67,7 @@ TEST(MirrorEndToEnd, ALauncherInstallsAndStartsAVersionFromASyncedAndServedMirro
 
     RealLauncher player(services, "机房 player");
     LauncherWindows windows(player.context);
-    ASSERT_TRUE(StartLauncher(player.context, windows));
+    ASSERT_TRUE(startLauncher(player.context, windows));
     for (const char* name : {"liblwjgl.so", "liblwjgl64.so", "libopenal.so", "libopenal64.so",
                              "libjinput-linux.so", "libjinput-linux64.so"})
         EXPECT_EQ(readAll(player.path(".minecraft/native/") + name),
