@@ -25,15 +25,13 @@ void BlockHash::update(std::string_view bytes) {
     buffered_ = size;
 }
 
-void BlockHash::pad(LengthOrder order) {
+void BlockHash::pad() {
     const uint64_t bits = length_ * 8;
     // One 1 bit, zeros up to 56 bytes modulo 64, the length in bits.
     std::string padding(1, '\x80');
     padding.append((buffered_ < 56 ? 55 - buffered_ : 119 - buffered_), '\0');
-    for (int i = 0; i < 8; ++i) {
-        int shift = order == LengthOrder::BigEndian ? 8 * (7 - i) : 8 * i;
-        padding += static_cast<char>(bits >> shift);
-    }
+    for (size_t i = 0; i < 8; ++i)
+        padding += static_cast<char>(bits >> shiftOfByte(i, 8));
     update(padding);
 }
 

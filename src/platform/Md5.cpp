@@ -1,5 +1,7 @@
 #include "platform/Md5.h"
 
+#include <bit>
+
 namespace platform {
 
 namespace {
@@ -21,13 +23,10 @@ constexpr uint32_t kSines[64] = {
     0x6fa87e4f, 0xfe2ce6e0, 0xa3014314, 0x4e0811a1, 0xf7537e82, 0xbd3af235, 0x2ad7d2bb, 0xeb86d391,
 };
 
-uint32_t rotl(uint32_t value, int bits) {
-    return (value << bits) | (value >> (32 - bits));
-}
-
 }  // namespace
 
-Md5::Md5() : state_{0x67452301, 0xefcdab89, 0x98badcfe, 0x10325476} {}
+Md5::Md5()
+    : BlockHash(ByteOrder::LittleEndian), state_{0x67452301, 0xefcdab89, 0x98badcfe, 0x10325476} {}
 
 void Md5::compress(const uint8_t* data) {
     uint32_t m[16];
@@ -52,7 +51,7 @@ void Md5::compress(const uint8_t* data) {
             f = c ^ (b | ~d);
             g = (7 * i) % 16;
         }
-        uint32_t next = b + rotl(a + f + kSines[i] + m[g], kShifts[i]);
+        uint32_t next = b + std::rotl(a + f + kSines[i] + m[g], kShifts[i]);
         a = d;
         d = c;
         c = b;
@@ -65,12 +64,8 @@ void Md5::compress(const uint8_t* data) {
 }
 
 std::array<uint8_t, 16> Md5::finish() {
-    pad(LengthOrder::LittleEndian);
-    std::array<uint8_t, 16> digest{};
-    for (size_t i = 0; i < 4; ++i)
-        for (size_t j = 0; j < 4; ++j)
-            digest[4 * i + j] = static_cast<uint8_t>(state_[i] >> (8 * j));
-    return digest;
+    pad();
+    return digestOf(state_);
 }
 
 std::string md5Hex(std::string_view bytes) {

@@ -1,16 +1,10 @@
 #include "platform/Sha1.h"
 
+#include <bit>
+
 #include "platform/TextFile.h"
 
 namespace platform {
-
-namespace {
-
-uint32_t rotl(uint32_t value, int bits) {
-    return (value << bits) | (value >> (32 - bits));
-}
-
-}  // namespace
 
 Sha1::Sha1() : state_{0x67452301, 0xEFCDAB89, 0x98BADCFE, 0x10325476, 0xC3D2E1F0} {}
 
@@ -21,7 +15,7 @@ void Sha1::compress(const uint8_t* data) {
                uint32_t(data[4 * i + 2]) << 8 | uint32_t(data[4 * i + 3]);
     }
     for (int i = 16; i < 80; ++i)
-        w[i] = rotl(w[i - 3] ^ w[i - 8] ^ w[i - 14] ^ w[i - 16], 1);
+        w[i] = std::rotl(w[i - 3] ^ w[i - 8] ^ w[i - 14] ^ w[i - 16], 1);
     uint32_t a = state_[0], b = state_[1], c = state_[2], d = state_[3], e = state_[4];
     for (int i = 0; i < 80; ++i) {
         uint32_t f, k;
@@ -38,10 +32,10 @@ void Sha1::compress(const uint8_t* data) {
             f = b ^ c ^ d;
             k = 0xCA62C1D6;
         }
-        uint32_t next = rotl(a, 5) + f + e + k + w[i];
+        uint32_t next = std::rotl(a, 5) + f + e + k + w[i];
         e = d;
         d = c;
-        c = rotl(b, 30);
+        c = std::rotl(b, 30);
         b = a;
         a = next;
     }

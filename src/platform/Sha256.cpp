@@ -1,5 +1,7 @@
 #include "platform/Sha256.h"
 
+#include <bit>
+
 #include "platform/TextFile.h"
 
 namespace platform {
@@ -16,10 +18,6 @@ constexpr std::array<uint32_t, 64> kRoundConstants = {
     0x19a4c116, 0x1e376c08, 0x2748774c, 0x34b0bcb5, 0x391c0cb3, 0x4ed8aa4a, 0x5b9cca4f, 0x682e6ff3,
     0x748f82ee, 0x78a5636f, 0x84c87814, 0x8cc70208, 0x90befffa, 0xa4506ceb, 0xbef9a3f7, 0xc67178f2};
 
-constexpr uint32_t rotateRight(uint32_t value, int bits) {
-    return (value >> bits) | (value << (32 - bits));
-}
-
 }  // namespace
 
 Sha256::Sha256()
@@ -32,16 +30,16 @@ void Sha256::compress(const uint8_t* block) {
         w[i] = uint32_t(block[4 * i]) << 24 | uint32_t(block[4 * i + 1]) << 16 |
                uint32_t(block[4 * i + 2]) << 8 | uint32_t(block[4 * i + 3]);
     for (int i = 16; i < 64; ++i) {
-        uint32_t s0 = rotateRight(w[i - 15], 7) ^ rotateRight(w[i - 15], 18) ^ (w[i - 15] >> 3);
-        uint32_t s1 = rotateRight(w[i - 2], 17) ^ rotateRight(w[i - 2], 19) ^ (w[i - 2] >> 10);
+        uint32_t s0 = std::rotr(w[i - 15], 7) ^ std::rotr(w[i - 15], 18) ^ (w[i - 15] >> 3);
+        uint32_t s1 = std::rotr(w[i - 2], 17) ^ std::rotr(w[i - 2], 19) ^ (w[i - 2] >> 10);
         w[i] = w[i - 16] + s0 + w[i - 7] + s1;
     }
     auto [a, b, c, d, e, f, g, h] = state_;
     for (int i = 0; i < 64; ++i) {
-        uint32_t s1 = rotateRight(e, 6) ^ rotateRight(e, 11) ^ rotateRight(e, 25);
+        uint32_t s1 = std::rotr(e, 6) ^ std::rotr(e, 11) ^ std::rotr(e, 25);
         uint32_t choice = (e & f) ^ (~e & g);
         uint32_t t1 = h + s1 + choice + kRoundConstants[i] + w[i];
-        uint32_t s0 = rotateRight(a, 2) ^ rotateRight(a, 13) ^ rotateRight(a, 22);
+        uint32_t s0 = std::rotr(a, 2) ^ std::rotr(a, 13) ^ std::rotr(a, 22);
         uint32_t majority = (a & b) ^ (a & c) ^ (b & c);
         uint32_t t2 = s0 + majority;
         h = g;
