@@ -12,8 +12,27 @@
 
 namespace platform {
 
+namespace {
+
+enum class Access { Read, Write };
+
+// fopen in binary mode with the path's own characters on every system.
+std::FILE* openBytes(const std::filesystem::path& path, Access access) {
+#ifdef _WIN32
+    return _wfopen(path.c_str(), access == Access::Write ? L"wb" : L"rb");
+#else
+    return std::fopen(path.c_str(), access == Access::Write ? "wb" : "rb");
+#endif
+}
+
+Failure cannotWrite(const std::string& path, const std::string& why) {
+    return Failure{"无法写入文件“" + path + "”：" + why};
+}
+
+}  // namespace
+
 Result<> readInPieces(const std::string& path, const std::function<void(std::string_view)>& take) {
-    std::FILE* file = openForReading(fromUtf8Path(path));
+    std::FILE* file = openBytes(fromUtf8Path(path), Access::Read);
     if (!file) return readFailure(path, errno);
     std::vector<char> piece(1 << 16);
     size_t got = 0;
@@ -56,28 +75,8 @@ Result<std::vector<std::string>> readTextLines(const std::string& path) {
 }
 
 std::FILE* openForWriting(const std::filesystem::path& path) {
-#ifdef _WIN32
-    return _wfopen(path.c_str(), L"wb");
-#else
-    return std::fopen(path.c_str(), "wb");
-#endif
+    return openBytes(path, Access::Write);
 }
-
-std::FILE* openForReading(const std::filesystem::path& path) {
-#ifdef _WIN32
-    return _wfopen(path.c_str(), L"rb");
-#else
-    return std::fopen(path.c_str(), "rb");
-#endif
-}
-
-namespace {
-
-Failure cannotWrite(const std::string& path, const std::string& why) {
-    return Failure{"无法写入文件“" + path + "”：" + why};
-}
-
-}  // namespace
 
 Result<> writeFileAtomically(const std::string& path, const std::string& bytes) {
     namespace fs = std::filesystem;

@@ -36,7 +36,5 @@ Result<> readInPieces(const std::string& path, const std::function<void(std::str
 // `path` opened for writing bytes, created or emptied (fopen's "wb" with the path's own
 // characters on every system); nullptr with errno set when it cannot be opened.
 std::FILE* openForWriting(const std::filesystem::path& path);
-// The same for reading bytes.
-std::FILE* openForReading(const std::filesystem::path& path);
 
 }  // namespace platform
