@@ -3,6 +3,7 @@
 #include <system_error>
 #include <vector>
 
+#include "platform/FileFailure.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
 #include "platform/Zip.h"
@@ -12,7 +13,7 @@ namespace platform {
 Result<std::vector<std::string>> extractZip(const std::string& zipPath, const std::string& folder,
                                             const std::function<bool(const std::string&)>& wanted) {
     Result<std::vector<ZipEntry>> entries = readZip(zipPath);
-    if (!entries) return Failure{entries.reason()};
+    if (!entries) return entries.failure();
     std::vector<const ZipEntry*> chosen;
     for (const ZipEntry& entry : entries.value()) {
         if (!wanted(entry.name)) continue;
@@ -29,10 +30,10 @@ Result<std::vector<std::string>> extractZip(const std::string& zipPath, const st
         std::filesystem::create_directories(target.parent_path(), ec);
         if (ec)
             return Failure{"无法创建文件夹“" + toUtf8Path(target.parent_path()) + "”：" +
-                           ec.message()};
+                           systemReason(ec)};
         std::string path = toUtf8Path(target);
         if (Result<> saved = writeFileAtomically(path, entry->bytes); !saved)
-            return Failure{saved.reason()};
+            return saved.failure();
         written.push_back(path);
     }
     return written;
