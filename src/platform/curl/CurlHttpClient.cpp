@@ -4,9 +4,10 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 
 #include "platform/AsciiText.h"
-#include "platform/TextFile.h"
+#include "platform/curl/TrustStore.h"
 
 namespace platform {
 namespace {
@@ -16,25 +17,13 @@ size_t appendBody(char* data, size_t size, size_t count, void* target) {
     return size * count;
 }
 
-// Adds the authorities of `file` to the system's: curl is given one bundle holding both,
-// since naming a file of our own would replace its built-in one.
-Result<> trustAlso(CURL* h, const std::string& file) {
-    platform::Result<std::string> extra = readFileBytes(file);
-    if (!extra || extra->find("-----BEGIN CERTIFICATE-----") == std::string::npos)
-        return Failure{"无法读取证书颁发机构文件“" + file + "”（不存在或不是 PEM 证书）"};
-    std::string bundle;
-    char* systemFile = nullptr;
-    if (curl_easy_getinfo(h, CURLINFO_CAINFO, &systemFile) == CURLE_OK && systemFile)
-        bundle = readFileBytes(systemFile).value_or("");
-    bundle += "\n" + *extra;
-    curl_blob blob{bundle.data(), bundle.size(), CURL_BLOB_COPY};
-    if (curl_easy_setopt(h, CURLOPT_CAINFO_BLOB, &blob) != CURLE_OK)
-        return Failure{"此版本的 libcurl 不能添加证书颁发机构"};
-    return {};
+bool isHttps(const std::string& url) {
+    return lowerAscii(url.substr(0, 8)) == "https://";
 }
 
 Result<HttpAnswer> perform(const std::string& url, const HttpTimeouts& timeouts,
-                           const std::string* postBody, const std::string& authorityFile) {
+                           const std::string* postBody,
+                           const std::optional<Result<std::string>>& trust) {
     HttpAnswer response;
     std::unique_ptr<CURL, decltype(&curl_easy_cleanup)> curl(curl_easy_init(), curl_easy_cleanup);
     if (!curl) return Failure{"curl_easy_init failed"};
@@ -49,10 +38,15 @@ Result<HttpAnswer> perform(const std::string& url, const HttpTimeouts& timeouts,
     curl_easy_setopt(h, CURLOPT_FRESH_CONNECT, 1L);
     // Also for http://, which may redirect to https://; but only https:// needs the
     // authorities, so a bad file never stops a plain exchange.
-    if (!authorityFile.empty()) {
-        Result<> trusted = trustAlso(h, authorityFile);
-        if (!trusted && lowerAscii(url.substr(0, 8)) == "https://")
-            return Failure{trusted.reason()};
+    if (trust && trust->ok()) {
+        // curl copies the bundle, which names the system's authorities as well as the
+        // added ones: a file of our own would otherwise replace its built-in one.
+        curl_blob blob{const_cast<char*>(trust->value().data()), trust->value().size(),
+                       CURL_BLOB_COPY};
+        if (curl_easy_setopt(h, CURLOPT_CAINFO_BLOB, &blob) != CURLE_OK && isHttps(url))
+            return Failure{"此版本的 libcurl 不能添加证书颁发机构"};
+    } else if (trust && isHttps(url)) {
+        return trust->failure();
     }
     // Resolve and connect share curl's connect time-out; the whole exchange is bounded by
     // the sum of the four, and a stalled transfer by the receive time-out.
@@ -93,13 +87,18 @@ CurlHttpClient::~CurlHttpClient() {
     curl_global_cleanup();
 }
 
+void CurlHttpClient::setCertificateAuthorityFile(const std::string& path) {
+    trust_.reset();
+    if (!path.empty()) trust_ = trustStoreWith(path);
+}
+
 Result<HttpAnswer> CurlHttpClient::get(const std::string& url, const HttpTimeouts& timeouts) {
-    return perform(url, timeouts, nullptr, authorityFile_);
+    return perform(url, timeouts, nullptr, trust_);
 }
 
 Result<HttpAnswer> CurlHttpClient::postJson(const std::string& url, const std::string& body,
                                             const HttpTimeouts& timeouts) {
-    return perform(url, timeouts, &body, authorityFile_);
+    return perform(url, timeouts, &body, trust_);
 }
 
 }  // namespace platform

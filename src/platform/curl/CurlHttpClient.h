@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <string>
 
 #include "platform/HttpClient.h"
@@ -11,14 +12,17 @@ class CurlHttpClient final : public HttpClient {
     CurlHttpClient();
     ~CurlHttpClient() override;
     // Certificate authorities (a PEM file) trusted for https:// besides the system's; empty
-    // text trusts the system's only. A file that cannot be read fails every https exchange.
-    void setCertificateAuthorityFile(const std::string& path) { authorityFile_ = path; }
+    // text trusts the system's only. The file is read here, once; one that cannot be read
+    // fails every https exchange.
+    void setCertificateAuthorityFile(const std::string& path);
     Result<HttpAnswer> get(const std::string& url, const HttpTimeouts& timeouts) override;
     Result<HttpAnswer> postJson(const std::string& url, const std::string& body,
                                 const HttpTimeouts& timeouts) override;
 
   private:
-    std::string authorityFile_;
+    // The trusted authorities as one PEM text, or why the file could not serve; none when
+    // only the system's are trusted.
+    std::optional<Result<std::string>> trust_;
 };
 
 }  // namespace platform
