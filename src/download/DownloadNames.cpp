@@ -8,6 +8,7 @@
 #include "platform/AsciiText.h"
 #include "platform/Clock.h"
 #include "platform/CodePage.h"
+#include "platform/WindowsNames.h"
 
 namespace download {
 
@@ -35,18 +36,6 @@ bool isUtf8(const std::string& text) {
     return true;
 }
 
-// CON, PRN, AUX, NUL, COM1-COM9 and LPT1-LPT9 (also with ¹ ² ³) name devices on Windows
-// whatever extension follows, and blanks in front of the extension are ignored there.
-bool isWindowsDeviceName(const std::string& name) {
-    std::string stem = platform::lowerAscii(name.substr(0, name.find('.')));
-    stem = stem.substr(0, stem.find_last_not_of(' ') + 1);
-    if (stem == "con" || stem == "prn" || stem == "aux" || stem == "nul") return true;
-    if (!stem.starts_with("com") && !stem.starts_with("lpt")) return false;
-    std::string_view digit = std::string_view(stem).substr(3);
-    return (digit.size() == 1 && digit[0] >= '1' && digit[0] <= '9') || digit == "¹" ||
-           digit == "²" || digit == "³";
-}
-
 }  // namespace
 
 bool HasIllegalFileChar(const std::string& name) {
@@ -60,7 +49,7 @@ std::string plainFileName(const std::string& raw) {
     if (name.empty() || name == "." || name == ".." || HasIllegalFileChar(name)) return {};
     // The same mirror serves Windows, which trims a final dot or blank and keeps device
     // names for itself.
-    if (name.back() == '.' || name.back() == ' ' || isWindowsDeviceName(name)) return {};
+    if (name.back() == '.' || name.back() == ' ' || platform::isWindowsDeviceName(name)) return {};
     for (unsigned char c : name) {
         if (c < 0x20 || c == 0x7f) return {};
     }

@@ -1,8 +1,8 @@
-#include <array>
 #include <string>
 #include <string_view>
 
 #include "platform/AsciiText.h"
+#include "platform/WindowsNames.h"
 #include "platform/Zip.h"
 
 namespace platform {
@@ -13,16 +13,6 @@ namespace {
 // climb; a part made only of them (other than ".") is refused.
 bool climbsOrVanishes(std::string_view part) {
     return part.size() >= 2 && part.find_first_not_of(". ") == std::string_view::npos;
-}
-
-// Windows opens a device, not a file, for these stems whatever the extension.
-bool isWindowsDeviceName(std::string_view part) {
-    std::string stem = lowerAscii(std::string(part.substr(0, part.find('.'))));
-    static constexpr std::array<std::string_view, 4> devices = {"con", "prn", "aux", "nul"};
-    for (std::string_view device : devices)
-        if (stem == device) return true;
-    bool numbered = stem.size() == 4 && stem[3] >= '1' && stem[3] <= '9';
-    return numbered && (stem.starts_with("com") || stem.starts_with("lpt"));
 }
 
 }  // namespace

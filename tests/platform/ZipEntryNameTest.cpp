@@ -39,6 +39,8 @@ TEST(ZipEntryName, RefusesNamesThatLeaveTheFolderOrNameADevice) {
         {"Aux.dll", false},
         {"lpt1", false},
         {"COM9.so", false},
+        {"CON .dll", false},
+        {"lib/com¹.so", false},
     };
     for (const Case& c : cases)
         EXPECT_EQ(platform::zipEntryNameIsSafe(c.name), c.safe) << '"' << c.name << '"';
