@@ -131,7 +131,9 @@ TEST(DownloadTls, HttpsConnectsEncryptedAndRefusesWhatWouldWeakenIt) {
         h.engine.startDownload(c.url, h.folder.path(), !c.proxy.empty(), c.proxy);
         EXPECT_EQ(h.transport.encryptedConnects, c.encrypted) << c.url;
         EXPECT_EQ(h.transport.connects, c.plain) << c.url;
-        if (c.encrypted.empty() && c.plain.empty()) EXPECT_EQ(h.listener.ends(), Events{"error"});
+        if (c.encrypted.empty() && c.plain.empty()) {
+            EXPECT_EQ(h.listener.ends(), Events{"error"});
+        }
     }
 }
 
