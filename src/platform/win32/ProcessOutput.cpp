@@ -3,6 +3,7 @@
 #include "platform/CommandLine.h"
 #include "platform/Paths.h"
 #include "platform/ProcessOutput.h"
+#include "platform/win32/SystemMessage.h"
 
 namespace platform {
 
@@ -21,7 +22,7 @@ Result<std::string> runForOutput(const std::string& commandLine, std::chrono::mi
     HANDLE readEnd = nullptr;
     HANDLE writeEnd = nullptr;
     if (!CreatePipe(&readEnd, &writeEnd, &inheritable, kPipeBytes))
-        return Failure{"无法建立管道 (" + std::to_string(GetLastError()) + ")"};
+        return Failure{"无法建立管道：" + systemMessage(GetLastError())};
     SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
 
     STARTUPINFOW startup{};
@@ -38,7 +39,7 @@ Result<std::string> runForOutput(const std::string& commandLine, std::chrono::mi
     CloseHandle(writeEnd);
     if (!started) {
         CloseHandle(readEnd);
-        return Failure{words[0] + ": 无法启动 (" + std::to_string(startError) + ")"};
+        return Failure{words[0] + ": " + systemMessage(startError)};
     }
     CloseHandle(info.hThread);
     DWORD waited = WaitForSingleObject(info.hProcess, static_cast<DWORD>(limit.count()));
