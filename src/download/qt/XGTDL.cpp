@@ -162,11 +162,10 @@ void XGTDL::readPending() {
     // Reading is also how an unbuffered socket learns that the peer has closed: the socket
     // then reports it from inside read(), and it is handled once read() has returned.
     QTcpSocket* socket = socket_;
-    if (buffer_.size() < static_cast<size_t>(kReadBatchBytes))
-        buffer_.resize(static_cast<size_t>(kReadBatchBytes));
+    char* buffer = readBuffer();
     for (int batch = 0; batch < kBatchesPerNotification && socket && socket == socket_; ++batch) {
         reading_ = true;
-        qint64 got = socket->read(buffer_.data(), kReadBatchBytes);
+        qint64 got = socket->read(buffer, kReadBatchBytes);
         reading_ = false;
         if (got < 0 && !deferredError_) {
             // An unbuffered read that meets the end may drop the socket without a signal.
@@ -176,7 +175,7 @@ void XGTDL::readPending() {
                                  : error;
         }
         if (got <= 0) break;
-        engine_.onData(buffer_.data(), static_cast<size_t>(got));
+        engine_.onData(buffer, static_cast<size_t>(got));
     }
     if (deferredError_ && socket == socket_) {
         auto error = *deferredError_;
@@ -197,6 +196,12 @@ void XGTDL::readPending() {
     }
 }
 
+char* XGTDL::readBuffer() {
+    // Allocated on the first read: a control that never downloads holds none.
+    if (buffer_.empty()) buffer_.resize(static_cast<size_t>(kReadBatchBytes));
+    return buffer_.data();
+}
+
 void XGTDL::onSocketError(QAbstractSocket::SocketError error) {
     if (reading_) {
         deferredError_ = error;
@@ -204,13 +209,12 @@ void XGTDL::onSocketError(QAbstractSocket::SocketError error) {
     }
     if (error == QAbstractSocket::RemoteHostClosedError) {
         // Decrypted bytes may still wait in the TLS socket's buffer; they came before the close.
-        if (buffer_.size() < static_cast<size_t>(kReadBatchBytes))
-            buffer_.resize(static_cast<size_t>(kReadBatchBytes));
         while (encrypted_ && socket_ && socket_->bytesAvailable() > 0) {
             QTcpSocket* socket = socket_;
-            qint64 got = socket->read(buffer_.data(), kReadBatchBytes);
+            char* buffer = readBuffer();
+            qint64 got = socket->read(buffer, kReadBatchBytes);
             if (got <= 0) break;
-            engine_.onData(buffer_.data(), static_cast<size_t>(got));
+            engine_.onData(buffer, static_cast<size_t>(got));
             if (socket != socket_) return;
         }
         peerClosed_ = true;

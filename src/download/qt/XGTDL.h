@@ -69,6 +69,7 @@ class XGTDL : public QWidget,
 
     void watch(QTcpSocket* socket);
     void readPending();
+    char* readBuffer();
     void onTlsErrors(const QList<QSslError>& errors);
     void onSocketError(QAbstractSocket::SocketError error);
     QTimer& timer(download::DownloadTimer which);
