@@ -53,7 +53,14 @@ class FolderCopier {
         if (!relative) return skip(relative.reason());
         Result<std::string> sha1 = platform::sha1OfFile(from);
         if (!sha1) return skip(sha1.reason());
-        Result<void> placed = placeFile(from, tree_.path(relative.value()), sha1.value());
+        return placeKnown(from, relative, sha1.value());
+    }
+
+    // The same for a file already found to have the SHA-1 `sha1`, so it is not read again.
+    bool placeKnown(const std::string& from, const Result<std::string>& relative,
+                    const std::string& sha1) {
+        if (!relative) return skip(relative.reason());
+        Result<void> placed = placeFile(from, tree_.path(relative.value()), sha1);
         return placed ? true : skip(placed.reason());
     }
 
@@ -139,7 +146,7 @@ class FolderCopier {
         std::vector<std::string> unusable;
         for (const market::AssetObject& object : assets.objects) {
             std::string from = storedObject(object.hash);
-            if (!from.empty() && place(from, TreeLayout::object(object.hash)))
+            if (!from.empty() && placeKnown(from, TreeLayout::object(object.hash), object.hash))
                 copy_.objects++;
             else if (from.empty())
                 unusable.push_back(object.name);
@@ -150,7 +157,8 @@ class FolderCopier {
             std::string byName = folders_.assets() + "/" + resource.name;
             std::string from =
                 matches(byName, resource.hash) ? byName : storedObject(resource.hash);
-            if (!from.empty() && place(from, TreeLayout::resource(resource.name)))
+            if (!from.empty() &&
+                placeKnown(from, TreeLayout::resource(resource.name), resource.hash))
                 copy_.resources++;
             else if (from.empty())
                 unusable.push_back(resource.name);

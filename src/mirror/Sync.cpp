@@ -72,8 +72,9 @@ class Syncer {
         std::vector<std::pair<std::string, launch::VersionJson>> versions = versionJsons(*chosen);
         gatherFiles(versions);
         fetch(items_);
-        std::vector<VersionAssets> assets = heldAssets();
-        platform::Result<AssetTree> plan = planAssetTree(assets);
+        // Nothing after this point adds or removes a version's JSON or jar.
+        std::vector<VersionFacts> held = heldVersions();
+        platform::Result<AssetTree> plan = planAssetTree(heldAssets(held));
         if (!plan) {
             outcome_.problems.push_back(plan.reason());
         } else {
@@ -82,7 +83,7 @@ class Syncer {
         }
         writeStandIns();
         extractNatives();
-        writeCatalogue(*chosen);
+        writeCatalogue(*chosen, held);
         return outcome_;
     }
 
@@ -115,6 +116,12 @@ class Syncer {
         std::string_view path = item->path;
         path.remove_prefix(std::string_view("libraries/").size());
         want(TreeLayout::library(path), item.value());
+    }
+
+    void wantLibraries(const platform::Result<std::vector<DownloadItem>>& items) {
+        if (!items) return outcome_.problems.push_back(items.reason());
+        for (const DownloadItem& item : items.value())
+            wantLibrary(item);
     }
 
     std::optional<std::vector<market::ManifestEntry>> chooseVersions() {
@@ -180,30 +187,16 @@ class Syncer {
             else
                 outcome_.problems.push_back(jar.reason());
             for (const SystemInfo& system : targetSystems()) {
-                for (auto list : {market::libraryItems(version, system, librariesHost_),
-                                  market::nativeJarItems(version, system, librariesHost_)}) {
-                    if (!list) {
-                        outcome_.problems.push_back(list.reason());
-                        continue;
-                    }
-                    for (const DownloadItem& item : list.value())
-                        wantLibrary(item);
-                }
+                wantLibraries(market::libraryItems(version, system, librariesHost_));
+                wantLibraries(market::nativeJarItems(version, system, librariesHost_));
             }
             if (!version.hasArgumentsBlock() && version.inheritsFrom.empty())
                 gatherScannedLibraries(version);
             if (auto index = market::assetIndexItem(version))
                 want(stateIndex(version.assetIndex->id), index.value());
         }
-        for (const auto& [system, style] : nativeSystems()) {
-            auto jars = market::startupNativesItems(system, librariesHost_);
-            if (!jars) {
-                outcome_.problems.push_back(jars.reason());
-                continue;
-            }
-            for (const DownloadItem& item : jars.value())
-                wantLibrary(item);
-        }
+        for (const auto& [system, style] : nativeSystems())
+            wantLibraries(market::startupNativesItems(system, librariesHost_));
     }
 
     // The launcher's text scan of an older JSON asks for every library whatever its rules:
@@ -234,26 +227,22 @@ class Syncer {
         return std::string(kStateFolder) + "/" + path.value();
     }
 
-    // Every version the tree holds (its JSON and jar in place), with its index as published.
-    std::vector<VersionAssets> heldAssets() {
+    // The held versions that name an index, each with its index as published.
+    std::vector<VersionAssets> heldAssets(const std::vector<VersionFacts>& held) {
         std::vector<VersionAssets> assets;
-        for (const CatalogueEntry& entry : heldVersions()) {
-            std::string json =
-                platform::readFileBytes(tree_.path(TreeLayout::versionJson(entry.id).value()))
-                    .value_or("");
-            platform::Result<VersionFacts> facts = readVersionFacts(json, entry.id);
-            if (!facts || facts->assetIndexId.empty()) continue;
-            auto index = stateIndex(facts->assetIndexId);
+        for (const VersionFacts& facts : held) {
+            if (facts.assetIndexId.empty()) continue;
+            auto index = stateIndex(facts.assetIndexId);
             if (!index) continue;
             platform::Result<std::string> text = platform::readFileBytes(tree_.path(index.value()));
-            if (text) assets.push_back({entry.id, facts->assetIndexId, text.value()});
+            if (text) assets.push_back({facts.entry.id, facts.assetIndexId, text.value()});
         }
         return assets;
     }
 
     // The versions whose JSON and jar are in the tree, from this run and earlier ones.
-    std::vector<CatalogueEntry> heldVersions() {
-        std::vector<CatalogueEntry> held;
+    std::vector<VersionFacts> heldVersions() {
+        std::vector<VersionFacts> held;
         for (const std::string& id :
              platform::listSubFolders(tree_.path("Minecraft.Download/versions"))) {
             auto json = TreeLayout::versionJson(id);
@@ -261,7 +250,7 @@ class Syncer {
             if (!json || !jar || !platform::isExistingFile(tree_.path(jar.value()))) continue;
             auto text = platform::readFileBytes(tree_.path(json.value()));
             if (!text) continue;
-            if (auto facts = readVersionFacts(*text, id)) held.push_back(facts->entry);
+            if (auto facts = readVersionFacts(*text, id)) held.push_back(std::move(facts).value());
         }
         return held;
     }
@@ -324,8 +313,11 @@ class Syncer {
         }
     }
 
-    void writeCatalogue(const std::vector<market::ManifestEntry>& chosen) {
-        std::vector<CatalogueEntry> held = heldVersions();
+    void writeCatalogue(const std::vector<market::ManifestEntry>& chosen,
+                        const std::vector<VersionFacts>& versions) {
+        std::vector<CatalogueEntry> held;
+        for (const VersionFacts& facts : versions)
+            held.push_back(facts.entry);
         // The manifest's order first (newest first), then earlier versions by release time.
         std::map<std::string, size_t> order;
         for (size_t i = 0; i < chosen.size(); ++i)
@@ -366,14 +358,8 @@ std::string mebibytes(uint64_t bytes) {
 
 std::vector<std::string> versionList(std::string_view text) {
     std::vector<std::string> ids;
-    size_t start = 0;
-    while (start <= text.size()) {
-        size_t comma = text.find(',', start);
-        std::string id = platform::trimmed(text.substr(start, comma - start));
-        if (!id.empty()) ids.push_back(id);
-        if (comma == std::string_view::npos) break;
-        start = comma + 1;
-    }
+    for (const std::string& part : platform::splitAt(text, ','))
+        if (std::string id = platform::trimmed(part); !id.empty()) ids.push_back(id);
     return ids;
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "mirror/Sync.h"
+
 namespace {
 
 using Words = std::vector<std::string>;
@@ -42,6 +44,18 @@ TEST(Arguments, TakesEachCommandsOptionsAndRefusesWrongCalls) {
             EXPECT_NE(parsed.reason().find(c.failure), std::string::npos) << parsed.reason();
         }
     }
+}
+
+TEST(Arguments, VersionListDropsBlanksAndEmptyParts) {
+    const std::vector<std::pair<std::string, Words>> cases = {
+        {"1.7.10, 1.12.2", {"1.7.10", "1.12.2"}},
+        {" 1.8 ,,\t1.9 ,", {"1.8", "1.9"}},
+        {"14w02a", {"14w02a"}},
+        {"", {}},
+        {" , ", {}},
+    };
+    for (const auto& [text, ids] : cases)
+        EXPECT_EQ(mirror::versionList(text), ids) << text;
 }
 
 }  // namespace

@@ -36,6 +36,13 @@ class OfficialDocuments {
     std::string manifestUrl() const { return base() + "/mc/version_manifest_v2.json"; }
     std::string librariesHost() const { return base() + "/libraries"; }
     std::string resourcesHost() const { return base() + "/resources"; }
+    // The program's command line that syncs `versions` ("1.7.10,1.12.2") from here into `out`.
+    std::vector<std::string> syncArguments(const std::string& out,
+                                           const std::string& versions) const {
+        return {"sync",         "--out",       out,           "--versions",    versions,
+                "--manifest",   manifestUrl(), "--libraries", librariesHost(), "--resources",
+                resourcesHost()};
+    }
     // The served file at `relative` ("libraries/...").
     std::string file(const std::string& relative) const { return www_.path() + "/" + relative; }
 

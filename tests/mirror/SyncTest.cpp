@@ -200,28 +200,18 @@ TEST_F(SyncFromOfficial, RefusesANativesJarEntryThatWouldLeaveTheTree) {
 }
 
 TEST_F(SyncFromOfficial, TheProgramSaysWhetherTheTreeIsComplete) {
-    std::vector<std::string> common = {"sync",
-                                       "--out",
-                                       out_.path(),
-                                       "--manifest",
-                                       official_.manifestUrl(),
-                                       "--libraries",
-                                       official_.librariesHost(),
-                                       "--resources",
-                                       official_.resourcesHost(),
-                                       "--jobs",
-                                       "3"};
-    std::vector<std::string> complete = common;
-    complete.insert(complete.end(), {"--versions", "1.7.10"});
-    testing_support::ProgramResult done = mirror_test::runMirror(complete);
+    auto syncWithThreeJobs = [&](const std::string& versions) {
+        Texts arguments = official_.syncArguments(out_.path(), versions);
+        arguments.insert(arguments.end(), {"--jobs", "3"});
+        return mirror_test::runMirror(arguments);
+    };
+    testing_support::ProgramResult done = syncWithThreeJobs("1.7.10");
     EXPECT_EQ(done.exitCode, 0) << done.output;
     EXPECT_NE(done.output.find("镜像目录完整"), std::string::npos) << done.output;
     EXPECT_NE(done.output.find("文件 "), std::string::npos) << done.output;
 
     std::filesystem::remove(official_.file("mc/v1/objects/client-1.12.2.jar"));
-    std::vector<std::string> missing = common;
-    missing.insert(missing.end(), {"--versions", "1.12.2"});
-    testing_support::ProgramResult incomplete = mirror_test::runMirror(missing);
+    testing_support::ProgramResult incomplete = syncWithThreeJobs("1.12.2");
     EXPECT_EQ(incomplete.exitCode, 1) << incomplete.output;
     EXPECT_NE(incomplete.output.find("client-1.12.2.jar"), std::string::npos) << incomplete.output;
     EXPECT_NE(incomplete.output.find("404"), std::string::npos) << incomplete.output;

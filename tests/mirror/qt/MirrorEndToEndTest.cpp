@@ -55,9 +55,7 @@ TEST(MirrorEndToEnd, ALauncherInstallsAndStartsAVersionFromASyncedAndServedMirro
     ASSERT_TRUE(official.running());
 
     TempFolder tree{"lab mirror"};
-    ProgramResult synced = mirror_test::runMirror(
-        {"sync", "--out", tree.path(), "--versions", "1.12.2", "--manifest", official.manifestUrl(),
-         "--libraries", official.librariesHost(), "--resources", official.resourcesHost()});
+    ProgramResult synced = mirror_test::runMirror(official.syncArguments(tree.path(), "1.12.2"));
     ASSERT_EQ(synced.exitCode, 0) << synced.output;
     mirror_test::ServedTree served(tree.path());
     ASSERT_TRUE(served.running()) << served.output();
