@@ -4,33 +4,22 @@ pretty-printed shape, the shared index /indexes/1.8.json with 1,300 objects and 
 index /indexes/07w45a.json with 4,000 objects, every object stored under its SHA-1 with a size
 drawn from a log-normal distribution (median 9 KiB, as game assets are), and a curl config that
 fetches the 1,300 objects of the shared index into <folder>/../curl-out."""
-import hashlib
 import json
-import math
 import os
 import random
 import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+from benchdata import describe, objects, write, write_curl_config  # noqa: E402
 
 root = sys.argv[1]
 rng = random.Random(1300)
 
 
-def write(path, data):
-    os.makedirs(os.path.dirname(path), exist_ok=True)
-    with open(path, "wb") as f:
-        f.write(data)
-
-
 def index(name, count):
-    objects = {}
-    for i in range(count):
-        size = int(min(max(rng.lognormvariate(math.log(9 * 1024), 1.0), 64), 2 << 20))
-        data = rng.randbytes(size)
-        digest = hashlib.sha1(data).hexdigest()
-        write(f"{root}/assets/{digest[:2]}/{digest}", data)
-        objects[f"minecraft/sounds/bench/{name}-{i}.ogg"] = {"hash": digest, "size": size}
-    write(f"{root}/indexes/{name}.json", json.dumps({"objects": objects}, indent=2).encode())
-    return objects
+    entries = objects(rng, count, f"{root}/assets", name)
+    write(f"{root}/indexes/{name}.json", json.dumps({"objects": entries}, indent=2).encode())
+    return entries
 
 
 types = ["release", "snapshot", "old_beta", "old_alpha"]
@@ -43,11 +32,6 @@ write(f"{root}/versions/versions.json", json.dumps(catalogue, indent=2).encode()
 
 shared = index("1.8", 1300)
 index("07w45a", 4000)
-out = os.path.join(os.path.dirname(root), "curl-out")
-with open(os.path.join(os.path.dirname(root), "assets.curl"), "w") as f:
-    for entry in shared.values():
-        h = entry["hash"]
-        f.write(f'url = "BASE/assets/{h[:2]}/{h}"\noutput = "{out}/{h[:2]}/{h}"\n')
-sizes = sorted(e["size"] for e in shared.values())
-print(f"1,300 objects, median {sizes[len(sizes) // 2] / 1024:.1f} KiB, "
-      f"total {sum(sizes) / 1048576:.1f} MiB", file=sys.stderr)
+write_curl_config(os.path.join(os.path.dirname(root), "assets.curl"), shared, "BASE/assets",
+                  os.path.join(os.path.dirname(root), "curl-out"))
+describe(shared)

@@ -10,13 +10,10 @@ import json
 import os
 import sys
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+from benchdata import write, write_curl_config  # noqa: E402
+
 root, base, mirror = sys.argv[1], sys.argv[2].rstrip("/"), sys.argv[3]
-
-
-def write(path, data):
-    os.makedirs(os.path.dirname(path), exist_ok=True)
-    with open(path, "wb") as f:
-        f.write(data)
 
 
 def package(name, data):
@@ -52,8 +49,5 @@ write(f"{root}/mc/game/version_manifest_v2.json", json.dumps(manifest).encode())
 link = f"{root}/resources"
 if not os.path.islink(link):
     os.symlink(os.path.realpath(f"{mirror}/assets"), link)
-out = os.path.join(os.path.dirname(os.path.realpath(root)), "curl-out")
-with open(os.path.join(os.path.dirname(os.path.realpath(root)), "official.curl"), "w") as f:
-    for entry in objects.values():
-        h = entry["hash"]
-        f.write(f'url = "{base}/resources/{h[:2]}/{h}"\noutput = "{out}/{h[:2]}/{h}"\n')
+work = os.path.dirname(os.path.realpath(root))
+write_curl_config(f"{work}/official.curl", objects, f"{base}/resources", f"{work}/curl-out")

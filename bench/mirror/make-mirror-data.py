@@ -5,24 +5,18 @@ libraries), a one-line asset index of 1,300 objects whose sizes follow a log-nor
 (median 9 KiB, as game assets are), the objects under resources/<hh>/<hash>, small natives jars
 under libraries/, and a curl config that fetches the same 1,300 objects into <folder>/../curl-out.
 Every URL starts with BASE, replaced by the served address when the benchmark runs."""
-import hashlib
 import io
 import json
-import math
 import os
 import random
 import sys
 import zipfile
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+from benchdata import describe, objects, write, write_curl_config  # noqa: E402
+
 root = sys.argv[1]
 rng = random.Random(1300)
-
-
-def write(path, data):
-    os.makedirs(os.path.dirname(path), exist_ok=True)
-    with open(path, "wb") as f:
-        f.write(data)
-    return hashlib.sha1(data).hexdigest(), len(data)
 
 
 def jar(names):
@@ -69,14 +63,8 @@ for base, classifiers in natives.items():
     libraries.append({"name": name, "downloads": {"classifiers": downloads},
                       "natives": os_classifiers})
 
-objects = {}
-for i in range(1300):
-    size = int(min(max(rng.lognormvariate(math.log(9 * 1024), 1.0), 64), 2 << 20))
-    data = rng.randbytes(size)
-    digest, _ = write(f"{root}/resources/{hashlib.sha1(data).hexdigest()[:2]}/"
-                      f"{hashlib.sha1(data).hexdigest()}", data)
-    objects[f"minecraft/sounds/bench/object-{i}.ogg"] = {"hash": digest, "size": size}
-index_sha1, index_size = write(f"{root}/indexes/bench.json", one_line({"objects": objects}))
+assets = objects(rng, 1300, f"{root}/resources", "object")
+index_sha1, index_size = write(f"{root}/indexes/bench.json", one_line({"objects": assets}))
 client_sha1, client_size = write(f"{root}/client/bench.jar", jar(["bench/Main.class"]))
 version = {
     "id": "1.12.2-bench", "type": "release", "mainClass": "net.minecraft.client.main.Main",
@@ -91,11 +79,6 @@ version = {
 # The URLs hold BASE until the benchmark knows its port, so the SHA-1 of the JSON is taken then.
 write(f"{root}/template/1.12.2-bench.json", one_line(version))
 
-out = os.path.join(os.path.dirname(root), "curl-out")
-with open(os.path.join(os.path.dirname(root), "objects.curl"), "w") as f:
-    for entry in objects.values():
-        h = entry["hash"]
-        f.write(f'url = "BASE/resources/{h[:2]}/{h}"\noutput = "{out}/{h[:2]}/{h}"\n')
-sizes = sorted(e["size"] for e in objects.values())
-print(f"1,300 objects, median {sizes[len(sizes) // 2] / 1024:.1f} KiB, "
-      f"total {sum(sizes) / 1048576:.1f} MiB", file=sys.stderr)
+write_curl_config(os.path.join(os.path.dirname(root), "objects.curl"), assets, "BASE/resources",
+                  os.path.join(os.path.dirname(root), "curl-out"))
+describe(assets)

@@ -21,11 +21,6 @@ struct PipelineFixture : ::testing::Test, MarketOnDisk {
     PipelineFixture() : MarketOnDisk("管道 pipeline") {}
 
     const GameFolders& folders = pipeline.folders();
-
-    void queue(std::initializer_list<std::string> names) {
-        for (const std::string& name : names)
-            pipeline.append(entryOf("http://h/" + name + "[下载到]/d"));
-    }
 };
 
 TEST_F(PipelineFixture, ThreeTasksRunOneAfterAnotherWithAPauseBetween) {

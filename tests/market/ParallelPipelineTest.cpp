@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <utility>
-
 #include "RecordingMarketView.h"
 #include "TaskText.h"
 #include "market/InstallPipeline.h"
@@ -17,38 +14,8 @@ using Calls = std::vector<std::string>;
 
 const std::string kStalled = "下载列表已停止";
 
-// Message boxes recorded by their text; the next one shown runs `whileShown` first, as the
-// other downloads' events run in the nested loop of a real modal box.
-class BusyDialogs final : public platform::Dialogs {
-  public:
-    std::vector<std::string> texts;
-    std::function<void()> whileShown;
-
-    platform::DialogAnswer messageBox(const std::string& text, const std::string&,
-                                      platform::MessageIcon, platform::MessageButtons) override {
-        if (auto step = std::exchange(whileShown, nullptr)) step();
-        texts.push_back(text);
-        return platform::DialogAnswer::Ok;
-    }
-    std::optional<std::string> inputBox(const std::string&, const std::string&,
-                                        const std::string&) override {
-        return std::nullopt;
-    }
-    std::string fileDialog(const platform::FileDialogRequest&) override { return {}; }
-};
-
-struct ParallelFixture : ::testing::Test {
-    testing_support::TempFolder launcher{"并行 parallel"};
-    RecordingMarketView view;
-    BusyDialogs dialogs;
-    InstallPipeline pipeline{view, dialogs,
-                             GameFolders{launcher.path(), platform::PathStyle::posix()}};
-
-    ParallelFixture() { pipeline.setParallel(4); }
-    void queue(std::initializer_list<std::string> names) {
-        for (const std::string& name : names)
-            pipeline.append(entryOf("http://h/" + name + "[下载到]/d"));
-    }
+struct ParallelFixture : ::testing::Test, MarketOnDisk {
+    ParallelFixture() : MarketOnDisk("并行 parallel") { pipeline.setParallel(4); }
 };
 
 TEST_F(ParallelFixture, EachEndStartsTheNextInItsSlotWithoutAPause) {
@@ -79,7 +46,7 @@ TEST_F(ParallelFixture, EachEndStartsTheNextInItsSlotWithoutAPause) {
                                   "progress 0.833333", "refresh", "remove", "progress 0.000000"}));
     EXPECT_TRUE(pipeline.empty());
     EXPECT_TRUE(view.pending.empty());
-    EXPECT_TRUE(dialogs.texts.empty());
+    EXPECT_TRUE(dialogs.messageTexts().empty());
 }
 
 // An error and a damaged object each skip their task after saying why; the rest runs on.
@@ -98,9 +65,10 @@ TEST_F(ParallelFixture, AnErrorOrADamagedObjectSkipsOnlyItsOwnTask) {
     EXPECT_EQ(view.take(),
               (Calls{"remove 1", "progress 0.166667", "refresh", "start#1 http://h/e > /d",
                      "remove 1", "progress 0.333333", "refresh", "start#2 http://h/f > /d"}));
-    ASSERT_EQ(dialogs.texts.size(), 2u);
-    EXPECT_EQ(dialogs.texts[0], "下载错误\r\n文件：http://h/b\r\n原因：服务器回答 404");
-    EXPECT_NE(dialogs.texts[1].find("SHA-1"), std::string::npos) << dialogs.texts[1];
+    ASSERT_EQ(dialogs.messageTexts().size(), 2u);
+    EXPECT_EQ(dialogs.messageTexts()[0], "下载错误\r\n文件：http://h/b\r\n原因：服务器回答 404");
+    EXPECT_NE(dialogs.messageTexts()[1].find("SHA-1"), std::string::npos)
+        << dialogs.messageTexts()[1];
     EXPECT_FALSE(testing_support::exists(objects + "/" + hash));
     EXPECT_EQ(view.list, (Calls{"http://h/a[下载到]/d", "http://h/d[下载到]/d",
                                 "http://h/e[下载到]/d", "http://h/f[下载到]/d"}));
@@ -131,9 +99,10 @@ TEST_F(ParallelFixture, AFailureStallsTheQueueWhileTheRunningOnesFinish) {
     pipeline.StartHeadTask();
     view.take();
     pipeline.onFailed({"http://h/b", "", "连接中断", 0}, 1);
-    ASSERT_EQ(dialogs.texts.size(), 1u);
-    EXPECT_EQ(dialogs.texts[0].rfind("下载失败\r\n文件：http://h/b\r\n原因：连接中断", 0), 0u);
-    EXPECT_NE(dialogs.texts[0].find(kStalled), std::string::npos);
+    ASSERT_EQ(dialogs.messageTexts().size(), 1u);
+    EXPECT_EQ(dialogs.messageTexts()[0].rfind("下载失败\r\n文件：http://h/b\r\n原因：连接中断", 0),
+              0u);
+    EXPECT_NE(dialogs.messageTexts()[0].find(kStalled), std::string::npos);
     for (size_t slot : {0u, 2u, 3u})
         pipeline.onDone(slot);
     // Neither a late event of the failed slot nor an installer's start moves the queue.
@@ -145,7 +114,7 @@ TEST_F(ParallelFixture, AFailureStallsTheQueueWhileTheRunningOnesFinish) {
                      "refresh", "remove 1", "progress 0.500000", "refresh"}));
     EXPECT_EQ(view.list,
               (Calls{"http://h/b[下载到]/d", "http://h/e[下载到]/d", "http://h/f[下载到]/d"}));
-    EXPECT_EQ(dialogs.texts.size(), 1u);
+    EXPECT_EQ(dialogs.messageTexts().size(), 1u);
 }
 
 TEST_F(ParallelFixture, AfterStopNothingStartsAndLateEventsAreIgnored) {
@@ -161,7 +130,7 @@ TEST_F(ParallelFixture, AfterStopNothingStartsAndLateEventsAreIgnored) {
     pipeline.StartHeadTask();
     EXPECT_EQ(view.take(),
               (Calls{"remove", "progress 0.125000", "refresh", "start http://h/e > /d"}));
-    EXPECT_TRUE(dialogs.texts.empty());
+    EXPECT_TRUE(dialogs.messageTexts().empty());
     EXPECT_EQ(pipeline.size(), 7u);
 }
 

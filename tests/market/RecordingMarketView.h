@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ScriptedDialogs.h"
+#include "TaskText.h"
 #include "TempFolder.h"
 #include "market/InstallPipeline.h"
 #include "market/InstallPlan.h"
@@ -74,6 +75,12 @@ struct MarketOnDisk {
     testing_support::ScriptedDialogs dialogs;
     market::InstallPipeline pipeline{view, dialogs,
                                      GameFolders{launcher.path(), platform::PathStyle::posix()}};
+
+    // Appends a task for http://h/<name> into /d for each name.
+    void queue(std::initializer_list<std::string> names) {
+        for (const std::string& name : names)
+            pipeline.append(testing_support::entryOf("http://h/" + name + "[下载到]/d"));
+    }
 };
 
 // The task texts of a plan, in order.

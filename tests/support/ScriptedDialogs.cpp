@@ -1,11 +1,14 @@
 #include "ScriptedDialogs.h"
 
+#include <utility>
+
 namespace testing_support {
 
 platform::DialogAnswer ScriptedDialogs::messageBox(const std::string& text,
                                                    const std::string& title,
                                                    platform::MessageIcon icon,
                                                    platform::MessageButtons buttons) {
+    if (auto step = std::exchange(whileShown, nullptr)) step();
     shown.push_back({"message", text, title, icon, buttons});
     if (!messageAnswers.empty()) {
         platform::DialogAnswer answer = messageAnswers.front();

@@ -1,5 +1,6 @@
 #pragma once
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,9 @@ class ScriptedDialogs final : public platform::Dialogs {
     std::deque<std::string> fileAnswers;
     std::vector<Shown> shown;
     std::vector<platform::FileDialogRequest> fileRequests;
+    // Run once by the next message box before it is shown, as other events run in the nested
+    // loop of a real modal box.
+    std::function<void()> whileShown;
 
     platform::DialogAnswer messageBox(const std::string& text, const std::string& title,
                                       platform::MessageIcon icon,

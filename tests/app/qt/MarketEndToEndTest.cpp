@@ -1,30 +1,23 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QTest>
-#include <QTimer>
 #include <filesystem>
 #include <memory>
 #include <regex>
 
 #include "GameJar.h"
+#include "ModalTitles.h"
 #include "NginxServer.h"
 #include "RealLauncher.h"
-#include "ScriptedDialogs.h"
 #include "TempFolder.h"
 #include "app/LauncherWindows.h"
 #include "controls/qt/PButton.h"
 #include "launch/qt/frmmain.h"
 #include "market/qt/frmmarket.h"
-#include "platform/Clock.h"
-#include "platform/Log.h"
-#include "platform/ProcessStarter.h"
-#include "platform/Random.h"
 #include "platform/TextFile.h"
-#include "platform/curl/CurlHttpClient.h"
 
 // A newcomer's first session against the demo mirror served by nginx: an empty launcher folder,
 // the native libraries at start-up, the market, a version, its assets on each of the three
@@ -34,28 +27,6 @@ using namespace testing_support;
 namespace fs = std::filesystem;
 
 namespace {
-
-// The titles of the modal windows while they are shown, each once in a row. A watchdog closes
-// every modal window after a minute so a stalled queue ends the test instead of hanging it.
-class ModalTitles {
-  public:
-    ModalTitles() {
-        QObject::connect(&timer_, &QTimer::timeout, [this] { look(); });
-        timer_.start(10);
-    }
-    std::vector<std::string> titles;
-
-  private:
-    void look() {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            std::string title = modal->windowTitle().toStdString();
-            if (titles.empty() || titles.back() != title) titles.push_back(title);
-            if (++ticks_ > 6000) modal->close();
-        }
-    }
-    QTimer timer_;
-    int ticks_ = 0;
-};
 
 // The mirror of scripts/make-demo-mirror in a temporary folder, served by nginx; `www` is its
 // folder. nginx starts first: the mirror's mod catalogue names the port.

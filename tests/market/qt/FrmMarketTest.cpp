@@ -238,10 +238,6 @@ TEST_F(FrmMarketTest, LibraryCheckOfAnOldLayoutClosesTheWindowAtOnce) {
     EXPECT_TRUE(window->pipeline().empty());
 }
 
-}  // namespace
-
-namespace {
-
 TEST_F(FrmMarketTest, TheSourceIsShownSwitchedAndRememberedInServicesIni) {
     www.write("versions/versions.json", kManifest);
     www.write("mc/manifest.json",
@@ -292,8 +288,6 @@ TEST_F(FrmMarketTest, ASourceThatCannotBeSavedStaysAndSaysWhy) {
     EXPECT_NE(dialogs.shown[0].text.find("无法切换下载源"), std::string::npos);
 }
 
-}  // namespace
-
 // What lies under another panel is out of reach: not shown, not announced, never focused.
 TEST_F(FrmMarketTest, OnlyTheChosenTabsPanelIsThereAndFocusStartsOnTheCatalogue) {
     www.write("versions/versions.json", kManifest);
@@ -336,3 +330,5 @@ TEST_F(FrmMarketTest, AnEmptyProgressBarLooksEmpty) {
     EXPECT_GT(std::abs(full.lightness() - empty.lightness()), 60)
         << full.name().toStdString() << " " << empty.name().toStdString();
 }
+
+}  // namespace

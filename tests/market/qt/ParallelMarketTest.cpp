@@ -15,6 +15,7 @@
 #include "TempFolder.h"
 #include "TestSeams.h"
 #include "controls/qt/PProgressBar.h"
+#include "download/qt/XGTDL.h"
 #include "launch/VersionText.h"
 #include "market/ParallelDownloads.h"
 #include "market/qt/frmmarket.h"
@@ -162,6 +163,7 @@ TEST_F(ParallelMarketTest, EightAtOnceInstallAVersionItsAssetsAndItsLibraries) {
 // already running finish, nothing new starts, and the broken task stays in the list.
 TEST_F(ParallelMarketTest, ABreakingServerStallsTheQueueAsOneDownloadAtATimeWould) {
     constexpr int kTasks = 200;
+    constexpr size_t kAtOnce = 8;
     std::atomic<int> answered{0};
     LoopbackHttpServer server([&](const std::string& request) {
         const std::string path = LoopbackHttpServer::pathOf(request);
@@ -175,7 +177,7 @@ TEST_F(ParallelMarketTest, ABreakingServerStallsTheQueueAsOneDownloadAtATimeWoul
     });
     const std::string target = folder.makeFolder("downloads");
     auto market = open();
-    market->pipeline().setParallel(8);
+    market->pipeline().setParallel(kAtOnce);
     for (int i = 0; i < kTasks; ++i) {
         market->pipeline().append(
             entryOf(server.baseUrl() + "/f/f" + std::to_string(i) + "[下载到]" + target));
@@ -183,12 +185,14 @@ TEST_F(ParallelMarketTest, ABreakingServerStallsTheQueueAsOneDownloadAtATimeWoul
     market->pipeline().StartHeadTask();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !dialogs.shown.empty(); }, 60000));
     // The running ones end within their time-outs; then nothing moves any more.
-    size_t left = 0;
-    for (int round = 0; round < 40; ++round) {
-        left = market->pipeline().size();
-        QTest::qWait(250);
-        if (market->pipeline().size() == left && round > 4) break;
-    }
+    auto downloading = [&] {
+        for (size_t slot = 0; slot < kAtOnce; ++slot) {
+            if (market->control(slot)->engine().active()) return true;
+        }
+        return false;
+    };
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !downloading(); }, 60000));
+    const size_t left = market->pipeline().size();
     const int requests = answered;
     QTest::qWait(500);
     EXPECT_EQ(answered, requests);

@@ -25,6 +25,7 @@ RealLauncher::RealLauncher(const std::vector<std::string>& services, const std::
                                          {"Steve", "256", findOnPath("java"), "", "Blue"}));
     EXPECT_TRUE(platform::writeTextLines(data + "/services.ini", services));
     context.services = loadServiceHosts(data + "/services.ini");
+    http.setCertificateAuthorityFile(context.services.cafile);
     context.log = platform::Log(data + "/launcher.log");
 }
 

@@ -17,7 +17,8 @@ namespace testing_support {
 
 // A launcher folder used as a player uses it: the real process start, HTTP client, random
 // numbers and clock, events let run while it waits, the settings naming the `java` on PATH,
-// and `services` as its services.ini lines. Only the dialogs are scripted.
+// and `services` as its services.ini lines (their cafile= given to the HTTP client as the
+// launcher's start gives it). Only the dialogs are scripted.
 struct RealLauncher {
     RealLauncher(const std::vector<std::string>& services, const std::string& nameHint);
     std::string path(const std::string& relative) const { return folder.path() + "/" + relative; }
