@@ -43,20 +43,7 @@ void InstallPipeline::append(const QueueEntry& entry) {
 }
 
 void InstallPipeline::StartHeadTask() {
-    if (parallelRun()) {
-        fillSlots();
-        return;
-    }
-    while (!queue_.empty()) {
-        if (!queue_.front().folder.empty()) {
-            view_.startDownload(queue_.front(), 0);
-            return;
-        }
-        // Without a folder the download would land in the root of the drive: drop it so the
-        // queue moves.
-        queue_.pop_front();
-        view_.queueEntryRemoved(0);
-    }
+    fillSlots();
 }
 
 void InstallPipeline::onProgress(int32_t downloaded, int32_t total, int32_t speed, size_t slot) {
@@ -69,17 +56,8 @@ void InstallPipeline::onProgress(int32_t downloaded, int32_t total, int32_t spee
 }
 
 void InstallPipeline::onDone(size_t slot) {
-    if (parallelRun()) {
-        if (std::optional<size_t> index = runningIndex(slot))
-            endStarted(slot, arrivalProblem(queue_[*index]));
-        return;
-    }
-    if (queue_.empty()) return;
-    if (std::optional<std::string> problem = arrivalProblem(queue_.front())) {
-        endWithError(*problem);
-        return;
-    }
-    endHead(true);
+    if (std::optional<size_t> index = runningIndex(slot))
+        endStarted(slot, arrivalProblem(queue_[*index]));
 }
 
 std::optional<std::string> InstallPipeline::arrivalProblem(const QueueEntry& entry) const {
@@ -93,37 +71,12 @@ std::optional<std::string> InstallPipeline::arrivalProblem(const QueueEntry& ent
 
 void InstallPipeline::onFailed(const download::DownloadEnd& end, size_t slot) {
     if (sourceUnreachableAtStartup(end)) return;
-    if (parallelRun()) {
-        stallOn(slot, endMessage(kFailureTitle, end));
-        return;
-    }
-    // The queue stands still: the head stays and nothing more starts.
-    showMessage(endMessage(kFailureTitle, end));
+    stallOn(slot, endMessage(kFailureTitle, end));
 }
 
 void InstallPipeline::onError(const download::DownloadEnd& end, size_t slot) {
     if (sourceUnreachableAtStartup(end)) return;
-    if (parallelRun()) {
-        if (runningIndex(slot)) endStarted(slot, endMessage(kErrorTitle, end));
-        return;
-    }
-    endWithError(endMessage(kErrorTitle, end));
-}
-
-void InstallPipeline::endWithError(const std::string& text) {
-    showMessage(text);
-    endHead(false);
-}
-
-void InstallPipeline::endHead(bool arrived) {
-    if (queue_.empty()) return;
-    if (queue_.size() > 1) {
-        advance();
-        return;
-    }
-    const QueueEntry task = queue_.front();
-    dropHead();
-    endOfQueue(task, arrived);
+    endStarted(slot, endMessage(kErrorTitle, end));
 }
 
 void InstallPipeline::endOfQueue(const QueueEntry& last, bool arrived) {
@@ -143,19 +96,6 @@ void InstallPipeline::endOfQueue(const QueueEntry& last, bool arrived) {
     }
 }
 
-void InstallPipeline::dropHead() {
-    queue_.pop_front();
-    view_.queueEntryRemoved(0);
-    view_.setProgress(0);
-    if (queue_.empty()) applyPendingParallel();
-}
-
-void InstallPipeline::advance() {
-    dropHead();
-    view_.refreshVersionList();
-    view_.runAfter(kPauseBetweenTasksMs, [this] { StartHeadTask(); });
-}
-
 bool InstallPipeline::sourceUnreachableAtStartup(const download::DownloadEnd& end) {
     // Without any answer from the server the other tasks of the check would fail the same
     // way: saying so once and going on keeps the player from a window that cannot finish.
@@ -163,8 +103,14 @@ bool InstallPipeline::sourceUnreachableAtStartup(const download::DownloadEnd& en
     showMessage("无法连接下载源 " +
                 hostOfUrl(end.url.empty() ? requestUrl(queue_.front()) : end.url) +
                 "，本地库没有下载，启动器继续启动。\r\n原因：" + end.reason);
-    while (!queue_.empty())
-        dropHead();
+    started_.clear();
+    while (!queue_.empty()) {
+        queue_.pop_front();
+        view_.queueEntryRemoved(0);
+        view_.setProgress(0);
+    }
+    finished_ = 0;
+    applyPendingParallel();
     view_.closeWindow();
     return true;
 }

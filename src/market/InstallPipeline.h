@@ -91,8 +91,8 @@ class InstallPipeline {
     void showMessage(const std::string& text);
 
   private:
-    // A started entry of the parallel queue: its control and whether its download has ended
-    // (it stays while its message is shown, or for good after a failure).
+    // A started entry: its control and whether its download has ended (it stays while its
+    // message is shown, or for good after a failure).
     struct Started {
         size_t slot;
         bool ended = false;
@@ -101,29 +101,23 @@ class InstallPipeline {
     size_t slotCount() const;
     bool parallelRun() const { return slotCount() > 1; }
     void applyPendingParallel();
-    // The parallel queue: where the entry of a running `slot` stands; nullopt for a slot that
-    // runs nothing (an event that came after its task ended).
+    // Where the entry of a running `slot` stands; nullopt for a slot that runs nothing (an
+    // event that came after its task ended).
     std::optional<size_t> runningIndex(size_t slot) const;
     void fillSlots();
     void showSpeedOf(size_t slot, int32_t speed);
     // A started task has ended with done (`message` empty) or error: it leaves the queue after
-    // its message, and the next ones start.
+    // its message, and the next ones start (one at a time: after the pause), or the last one
+    // ends the mode's work.
     void endStarted(size_t slot, std::optional<std::string> message);
     // Why the file an entry brought cannot stay (it cannot take its name, or it is damaged).
     std::optional<std::string> arrivalProblem(const QueueEntry& entry) const;
+    std::optional<std::string> damagedObject(const QueueEntry& entry) const;
     void stallOn(size_t slot, const std::string& message);
     void removeStarted(size_t index);
     void endOfQueue(const QueueEntry& last, bool arrived);
-
-    void endWithError(const std::string& text);
     // In native mode, an end without any answer from the server: said once, the check ends.
     bool sourceUnreachableAtStartup(const download::DownloadEnd& end);
-    // The head task has ended, `arrived` or not: the next one follows after the pause, or the
-    // last one ends the mode's work.
-    void endHead(bool arrived);
-    void dropHead();
-    void advance();
-    std::optional<std::string> damagedObject(const QueueEntry& entry) const;
 
     MarketView& view_;
     platform::Dialogs& dialogs_;
@@ -132,7 +126,7 @@ class InstallPipeline {
     size_t parallel_ = 1;
     std::optional<size_t> pendingParallel_;
     bool stopped_ = false;
-    // The parallel queue: the started entries, parallel to the front of `queue_`.
+    // The started entries, parallel to the front of `queue_`.
     std::deque<Started> started_;
     std::vector<int32_t> slotSpeeds_;
     bool stalled_ = false;

@@ -3,8 +3,9 @@
 
 #include "market/InstallPipeline.h"
 
-// The pipeline with several downloads at once: the started entries stand at the front of the
-// queue, in the order they started, each on its own download control (its slot).
+// The started entries stand at the front of the queue, in the order they started, each on its
+// own download control (its slot). One slot is the plain queue: its head is the running task,
+// and the next one starts after a pause.
 
 namespace market {
 
@@ -64,6 +65,9 @@ void InstallPipeline::fillSlots() {
         slotSpeeds_[slot] = 0;
         const QueueEntry entry = queue_[index];
         view_.startDownload(entry, slot);
+        // One at a time: a task that ended at once has already set its successor after the
+        // pause.
+        if (!parallelRun()) return;
     }
 }
 
@@ -85,6 +89,7 @@ void InstallPipeline::endStarted(size_t slot, std::optional<std::string> message
         if (stopped_) return;
         auto same = std::find_if(started_.begin(), started_.end(),
                                  [slot](const Started& s) { return s.slot == slot; });
+        if (same == started_.end()) return;
         index = size_t(same - started_.begin());
     }
     const QueueEntry ended = queue_[*index];
@@ -94,17 +99,21 @@ void InstallPipeline::endStarted(size_t slot, std::optional<std::string> message
         return;
     }
     view_.refreshVersionList();
-    fillSlots();
+    if (parallelRun()) {
+        fillSlots();
+        return;
+    }
+    view_.runAfter(kPauseBetweenTasksMs, [this] { StartHeadTask(); });
 }
 
 void InstallPipeline::stallOn(size_t slot, const std::string& message) {
     std::optional<size_t> index = runningIndex(slot);
     if (!index) return;
-    // As with one download: the failed entry stays and nothing more starts; the others finish.
+    // The failed entry stays and nothing more starts; the others finish.
     started_[*index].ended = true;
     slotSpeeds_[slot] = 0;
     stalled_ = true;
-    showMessage(message + "\r\n" + std::string(kStalledNote));
+    showMessage(parallelRun() ? message + "\r\n" + std::string(kStalledNote) : message);
 }
 
 void InstallPipeline::removeStarted(size_t index) {
@@ -118,8 +127,11 @@ void InstallPipeline::removeStarted(size_t index) {
         applyPendingParallel();
         return;
     }
-    view_.setProgress(static_cast<float>(static_cast<double>(finished_) /
-                                         static_cast<double>(finished_ + queue_.size())));
+    // One download at a time shows the bytes of the running one; several show the share of the
+    // tasks that have ended.
+    view_.setProgress(parallelRun() ? static_cast<float>(static_cast<double>(finished_) /
+                                                         double(finished_ + queue_.size()))
+                                    : 0.0f);
 }
 
 }  // namespace market

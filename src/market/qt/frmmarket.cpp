@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "context/ShowFailure.h"
 #include "controls/qt/PProgressBar.h"
 #include "download/qt/XGTDL.h"
 #include "market/AssetInstaller.h"
@@ -156,11 +157,9 @@ void frmmarket::CheckUpdate() {
 void frmmarket::chooseParallel(size_t downloads) {
     pipeline_.setParallel(downloads);
     const std::string path = context_.dataFile(market::kParallelFileName);
-    if (platform::Result<> saved = market::saveParallelDownloads(path, downloads); !saved) {
-        const std::string text = "无法保存“同时下载”的选择：" + saved.reason();
-        context_.log.write(text);
-        pipeline_.showMessage(text);
-    }
+    if (platform::Result<> saved = market::saveParallelDownloads(path, downloads); !saved)
+        showFailure(context_, "无法保存“同时下载”的选择：" + saved.reason(), kAppTitle,
+                    platform::MessageIcon::None);
 }
 
 void frmmarket::showModal() {

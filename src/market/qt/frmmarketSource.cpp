@@ -2,6 +2,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "context/ShowFailure.h"
 #include "market/qt/frmmarket.h"
 #include "platform/qt/WidgetHelpers.h"
 
@@ -35,9 +36,8 @@ void frmmarket::switchSource() {
     const std::string file = context_.dataFile("services.ini");
     platform::Result<void> saved = saveDownloadSource(file, next);
     if (!saved) {
-        const std::string text = "无法切换下载源：" + saved.reason();
-        context_.log.write(text);
-        pipeline_.showMessage(text);
+        showFailure(context_, "无法切换下载源：" + saved.reason(), kAppTitle,
+                    platform::MessageIcon::None);
         return;
     }
     context_.services.source = next;
