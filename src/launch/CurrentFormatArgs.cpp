@@ -16,12 +16,9 @@ std::string currentClassPath(const LibraryFiles& files, const MergedVersion& ver
                              const GameFolders& folders) {
     const platform::PathStyle style = folders.style();
     std::string classPath;
-    for (const LibraryFile& jar : files.classPath) {
-        classPath += folders.libraries();
-        for (char c : "/" + jar.path)
-            classPath += c == '/' ? style.separator : c;
-        classPath += style.classPathSeparator;
-    }
+    for (const LibraryFile& jar : files.classPath)
+        classPath +=
+            libraryFileOnDisk(folders.libraries(), jar.path, style) + style.classPathSeparator;
     return classPath + folders.versionJar(version.jarId);
 }
 

@@ -91,9 +91,10 @@ bool runLaunchSequence(LauncherContext& context, const std::string& versionId, L
         return stay("版本“" + versionId + "”的路径中含有双引号（\"），游戏没有启动。\n" +
                     context.launcherFolder() + "\n请把版本文件夹或启动器文件夹改名后再试。");
     }
+    // Each file of the version is read once, here; every later step works from what was read.
+    const VersionFiles files = readVersionFiles(context.folders(), versionId);
     // A version with its own argument lists, or a profile: its parents and its Java first.
-    platform::Result<std::optional<MergedVersion>> current =
-        loadCurrentFormatVersion(context.folders(), versionId);
+    const platform::Result<std::optional<MergedVersion>>& current = files.current;
     if (!current) {
         context.log.write("无法启动版本“" + versionId + "”：" + current.reason());
         return stay("无法启动版本“" + versionId + "”：" + current.reason());
@@ -106,8 +107,7 @@ bool runLaunchSequence(LauncherContext& context, const std::string& versionId, L
         }
     }
     std::string reason;
-    ArgsStatus usable =
-        checkVersionFiles(context.launcherFolder(), versionId, context.style(), &reason);
+    ArgsStatus usable = checkVersionFiles(files, &reason);
     if (usable != ArgsStatus::Ok) return stay(versionMessage(usable, context, versionId, reason));
 
     ui.showMarketHideMain();
@@ -147,10 +147,9 @@ bool runLaunchSequence(LauncherContext& context, const std::string& versionId, L
         }
     }
 
+    // The files passed the check above, so the arguments can be made.
     LaunchArgs args;
-    ArgsStatus status = MakeArgs(args, values, context.launcherFolder(), context.style());
-    if (status != ArgsStatus::Ok)
-        return stay(versionMessage(status, context, versionId, "描述文件在启动前被改动"));
+    (void)MakeArgs(args, values, files, context.launcherFolder(), context.style());
 
     std::string commandLine = "\"" + javaPath + "\" " + args.JoinArgs();
     // The access token is masked in the log.

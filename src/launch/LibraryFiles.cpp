@@ -5,19 +5,9 @@
 #include "download/DownloadNames.h"
 #include "launch/ClassPath.h"
 #include "launch/VersionText.h"
+#include "platform/AsciiText.h"
 
 namespace {
-
-std::vector<std::string> splitAt(const std::string& text, char separator) {
-    std::vector<std::string> parts;
-    size_t start = 0;
-    for (;;) {
-        size_t end = text.find(separator, start);
-        parts.push_back(text.substr(start, end == std::string::npos ? end : end - start));
-        if (end == std::string::npos) return parts;
-        start = end + 1;
-    }
-}
 
 // The file of a library for `classifier` (empty: its plain jar), by its downloads block, else by
 // its name under its repository.
@@ -57,7 +47,7 @@ std::optional<std::string> pathFromName(const std::string& name, const std::stri
         extension = coordinate.substr(at + 1);
         coordinate.resize(at);
     }
-    std::vector<std::string> parts = splitAt(coordinate, ':');
+    std::vector<std::string> parts = platform::splitAt(coordinate, ':');
     if (parts.size() < 3) return std::nullopt;
     std::string group = parts[0];
     for (char& c : group) {
@@ -72,10 +62,18 @@ std::optional<std::string> pathFromName(const std::string& name, const std::stri
 }
 
 bool isSafeLibraryPath(const std::string& path) {
-    for (const std::string& element : splitAt(path, '/')) {
+    for (const std::string& element : platform::splitAt(path, '/')) {
         if (element.empty() || download::plainFileName(element) != element) return false;
     }
     return true;
+}
+
+std::string libraryFileOnDisk(const std::string& librariesFolder, const std::string& path,
+                              platform::PathStyle style) {
+    std::string onDisk = librariesFolder;
+    for (char c : "/" + path)
+        onDisk += c == '/' ? style.separator : c;
+    return onDisk;
 }
 
 LibrarySystem runningLibrarySystem() {

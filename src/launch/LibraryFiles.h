@@ -5,6 +5,7 @@
 
 #include "launch/VersionChain.h"
 #include "launch/VersionJson.h"
+#include "platform/Paths.h"
 
 // The jar files of current-format libraries: where each lies under the libraries folder, where
 // it comes from and its SHA-1, and which of them this system takes.
@@ -22,6 +23,11 @@ std::optional<std::string> pathFromName(const std::string& name,
 
 // A relative "/" path whose every element is a plain file name: it cannot leave the folder.
 bool isSafeLibraryPath(const std::string& path);
+
+// Where the library file at the relative "/" `path` lies below `librariesFolder` (no trailing
+// separator), written in `style`.
+std::string libraryFileOnDisk(const std::string& librariesFolder, const std::string& path,
+                              platform::PathStyle style);
 
 // The system the rules are evaluated for, and the width "${arch}" stands for.
 struct LibrarySystem {

@@ -7,6 +7,7 @@
 #include "launch/VersionNumber.h"
 #include "launch/VersionText.h"
 #include "platform/FileList.h"
+#include "platform/TextFile.h"
 
 namespace {
 
@@ -34,33 +35,6 @@ std::string offlineModernLayout(const std::string& mainClass, const LaunchValues
 
 std::string trueOrFalse(bool value) {
     return value ? "true" : "false";
-}
-
-struct VersionDescription {
-    ArgsStatus status = ArgsStatus::Ok;
-    std::string jsonPath;
-    std::string text;
-    std::string mainClass;
-    std::string reason;  // why the JSON could not be read
-};
-
-VersionDescription readDescription(const GameFolders& folders, const std::string& versionId) {
-    VersionDescription description;
-    description.jsonPath = folders.versionJson(versionId);
-    platform::Result<std::string> text = readVersionText(description.jsonPath);
-    if (!text) {
-        description.status = ArgsStatus::VersionJsonMissing;
-        description.reason = text.reason();
-        return description;
-    }
-    description.text = std::move(text).value();
-    std::optional<std::string> mainClass = findMainClass(description.text);
-    if (!mainClass) {
-        description.status = ArgsStatus::MainClassMissing;
-        return description;
-    }
-    description.mainClass = std::move(*mainClass);
-    return description;
 }
 
 }  // namespace
@@ -93,48 +67,70 @@ bool isOldLayout(const std::string& versionFolder, platform::PathStyle style) {
     return platform::isExistingFile(versionFolder + style.separator + "minecraft.jar");
 }
 
-ArgsStatus checkVersionFiles(const std::string& launcherFolder, const std::string& versionId,
-                             platform::PathStyle style, std::string* reason) {
-    GameFolders folders(launcherFolder, style);
-    if (isOldLayout(folders.versionFolder(versionId), style)) return ArgsStatus::Ok;
-    platform::Result<std::optional<MergedVersion>> current =
-        loadCurrentFormatVersion(folders, versionId);
-    if (!current) {
-        if (reason) *reason = current.reason();
-        return ArgsStatus::ParentUnusable;
+VersionFiles readVersionFiles(const GameFolders& folders, const std::string& versionId) {
+    VersionFiles files;
+    files.oldLayout = isOldLayout(folders.versionFolder(versionId), folders.style());
+    files.jsonPath = folders.versionJson(versionId);
+    platform::Result<std::string> bytes = platform::readFileBytes(files.jsonPath);
+    if (bytes) files.current = loadCurrentFormatVersion(folders, versionId, bytes.value());
+    if (files.oldLayout || !files.current || files.current.value()) return files;
+    if (!bytes) {
+        files.textStatus = ArgsStatus::VersionJsonMissing;
+        files.textReason = bytes.reason();
+        return files;
     }
-    if (current.value())
-        return current.value()->mainClass.empty() ? ArgsStatus::MainClassMissing : ArgsStatus::Ok;
-    VersionDescription description = readDescription(folders, versionId);
-    if (reason) *reason = description.reason;
-    return description.status;
+    files.text = versionTextOfBytes(bytes.value());
+    std::optional<std::string> mainClass = findMainClass(files.text);
+    if (!mainClass) {
+        files.textStatus = ArgsStatus::MainClassMissing;
+        return files;
+    }
+    files.mainClass = std::move(*mainClass);
+    return files;
 }
 
-ArgsStatus MakeArgs(LaunchArgs& args, const LaunchValues& values, const std::string& launcherFolder,
-                    platform::PathStyle style) {
+ArgsStatus checkVersionFiles(const VersionFiles& files, std::string* reason) {
+    if (files.oldLayout) return ArgsStatus::Ok;
+    if (!files.current) {
+        if (reason) *reason = files.current.reason();
+        return ArgsStatus::ParentUnusable;
+    }
+    if (const std::optional<MergedVersion>& version = files.current.value())
+        return version->mainClass.empty() ? ArgsStatus::MainClassMissing : ArgsStatus::Ok;
+    if (reason) *reason = files.textReason;
+    return files.textStatus;
+}
+
+ArgsStatus checkVersionFiles(const std::string& launcherFolder, const std::string& versionId,
+                             platform::PathStyle style, std::string* reason) {
+    return checkVersionFiles(readVersionFiles(GameFolders(launcherFolder, style), versionId),
+                             reason);
+}
+
+ArgsStatus MakeArgs(LaunchArgs& args, const LaunchValues& values, const VersionFiles& files,
+                    const std::string& launcherFolder, platform::PathStyle style) {
     args.clear();
+    ArgsStatus usable = checkVersionFiles(files);
+    if (usable != ArgsStatus::Ok) return usable;
     GameFolders folders(launcherFolder, style);
-    if (isOldLayout(folders.versionFolder(values.versionId), style)) {
+    if (files.oldLayout) {
         LegacyValues legacy;
         legacy.versionId = values.versionId;
         legacy.memoryMb = values.memoryMb;
         legacy.userName = values.userName;
         legacy.nativesFolder = folders.versionNatives(values.versionId);
         MakeLegacyArgs(args, legacy, folders);
-        return ArgsStatus::Ok;
-    }
-    platform::Result<std::optional<MergedVersion>> current =
-        loadCurrentFormatVersion(folders, values.versionId);
-    if (!current) return ArgsStatus::ParentUnusable;
-    if (const std::optional<MergedVersion>& version = current.value()) {
-        if (version->mainClass.empty()) return ArgsStatus::MainClassMissing;
+    } else if (const std::optional<MergedVersion>& version = files.current.value()) {
         addCurrentFormatArgs(args, values, *version, folders, runningLibrarySystem());
-        return ArgsStatus::Ok;
+    } else {
+        std::string classPath = MakeClassPath(files.jsonPath, files.text, launcherFolder, style);
+        addModernArgs(args, values, classPath, files.mainClass);
     }
-    VersionDescription description = readDescription(folders, values.versionId);
-    if (description.status != ArgsStatus::Ok) return description.status;
-    std::string classPath =
-        MakeClassPath(description.jsonPath, description.text, launcherFolder, style);
-    addModernArgs(args, values, classPath, description.mainClass);
     return ArgsStatus::Ok;
+}
+
+ArgsStatus MakeArgs(LaunchArgs& args, const LaunchValues& values, const std::string& launcherFolder,
+                    platform::PathStyle style) {
+    VersionFiles files = readVersionFiles(GameFolders(launcherFolder, style), values.versionId);
+    return MakeArgs(args, values, files, launcherFolder, style);
 }

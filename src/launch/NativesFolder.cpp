@@ -21,9 +21,7 @@ platform::Result<> extractNatives(const std::vector<LibraryFiles::Natives>& nati
     if (error)
         return platform::Failure{"无法创建本地库文件夹 " + nativesFolder + "：" + error.message()};
     for (const LibraryFiles::Natives& jar : natives) {
-        std::string path = librariesFolder;
-        for (char c : "/" + jar.file.path)
-            path += c == '/' ? style.separator : c;
+        const std::string path = libraryFileOnDisk(librariesFolder, jar.file.path, style);
         auto wanted = [&](const std::string& name) { return nativeEntryWanted(name, jar.exclude); };
         platform::Result<std::vector<std::string>> written =
             platform::extractZip(path, nativesFolder, wanted);

@@ -3,6 +3,7 @@
 #include <set>
 
 #include "download/DownloadNames.h"
+#include "platform/AsciiText.h"
 #include "platform/TextFile.h"
 
 namespace {
@@ -11,27 +12,11 @@ namespace {
 // names with the same key are the same library in different versions.
 std::string libraryKey(const std::string& name) {
     std::string key;
-    size_t start = 0;
-    for (int part = 0;; ++part) {
-        size_t end = name.find(':', start);
-        if (part != 2)
-            key += name.substr(start, end == std::string::npos ? end : end - start) + ":";
-        if (end == std::string::npos) break;
-        start = end + 1;
+    std::vector<std::string> parts = platform::splitAt(name, ':');
+    for (size_t part = 0; part < parts.size(); ++part) {
+        if (part != 2) key += parts[part] + ":";
     }
     return key;
-}
-
-// Splits a whole-template text at runs of blanks.
-std::vector<std::string> splitAtBlanks(const std::string& text) {
-    std::vector<std::string> words;
-    size_t at = 0;
-    while ((at = text.find_first_not_of(' ', at)) != std::string::npos) {
-        size_t end = text.find(' ', at);
-        words.push_back(text.substr(at, end == std::string::npos ? end : end - at));
-        at = end;
-    }
-    return words;
 }
 
 void appendAll(std::vector<launch::Argument>& list,
@@ -84,8 +69,10 @@ MergedVersion mergeVersionChain(const std::vector<launch::VersionJson>& chain) {
     }
     for (const launch::VersionJson& json : chain) {
         if (!json.minecraftArguments) continue;
-        for (const std::string& word : splitAtBlanks(*json.minecraftArguments))
-            merged.game.push_back({{word}, {}});
+        // Runs of blanks separate the words of the whole-template text.
+        for (const std::string& word : platform::splitAt(*json.minecraftArguments, ' ')) {
+            if (!word.empty()) merged.game.push_back({{word}, {}});
+        }
         break;
     }
     // Versions before the arguments block pass the native folder and class path themselves. Some
@@ -107,7 +94,12 @@ platform::Result<std::optional<MergedVersion>> loadCurrentFormatVersion(const Ga
                                                                         const std::string& id) {
     platform::Result<std::string> text = platform::readFileBytes(folders.versionJson(id));
     if (!text) return std::optional<MergedVersion>();
-    platform::Result<launch::VersionJson> chosen = launch::parseVersionJson(*text);
+    return loadCurrentFormatVersion(folders, id, text.value());
+}
+
+platform::Result<std::optional<MergedVersion>> loadCurrentFormatVersion(
+    const GameFolders& folders, const std::string& id, const std::string& chosenText) {
+    platform::Result<launch::VersionJson> chosen = launch::parseVersionJson(chosenText);
     if (!chosen || !isCurrentFormat(chosen.value())) return std::optional<MergedVersion>();
 
     std::vector<launch::VersionJson> chain = {std::move(chosen).value()};

@@ -41,3 +41,7 @@ bool isCurrentFormat(const launch::VersionJson& json);
 // The failure names a missing or unreadable parent, a loop, or a chain that is too long.
 platform::Result<std::optional<MergedVersion>> loadCurrentFormatVersion(const GameFolders& folders,
                                                                         const std::string& id);
+
+// The same for the chosen JSON's bytes (`chosenText`) already read; only the parents are read.
+platform::Result<std::optional<MergedVersion>> loadCurrentFormatVersion(
+    const GameFolders& folders, const std::string& id, const std::string& chosenText);

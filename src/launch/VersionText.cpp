@@ -1,6 +1,7 @@
 #include "launch/VersionText.h"
 
 #include "platform/AsciiText.h"
+#include "platform/CodePage.h"
 #include "platform/TextFile.h"
 
 namespace {
@@ -47,9 +48,13 @@ std::string makeVersionText(const std::vector<std::string>& lines) {
 }
 
 platform::Result<std::string> readVersionText(const std::string& jsonPath) {
-    platform::Result<std::vector<std::string>> lines = platform::readTextLines(jsonPath);
-    if (!lines) return lines.failure();
-    return makeVersionText(lines.value());
+    platform::Result<std::string> bytes = platform::readFileBytes(jsonPath);
+    if (!bytes) return bytes.failure();
+    return versionTextOfBytes(bytes.value());
+}
+
+std::string versionTextOfBytes(const std::string& bytes) {
+    return makeVersionText(platform::splitTextLines(platform::fromCodePage(bytes)));
 }
 
 std::vector<Library> scanLibraries(std::string_view text) {

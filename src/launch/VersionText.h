@@ -15,6 +15,9 @@ std::string makeVersionText(const std::vector<std::string>& lines);
 // The version text of the JSON file at `jsonPath` (code page text), or why it cannot be read.
 platform::Result<std::string> readVersionText(const std::string& jsonPath);
 
+// The version text of a JSON file's bytes already read.
+std::string versionTextOfBytes(const std::string& bytes);
+
 // One library object of the version text, as views into it: `entry` runs from the first
 // character of the name's value up to the object end "}," (or the array end "],");
 // `coordinate` is the entry up to its first double quote and always holds a ":";

@@ -21,7 +21,8 @@ InstallPlan CurrentLibraryPlan(const LibraryFiles& files, const GameFolders& fol
     const char separator = folders.style().separator;
     for (const LibraryFile* jar : jars) {
         if (!planned.insert(jar->path).second) continue;
-        const std::string local = folders.inGameFolder("libraries/" + jar->path);
+        const std::string local =
+            libraryFileOnDisk(folders.libraries(), jar->path, folders.style());
         if (platform::isExistingFile(local)) continue;
         std::string folder = local.substr(0, local.rfind(separator));
         QueueEntry entry{urlOf(*jar), folder};

@@ -61,7 +61,10 @@ Result<std::string> readText(const std::string& path) {
 Result<std::vector<std::string>> readTextLines(const std::string& path) {
     Result<std::string> decoded = readText(path);
     if (!decoded) return decoded.failure();
-    const std::string& text = decoded.value();
+    return splitTextLines(decoded.value());
+}
+
+std::vector<std::string> splitTextLines(const std::string& text) {
     std::vector<std::string> lines;
     size_t start = 0;
     while (start < text.size()) {

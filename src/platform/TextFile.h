@@ -19,6 +19,9 @@ Result<std::string> readText(const std::string& path);
 // Fails like readText.
 Result<std::vector<std::string>> readTextLines(const std::string& path);
 
+// The lines of text already decoded, split as readTextLines splits a file.
+std::vector<std::string> splitTextLines(const std::string& text);
+
 // Writes every line followed by CR LF, encoded in the code page. The text goes to a
 // temporary file in the same folder first and is renamed over `path`, so a failure
 // never leaves a half-written file. The failure names the file and the system's reason.

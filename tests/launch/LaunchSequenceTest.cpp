@@ -78,6 +78,19 @@ TEST(LaunchSequence, OldLayoutVersionLaunchesThroughTheLegacyLine) {
     EXPECT_EQ(f.checked.size(), 1u);
 }
 
+TEST(LaunchSequence, TheCommandLineComesFromTheJsonReadBeforeTheLibraryCheck) {
+    LaunchFixture f;
+    // The JSON loses its main class while the libraries are checked: the launch goes on with the
+    // description it checked, not a second reading of the file.
+    f.launcher.context.hooks.checkLibraries = [&f](const std::string&, const std::string&) {
+        launch_fixtures::writeVersion(f.launcher.folder, "1.7.10",
+                                      launch_fixtures::versionJson("1.7.10", "", {}));
+    };
+    ASSERT_TRUE(f.launch());
+    EXPECT_EQ(f.startedWords().at(7), kMain);
+    EXPECT_TRUE(f.launcher.dialogs.shown.empty());
+}
+
 TEST(LaunchSequence, SignInReplyGivesNameTokenAndProfile) {
     LoopbackHttpServer auth(LoopbackHttpServer::replyWith(LoopbackHttpServer::response(
         200,
