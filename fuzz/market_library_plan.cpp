@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const std::string root = folders.libraries() + "/";
     auto none = [](const std::string&) { return false; };
     for (const market::PlannedTask& planned :
-         market::LibraryPlan(text, folders, ServiceHosts{}, none, none)) {
+         market::libraryInstallPlan(text, folders, ServiceHosts{}, none, none)) {
         if (planned.folder.rfind(root, 0) != 0) std::abort();
         if (!market::isSafeRelativeFolder(planned.folder.substr(root.size()), '/')) std::abort();
     }

@@ -12,7 +12,7 @@ bool IsWow64() {
     return platform::isOperatingSystem64Bit();
 }
 
-bool FolderHoldsFile(const std::string& folder) {
+bool folderHasFile(const std::string& folder) {
     return !platform::listFiles(folder).empty();
 }
 
@@ -31,7 +31,7 @@ std::string classPathFromText(const std::string& versionText, const std::string&
         std::optional<LibraryCoordinate> library =
             splitCoordinate(std::string(entry.coordinate), style);
         if (!library) continue;
-        std::string folder = LibraryFolder(libraryRoot, *library, style);
+        std::string folder = libraryFolderOf(libraryRoot, *library, style);
         if (!probe(folder)) continue;
         if (entry.nativeClassifier) {
             result += folder + jarName(*library, replaceArch(*entry.nativeClassifier, archDigits));
@@ -52,7 +52,7 @@ std::string MakeClassPath(const std::string& jsonPath, const std::string& versio
                           const std::string& launcherFolder, platform::PathStyle style) {
     std::string libraryRoot = GameFolders(launcherFolder, style).libraries() + style.separator;
     std::string result = classPathFromText(versionText, gameJarPath(jsonPath), libraryRoot, style,
-                                           IsWow64() ? "64" : "32", FolderHoldsFile);
+                                           IsWow64() ? "64" : "32", folderHasFile);
     // libs.txt is only a copy for the player to look at; a failed write changes nothing.
     (void)platform::writeTextLines(launcherFolder + style.separator + "libs.txt", {result});
     return result;

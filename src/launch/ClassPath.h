@@ -9,7 +9,7 @@ bool IsWow64();
 
 // Whether a library folder holds at least one ordinary file (no folder, nothing hidden).
 using FolderProbe = std::function<bool(const std::string& folder)>;
-bool FolderHoldsFile(const std::string& folder);
+bool folderHasFile(const std::string& folder);
 
 // `jsonPath` with every ".json" replaced by ".jar": the version's game jar.
 std::string gameJarPath(const std::string& jsonPath);

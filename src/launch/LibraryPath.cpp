@@ -24,8 +24,8 @@ std::optional<LibraryCoordinate> splitCoordinate(const std::string& coordinate,
     return library;
 }
 
-std::string LibraryFolder(const std::string& libraryRoot, const LibraryCoordinate& library,
-                          platform::PathStyle style) {
+std::string libraryFolderOf(const std::string& libraryRoot, const LibraryCoordinate& library,
+                            platform::PathStyle style) {
     return libraryRoot + library.folderPart + style.separator;
 }
 

@@ -21,8 +21,8 @@ std::optional<LibraryCoordinate> splitCoordinate(const std::string& coordinate,
                                                  platform::PathStyle style);
 
 // The library's folder with a trailing separator: root + folder part + separator.
-std::string LibraryFolder(const std::string& libraryRoot, const LibraryCoordinate& library,
-                          platform::PathStyle style);
+std::string libraryFolderOf(const std::string& libraryRoot, const LibraryCoordinate& library,
+                            platform::PathStyle style);
 
 // "artifact-version.jar", or "artifact-version-classifier.jar" for a native classifier
 // (already free of "${arch}").

@@ -46,13 +46,13 @@ PlannedTask objectTask(const std::string& hash, const GameFolders& folders,
 
 PlannedTask sharedIndexTask(const GameFolders& folders, const ServiceHosts& hosts) {
     return {folders.assetIndexes(),
-            {IndexUrl(AssetPath::SharedIndex, "", hosts), folders.assetIndexes()}};
+            {assetIndexUrl(AssetPath::SharedIndex, "", hosts), folders.assetIndexes()}};
 }
 
 PlannedTask versionIndexTask(const std::string& id, const GameFolders& folders,
                              const ServiceHosts& hosts) {
     return {folders.assetIndexes(),
-            {IndexUrl(AssetPath::PerVersion, id, hosts), folders.assetIndexes()}};
+            {assetIndexUrl(AssetPath::PerVersion, id, hosts), folders.assetIndexes()}};
 }
 
 PlannedTask resourceTask(const std::string& name, const GameFolders& folders,
@@ -76,7 +76,7 @@ std::optional<std::string> expectedObjectHash(const QueueEntry& entry, const Gam
     return hash;
 }
 
-std::string IndexUrl(AssetPath path, const std::string& id, const ServiceHosts& hosts) {
+std::string assetIndexUrl(AssetPath path, const std::string& id, const ServiceHosts& hosts) {
     switch (path) {
         case AssetPath::SharedIndex:
             return hosts.mirror + "/indexes/1.8.json";
@@ -124,7 +124,7 @@ std::optional<std::string> namedAssetIndex(const GameFolders& folders, const std
 void updateAssets(InstallPipeline& pipeline, platform::HttpClient& http,
                   const std::vector<std::string>& ids, int selected, DownloadSource& source,
                   const std::function<void(int)>& wait) {
-    platform::Result<std::string> id = SelectedVersion(ids, selected);
+    platform::Result<std::string> id = selectedVersionId(ids, selected);
     if (!id) {
         pipeline.showMessage(id.reason());
         return;

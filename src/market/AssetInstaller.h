@@ -36,7 +36,7 @@ std::string resourcePath(const std::string& name, const GameFolders& folders);
 std::optional<std::string> expectedObjectHash(const QueueEntry& entry, const GameFolders& folders);
 
 // The URL of the index a path reads.
-std::string IndexUrl(AssetPath path, const std::string& id, const ServiceHosts& hosts);
+std::string assetIndexUrl(AssetPath path, const std::string& id, const ServiceHosts& hosts);
 
 // The tasks for what is missing on disk, given the fetched index text.
 InstallPlan assetPlan(AssetPath path, const std::string& id, const std::string& index,

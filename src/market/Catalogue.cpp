@@ -25,7 +25,7 @@ std::string_view quotedValue(std::string_view text, size_t start) {
 
 }  // namespace
 
-std::string TypeText(std::string type) {
+std::string catalogueTypeText(std::string type) {
     static constexpr std::array<std::pair<std::string_view, std::string_view>, 4> kNames = {{
         {"snapshot", "快照版"},
         {"release", "正式版"},
@@ -48,7 +48,7 @@ std::vector<CatalogueEntry> scanCatalogue(std::string_view text,
         std::string_view typeValue =
             type == std::string_view::npos ? "" : quotedValue(text, type + kTypeMarker.size());
         if (download::isVersionFolderName(value))
-            entries.push_back({std::string(value), TypeText(std::string(typeValue))});
+            entries.push_back({std::string(value), catalogueTypeText(std::string(typeValue))});
         if (perEntry) perEntry();
     }
     return entries;
@@ -68,8 +68,8 @@ CatalogueDetails detailsOfLine(std::string_view line) {
             std::string(kTypeLabel) + std::string(typeText)};
 }
 
-Catalogue LoadCatalogue(platform::HttpClient& http, const ServiceHosts& hosts,
-                        const std::function<void()>& perEntry) {
+Catalogue fetchCatalogue(platform::HttpClient& http, const ServiceHosts& hosts,
+                         const std::function<void()>& perEntry) {
     const std::string url = hosts.mirror + "/versions/versions.json";
     platform::Result<std::string> text = download::fetchDocument(http, url);
     if (!text) return {{}, "无法获取版本列表：" + text.reason()};

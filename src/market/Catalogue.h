@@ -24,7 +24,7 @@ struct Catalogue {
 
 // "snapshot", "release", "old_alpha", "old_beta" replaced by their Chinese names, each
 // everywhere, in this order; any other text unchanged.
-std::string TypeText(std::string type);
+std::string catalogueTypeText(std::string type);
 
 // Every `"id": "` of `text` in text order, with the type searched from the id on (an entry
 // without a type takes the next one's). Ids that cannot name a version folder are skipped.
@@ -44,7 +44,7 @@ CatalogueDetails detailsOfLine(std::string_view line);
 
 // Fetches "/versions/versions.json" from the mirror and scans it. A failed fetch or an
 // error status gives an empty catalogue and the reason.
-Catalogue LoadCatalogue(platform::HttpClient& http, const ServiceHosts& hosts,
-                        const std::function<void()>& perEntry = {});
+Catalogue fetchCatalogue(platform::HttpClient& http, const ServiceHosts& hosts,
+                         const std::function<void()>& perEntry = {});
 
 }  // namespace market

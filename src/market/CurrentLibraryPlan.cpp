@@ -8,8 +8,8 @@
 
 namespace market {
 
-InstallPlan CurrentLibraryPlan(const LibraryFiles& files, const GameFolders& folders,
-                               const std::function<std::string(const LibraryFile&)>& urlOf) {
+InstallPlan currentFormatLibraryPlan(const LibraryFiles& files, const GameFolders& folders,
+                                     const std::function<std::string(const LibraryFile&)>& urlOf) {
     std::vector<const LibraryFile*> jars;
     for (const LibraryFile& jar : files.classPath)
         jars.push_back(&jar);
@@ -33,9 +33,9 @@ InstallPlan CurrentLibraryPlan(const LibraryFiles& files, const GameFolders& fol
     return plan;
 }
 
-InstallPlan CurrentLibraryPlan(const LibraryFiles& files, const GameFolders& folders,
-                               const ServiceHosts& hosts) {
-    return CurrentLibraryPlan(files, folders, [&hosts](const LibraryFile& jar) {
+InstallPlan currentFormatLibraryPlan(const LibraryFiles& files, const GameFolders& folders,
+                                     const ServiceHosts& hosts) {
+    return currentFormatLibraryPlan(files, folders, [&hosts](const LibraryFile& jar) {
         return hosts.mirror + "/libraries/" + jar.path;
     });
 }

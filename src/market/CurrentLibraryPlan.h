@@ -14,11 +14,11 @@ namespace market {
 // class-path jars first and the natives jars after them, each checked by the SHA-1 the JSON
 // gives. The jar itself is tested, not its folder: one folder holds a library's plain jar and
 // its natives jars.
-InstallPlan CurrentLibraryPlan(const LibraryFiles& files, const GameFolders& folders,
-                               const std::function<std::string(const LibraryFile&)>& urlOf);
+InstallPlan currentFormatLibraryPlan(const LibraryFiles& files, const GameFolders& folders,
+                                     const std::function<std::string(const LibraryFile&)>& urlOf);
 
 // The mirror's: each jar from "/libraries/" + its path.
-InstallPlan CurrentLibraryPlan(const LibraryFiles& files, const GameFolders& folders,
-                               const ServiceHosts& hosts);
+InstallPlan currentFormatLibraryPlan(const LibraryFiles& files, const GameFolders& folders,
+                                     const ServiceHosts& hosts);
 
 }  // namespace market

@@ -8,7 +8,7 @@
 
 namespace market {
 
-platform::Result<void> MakeFolder(const std::string& path) {
+platform::Result<void> ensureFolder(const std::string& path) {
     std::error_code error;
     std::filesystem::path folder = platform::fromUtf8Path(path);
     std::filesystem::create_directories(folder, error);
@@ -26,7 +26,7 @@ QueueOutcome QueuePlan(InstallPipeline& pipeline, const InstallPlan& plan) {
     for (const PlannedTask& planned : plan) {
         if (planned.folder != lastFolder) {
             lastFolder = planned.folder;
-            platform::Result<void> made = MakeFolder(planned.folder);
+            platform::Result<void> made = ensureFolder(planned.folder);
             lastMade = made.ok();
             if (!made && outcome.failure.empty()) outcome.failure = made.reason();
         }

@@ -37,6 +37,6 @@ QueueOutcome QueuePlan(InstallPipeline& pipeline, const InstallPlan& plan);
 void showSkipped(InstallPipeline& pipeline, const QueueOutcome& outcome);
 
 // The folder at `path` with all its parents, created now.
-platform::Result<void> MakeFolder(const std::string& path);
+platform::Result<void> ensureFolder(const std::string& path);
 
 }  // namespace market

@@ -63,9 +63,9 @@ std::vector<ScannedJar> missingScannedJars(const std::string& versionText,
     return jars;
 }
 
-InstallPlan LibraryPlan(const std::string& versionText, const GameFolders& folders,
-                        const ServiceHosts& hosts, const FolderProbe& folderHoldsFile,
-                        const FileProbe& fileExists) {
+InstallPlan libraryInstallPlan(const std::string& versionText, const GameFolders& folders,
+                               const ServiceHosts& hosts, const FolderProbe& folderHoldsFile,
+                               const FileProbe& fileExists) {
     InstallPlan plan;
     for (const ScannedJar& jar :
          missingScannedJars(versionText, folders, folderHoldsFile, fileExists)) {
@@ -95,7 +95,7 @@ LibraryCheckOutcome QueueMissingLibraries(InstallPipeline& pipeline,
             readVersionText(versionFolder + separator + versionId + ".json");
         if (!text) return {};
         auto exists = [](const std::string& path) { return platform::isExistingFile(path); };
-        plan = source.libraryPlan(*text, folders, FolderHoldsFile, exists);
+        plan = source.libraryPlan(*text, folders, folderHasFile, exists);
     }
     if (!plan) {
         // The launch goes on: a library that could not be planned shows up as the game's error.

@@ -29,9 +29,9 @@ std::vector<ScannedJar> missingScannedJars(const std::string& versionText,
                                            const FileProbe& fileExists);
 
 // The mirror's tasks for those jars, from "/libraries/" + their mirror path.
-InstallPlan LibraryPlan(const std::string& versionText, const GameFolders& folders,
-                        const ServiceHosts& hosts, const FolderProbe& folderHoldsFile,
-                        const FileProbe& fileExists);
+InstallPlan libraryInstallPlan(const std::string& versionText, const GameFolders& folders,
+                               const ServiceHosts& hosts, const FolderProbe& folderHoldsFile,
+                               const FileProbe& fileExists);
 
 // What CheckLibraries does before it shows the window.
 enum class LibraryCheck {

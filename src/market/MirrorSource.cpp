@@ -22,7 +22,7 @@ std::string MirrorSource::label() const {
 
 Catalogue MirrorSource::loadCatalogue(platform::HttpClient& http,
                                       const std::function<void()>& perEntry) {
-    return LoadCatalogue(http, hosts_, perEntry);
+    return fetchCatalogue(http, hosts_, perEntry);
 }
 
 platform::Result<InstallPlan> MirrorSource::versionPlan(platform::HttpClient&,
@@ -35,13 +35,13 @@ platform::Result<InstallPlan> MirrorSource::libraryPlan(const std::string& versi
                                                         const GameFolders& folders,
                                                         const FolderProbe& folderHoldsFile,
                                                         const FileProbe& fileExists) const {
-    return LibraryPlan(versionText, folders, hosts_, folderHoldsFile, fileExists);
+    return libraryInstallPlan(versionText, folders, hosts_, folderHoldsFile, fileExists);
 }
 
 platform::Result<InstallPlan> MirrorSource::nativePlan(const std::string& nativeFolder,
                                                        const std::vector<std::string>& names,
                                                        const GameFolders&) const {
-    return NativePlan(nativeFolder, names, hosts_);
+    return nativeInstallPlan(nativeFolder, names, hosts_);
 }
 
 platform::Result<void> MirrorSource::fillNativeFolder(const std::string&,
@@ -62,7 +62,7 @@ platform::Result<AssetWork> MirrorSource::assetWork(platform::HttpClient& http,
         indexId = *named;
     }
     platform::Result<std::string> index =
-        download::fetchDocument(http, IndexUrl(path, indexId, hosts_));
+        download::fetchDocument(http, assetIndexUrl(path, indexId, hosts_));
     if (!index) return platform::Failure{"无法获取资源索引：" + index.reason()};
     return AssetWork{assetPlan(path, indexId, index.value(), folders, hosts_),
                      path == AssetPath::Legacy ? kLegacyPauseMs : 0};
@@ -70,7 +70,7 @@ platform::Result<AssetWork> MirrorSource::assetWork(platform::HttpClient& http,
 
 platform::Result<InstallPlan> MirrorSource::currentLibraryPlan(const LibraryFiles& files,
                                                                const GameFolders& folders) const {
-    return CurrentLibraryPlan(files, folders, hosts_);
+    return currentFormatLibraryPlan(files, folders, hosts_);
 }
 
 }  // namespace market

@@ -18,8 +18,8 @@ const std::vector<std::string>& NativeLibraryNames(platform::PathStyle style) {
     return style == platform::PathStyle::windows() ? kWindows : kLinux;
 }
 
-InstallPlan NativePlan(const std::string& nativeFolder, const std::vector<std::string>& names,
-                       const ServiceHosts& hosts) {
+InstallPlan nativeInstallPlan(const std::string& nativeFolder,
+                              const std::vector<std::string>& names, const ServiceHosts& hosts) {
     std::string folder = nativeFolder;
     while (!folder.empty() && (folder.back() == '\\' || folder.back() == '/'))
         folder.pop_back();

@@ -15,8 +15,8 @@ const std::vector<std::string>& NativeLibraryNames(platform::PathStyle style);
 
 // A task from the launcher's file host for every library of the table missing from
 // `nativeFolder` (as passed, a trailing separator allowed).
-InstallPlan NativePlan(const std::string& nativeFolder, const std::vector<std::string>& names,
-                       const ServiceHosts& hosts);
+InstallPlan nativeInstallPlan(const std::string& nativeFolder,
+                              const std::vector<std::string>& names, const ServiceHosts& hosts);
 
 // CheckNative before the window changes: queues what the source needs to bring the missing
 // libraries. With the queue still empty the window stays as it is; otherwise the caller enters

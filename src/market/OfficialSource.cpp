@@ -92,7 +92,7 @@ Catalogue OfficialSource::loadCatalogue(platform::HttpClient& http,
     Catalogue catalogue;
     for (const ManifestEntry& entry : manifest->entries) {
         listed_.emplace(entry.id, entry);
-        catalogue.entries.push_back({entry.id, TypeText(entry.type)});
+        catalogue.entries.push_back({entry.id, catalogueTypeText(entry.type)});
         if (perEntry) perEntry();
     }
     if (manifest->refused > 0)
@@ -202,7 +202,7 @@ platform::Result<AssetWork> OfficialSource::assetWork(platform::HttpClient& http
     if (!index)
         return platform::Failure{"无法读取资源索引 " + indexItem->url + "：" + index.reason()};
     // The game reads the index from disk: it is kept as fetched.
-    platform::Result<void> folder = MakeFolder(folders.assetIndexes());
+    platform::Result<void> folder = ensureFolder(folders.assetIndexes());
     if (!folder) return platform::Failure{folder.reason()};
     platform::Result<void> saved =
         platform::writeFileAtomically(folders.inGameFolder(indexItem->path), text.value());
@@ -214,7 +214,7 @@ platform::Result<AssetWork> OfficialSource::assetWork(platform::HttpClient& http
 
 platform::Result<InstallPlan> OfficialSource::currentLibraryPlan(const LibraryFiles& files,
                                                                  const GameFolders& folders) const {
-    InstallPlan plan = CurrentLibraryPlan(files, folders, [this](const LibraryFile& jar) {
+    InstallPlan plan = currentFormatLibraryPlan(files, folders, [this](const LibraryFile& jar) {
         return jar.url.empty() ? hosts_.libraries + "/" + jar.path : jar.url;
     });
     for (PlannedTask& task : plan)

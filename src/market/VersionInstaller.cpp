@@ -12,7 +12,7 @@ platform::Failure unusableId(const std::string& id) {
 
 }  // namespace
 
-platform::Result<std::string> SelectedVersion(const std::vector<std::string>& ids, int selected) {
+platform::Result<std::string> selectedVersionId(const std::vector<std::string>& ids, int selected) {
     if (selected < 0 || static_cast<size_t>(selected) >= ids.size())
         return platform::Failure{std::string(kChooseVersionFirst)};
     const std::string& id = ids[static_cast<size_t>(selected)];
@@ -33,7 +33,7 @@ platform::Result<InstallPlan> versionDownloadPlan(const std::string& id, const G
 
 void addVersionDownload(InstallPipeline& pipeline, platform::HttpClient& http,
                         const std::vector<std::string>& ids, int selected, DownloadSource& source) {
-    platform::Result<std::string> id = SelectedVersion(ids, selected);
+    platform::Result<std::string> id = selectedVersionId(ids, selected);
     if (!id) {
         pipeline.showMessage(id.reason());
         return;

@@ -13,7 +13,7 @@ namespace market {
 inline constexpr std::string_view kChooseVersionFirst = "请先选择版本";
 
 // The id of the selected catalogue entry (`selected` < 0: none), or "请先选择版本".
-platform::Result<std::string> SelectedVersion(const std::vector<std::string>& ids, int selected);
+platform::Result<std::string> selectedVersionId(const std::vector<std::string>& ids, int selected);
 
 // The jar from the mirror, then the JSON from the official host, both into the version's
 // folder. Fails for an id that cannot name a folder.

@@ -23,7 +23,8 @@ const Checker kCheckers[] = {
              "{\r\n\"versions\": [{\"id\": \"" + name + "\", \"type\": \"release\"}]";
          return !market::scanCatalogue(text, {}).empty();
      }},
-    {"chosen id", [](const std::string& name) { return market::SelectedVersion({name}, 0).ok(); }},
+    {"chosen id",
+     [](const std::string& name) { return market::selectedVersionId({name}, 0).ok(); }},
     {"download plan",
      [](const std::string& name) {
          GameFolders folders("/l", platform::PathStyle::posix());

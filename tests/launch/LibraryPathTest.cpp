@@ -35,7 +35,7 @@ TEST(LibraryPathRule, JarPathsOfTheExamples) {
     EXPECT_EQ(root, "L\\.minecraft\\libraries\\");
     auto path = [&](const char* coordinate, const std::string& classifier) {
         auto library = splitCoordinate(coordinate, windows);
-        return LibraryFolder(root, *library, windows) + jarName(*library, classifier);
+        return libraryFolderOf(root, *library, windows) + jarName(*library, classifier);
     };
     EXPECT_EQ(path("org.lwjgl.lwjgl:lwjgl:2.9.1", ""),
               "L\\.minecraft\\libraries\\org\\lwjgl\\lwjgl\\lwjgl\\2.9.1\\lwjgl-2.9.1.jar");

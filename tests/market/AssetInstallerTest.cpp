@@ -48,7 +48,7 @@ TEST(AssetTasks, FormsInWindowsStyle) {
               (Shown{assets + "\\sound\\step", "http://m/resources/sound/step/grass1.ogg[下载到]" +
                                                    assets + "\\sound\\step"}));
     EXPECT_EQ(market::resourceTask("README.txt", folders, hosts).folder, assets);
-    EXPECT_EQ(market::IndexUrl(AssetPath::Legacy, "1.7.2", hosts),
+    EXPECT_EQ(market::assetIndexUrl(AssetPath::Legacy, "1.7.2", hosts),
               "http://o/Minecraft.Download/indexes/legacy.json");
 }
 

@@ -91,18 +91,18 @@ TEST(CatalogueLoad, ListsTheMirrorsCatalogueOrSaysWhyItIsEmpty) {
     ServiceHosts hosts;
 
     hosts.mirror = served.baseUrl();
-    market::Catalogue loaded = market::LoadCatalogue(http, hosts);
+    market::Catalogue loaded = market::fetchCatalogue(http, hosts);
     EXPECT_EQ(loaded.entries.size(), 4u);
     EXPECT_TRUE(loaded.failure.empty());
     EXPECT_EQ(LoopbackHttpServer::pathOf(served.requests().at(0)), "/versions/versions.json");
 
     hosts.mirror = missing.baseUrl();
-    market::Catalogue notFound = market::LoadCatalogue(http, hosts);
+    market::Catalogue notFound = market::fetchCatalogue(http, hosts);
     EXPECT_TRUE(notFound.entries.empty());
     EXPECT_NE(notFound.failure.find("HTTP 404"), std::string::npos);
 
     hosts.mirror = "http://127.0.0.1:" + std::to_string(testing_support::unusedLoopbackPort());
-    market::Catalogue refused = market::LoadCatalogue(http, hosts);
+    market::Catalogue refused = market::fetchCatalogue(http, hosts);
     EXPECT_TRUE(refused.entries.empty());
     EXPECT_NE(refused.failure.find("无法获取版本列表"), std::string::npos);
 }

@@ -24,7 +24,7 @@ TEST(CurrentLibraryPlan, EachMissingJarOnceFromTheMirrorsLibraries) {
                      {{"com/mojang/logging/1.1.1/logging-1.1.1.jar", "", ""}, {}}};
     ServiceHosts hosts;
     hosts.mirror = "http://镜像:8080";
-    market::InstallPlan plan = market::CurrentLibraryPlan(
+    market::InstallPlan plan = market::currentFormatLibraryPlan(
         files, GameFolders(launcher.path(), platform::PathStyle::posix()), hosts);
     EXPECT_EQ(
         tasksOf(plan),
@@ -39,9 +39,9 @@ TEST(CurrentLibraryPlan, EachMissingJarOnceFromTheMirrorsLibraries) {
     EXPECT_EQ(plan[0].entry.sha1, "832b7de2a4c2f4bd8d5d3e4b3e0e6b1f0e8e5b2a");
     EXPECT_EQ(plan[1].entry.sha1, std::nullopt);
     // The Windows layout keeps "/" in the URL and puts "\" in the folder.
-    market::InstallPlan windows =
-        market::CurrentLibraryPlan({{{"a/b/1/b-1.jar", "", ""}}, {}},
-                                   GameFolders("C:\\游戏", platform::PathStyle::windows()), hosts);
+    market::InstallPlan windows = market::currentFormatLibraryPlan(
+        {{{"a/b/1/b-1.jar", "", ""}}, {}}, GameFolders("C:\\游戏", platform::PathStyle::windows()),
+        hosts);
     EXPECT_EQ(tasksOf(windows), (Texts{"http://镜像:8080/libraries/a/b/1/"
                                        "b-1.jar[下载到]C:\\游戏\\.minecraft\\libraries\\a\\b\\1"}));
 }

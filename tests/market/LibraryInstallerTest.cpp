@@ -41,8 +41,8 @@ TEST(LibraryPlan, NativeJarsOfBothWidthsThenThePlainJar) {
     const std::string lwjgl = "org\\lwjgl\\lwjgl\\lwjgl-platform\\2.9.1";
     const std::string twitch = "tv\\twitch\\twitch-platform\\5.16";
     EXPECT_EQ(
-        tasksOf(market::LibraryPlan(versionText({kPlatform, kTwitch, kRules, kPlatform}), folders,
-                                    hosts, none, none)),
+        tasksOf(market::libraryInstallPlan(versionText({kPlatform, kTwitch, kRules, kPlatform}),
+                                           folders, hosts, none, none)),
         (Texts{
             "http://m/libraries/" + lwjgl + "\\lwjgl-platform-2.9.1-natives-windows.jar[下载到]" +
                 lib + lwjgl,
@@ -69,9 +69,9 @@ TEST(LibraryPlan, FolderAndJarTestsOnRealFiles) {
     // sub-folder does not count.
     launcher.write(".minecraft/libraries/org/lwjgl/lwjgl/lwjgl-platform/2.9.1/other.txt", "x");
     launcher.makeFolder(".minecraft/libraries/x/y/1/sub");
-    EXPECT_EQ(market::LibraryPlan(text, folders, hosts, FolderHoldsFile, exists).size(), 1u);
+    EXPECT_EQ(market::libraryInstallPlan(text, folders, hosts, folderHasFile, exists).size(), 1u);
     launcher.write(".minecraft/libraries/x/y/1/y-1.jar", "jar");
-    EXPECT_TRUE(market::LibraryPlan(text, folders, hosts, FolderHoldsFile, exists).empty());
+    EXPECT_TRUE(market::libraryInstallPlan(text, folders, hosts, folderHasFile, exists).empty());
 }
 
 TEST(LibraryPlan, CoordinatesThatLeaveTheLibrariesFolderAreSkipped) {
@@ -83,7 +83,8 @@ TEST(LibraryPlan, CoordinatesThatLeaveTheLibrariesFolderAreSkipped) {
         R"("name": "a:b\\c:1")", R"("name": "a:b:1", "natives": {"windows": "../x"})",
         R"("name": "ok:lib:1")",
     };
-    Texts tasks = tasksOf(market::LibraryPlan(versionText(hostile), folders, {}, none, none));
+    Texts tasks =
+        tasksOf(market::libraryInstallPlan(versionText(hostile), folders, {}, none, none));
     for (const std::string& task : tasks)
         EXPECT_EQ(task.find(".."), std::string::npos) << task;
     EXPECT_EQ(tasks.back(),

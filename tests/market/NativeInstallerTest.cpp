@@ -17,7 +17,7 @@ TEST(NativePlan, EveryMissingLibraryOfTheTableInOrder) {
     const std::string native = launcher.path() + "/.minecraft/native/";
     const auto& windows = market::NativeLibraryNames(platform::PathStyle::windows());
     ASSERT_EQ(windows.size(), 13u);
-    market::InstallPlan all = market::NativePlan(native, windows, hosts);
+    market::InstallPlan all = market::nativeInstallPlan(native, windows, hosts);
     ASSERT_EQ(all.size(), 13u);
     EXPECT_EQ(all.front().entry.listText(), "http://f/avutil-ttv-51.dll[下载到]" + native);
     EXPECT_EQ(all.back().entry.listText(), "http://f/OpenAL64.dll[下载到]" + native);
@@ -26,7 +26,7 @@ TEST(NativePlan, EveryMissingLibraryOfTheTableInOrder) {
     for (const std::string& name : linux) {
         if (name != "liblwjgl64.so") launcher.write(".minecraft/native/" + name, "so");
     }
-    market::InstallPlan one = market::NativePlan(native, linux, hosts);
+    market::InstallPlan one = market::nativeInstallPlan(native, linux, hosts);
     ASSERT_EQ(one.size(), 1u);
     EXPECT_EQ(one[0].entry.listText(), "http://f/liblwjgl64.so[下载到]" + native);
     EXPECT_EQ(one[0].folder, launcher.path() + "/.minecraft/native");

@@ -63,7 +63,7 @@ class SyncFromOfficial : public ::testing::Test {
         Texts paths;
         auto none = [](const std::string&) { return false; };
         for (const auto& task :
-             market::LibraryPlan(makeVersionText({json}), folders, hosts, none, none)) {
+             market::libraryInstallPlan(makeVersionText({json}), folders, hosts, none, none)) {
             std::string url = task.entry.url;
             paths.push_back(
                 platform::replacedAll(url.substr(std::string("http://mirror/").size()), "\\", "/"));
