@@ -17,8 +17,8 @@ LauncherWindows::LauncherWindows(LauncherContext& context) : context_(context) {
         market().CheckNative(nativeFolder);
         unloadClosedMarket();
     };
-    hooks.checkLibraries = [this](const std::string& versionFolder, const std::string& versionId) {
-        market().CheckLibraries(versionFolder, versionId);
+    hooks.checkLibraries = [this](const std::string& versionId, const VersionFiles& files) {
+        market().CheckLibraries(versionId, files);
         unloadClosedMarket();
     };
 }

@@ -2,7 +2,8 @@
 
 namespace {
 constexpr std::string_view kGameFolderName = ".minecraft";
-}
+constexpr std::string_view kOldLayoutJarName = "minecraft.jar";
+}  // namespace
 
 GameFolders::GameFolders(std::string launcherFolder, platform::PathStyle style)
     : launcherFolder_(std::move(launcherFolder)), style_(style) {}
@@ -65,8 +66,21 @@ std::string GameFolders::inGameFolder(std::string_view relative) const {
 std::string GameFolders::oldBin() const {
     return join(root(), "bin");
 }
+std::string GameFolders::oldBinJar() const {
+    return join(oldBin(), kOldLayoutJarName);
+}
 std::string GameFolders::versionNatives(std::string_view versionId) const {
     return join(versionFolder(versionId), "natives");
+}
+std::string GameFolders::oldLayoutJar(std::string_view versionId) const {
+    return join(versionFolder(versionId), kOldLayoutJarName);
+}
+
+std::string GameFolders::inLauncherFolder(std::string_view relative) const {
+    std::string path = join(launcherFolder_, "");
+    for (char c : relative)
+        path += c == '\\' ? style_.separator : c;
+    return path;
 }
 
 std::string GameFolders::relativeRoot() const {

@@ -30,7 +30,14 @@ class GameFolders {
     std::string inGameFolder(std::string_view relative) const;
     // The old single-version layout: the game files in `bin`, a version's natives in its folder.
     std::string oldBin() const;
+    std::string oldBinJar() const;
     std::string versionNatives(std::string_view versionId) const;
+    // The jar whose presence marks a version folder of the old single-jar layout.
+    std::string oldLayoutJar(std::string_view versionId) const;
+
+    // A file of the launcher folder itself, `relative` written with "\" ("libs.txt",
+    // ".Vendrolupa_Data\config.ini"), in this style.
+    std::string inLauncherFolder(std::string_view relative) const;
 
     // Relative to the launcher folder, as handed to the game on its command line.
     std::string relativeRoot() const;

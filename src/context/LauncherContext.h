@@ -26,11 +26,7 @@ class LauncherContext {
     // The launcher folder followed by a relative path written with "\"
     // (".Vendrolupa_Data\config.ini"), in this context's separator style.
     std::string path(std::string_view relative) const {
-        std::string result = launcherFolder_;
-        result += style_.separator;
-        for (char c : relative)
-            result += c == '\\' ? style_.separator : c;
-        return result;
+        return folders().inLauncherFolder(relative);
     }
     std::string dataFolder() const { return path(".Vendrolupa_Data"); }
     // A file of the data folder (config.ini, services.ini, launcher.log ...).

@@ -50,10 +50,11 @@ std::string MakeClassPath(const std::string& jsonPath, const std::string& launch
 
 std::string MakeClassPath(const std::string& jsonPath, const std::string& versionText,
                           const std::string& launcherFolder, platform::PathStyle style) {
-    std::string libraryRoot = GameFolders(launcherFolder, style).libraries() + style.separator;
+    const GameFolders folders(launcherFolder, style);
+    std::string libraryRoot = folders.libraries() + style.separator;
     std::string result = classPathFromText(versionText, gameJarPath(jsonPath), libraryRoot, style,
                                            IsWow64() ? "64" : "32", folderHasFile);
     // libs.txt is only a copy for the player to look at; a failed write changes nothing.
-    (void)platform::writeTextLines(launcherFolder + style.separator + "libs.txt", {result});
+    (void)platform::writeTextLines(folders.inLauncherFolder("libs.txt"), {result});
     return result;
 }

@@ -111,7 +111,7 @@ bool runLaunchSequence(LauncherContext& context, const std::string& versionId, L
     if (usable != ArgsStatus::Ok) return stay(versionMessage(usable, context, versionId, reason));
 
     ui.showMarketHideMain();
-    context.hooks.checkLibraries(context.folders().versionFolder(versionId), versionId);
+    context.hooks.checkLibraries(versionId, files);
     ui.hideOverlay();
     context.pumpEvents();
 

@@ -63,13 +63,13 @@ void addModernArgs(LaunchArgs& args, const LaunchValues& values, const std::stri
     args.AddArg(gameElement(mainClass, values));
 }
 
-bool isOldLayout(const std::string& versionFolder, platform::PathStyle style) {
-    return platform::isExistingFile(versionFolder + style.separator + "minecraft.jar");
+bool isOldLayout(const GameFolders& folders, const std::string& versionId) {
+    return platform::isExistingFile(folders.oldLayoutJar(versionId));
 }
 
 VersionFiles readVersionFiles(const GameFolders& folders, const std::string& versionId) {
     VersionFiles files;
-    files.oldLayout = isOldLayout(folders.versionFolder(versionId), folders.style());
+    files.oldLayout = isOldLayout(folders, versionId);
     files.jsonPath = folders.versionJson(versionId);
     platform::Result<std::string> bytes = platform::readFileBytes(files.jsonPath);
     if (bytes) files.current = loadCurrentFormatVersion(folders, versionId, bytes.value());

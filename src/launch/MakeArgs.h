@@ -76,5 +76,5 @@ ArgsStatus checkVersionFiles(const std::string& launcherFolder, const std::strin
                              platform::PathStyle style, std::string* reason = nullptr);
 ArgsStatus checkVersionFiles(const VersionFiles& files, std::string* reason = nullptr);
 
-// Whether the version folder holds `minecraft.jar` (the old single-jar layout).
-bool isOldLayout(const std::string& versionFolder, platform::PathStyle style);
+// Whether the folder of the version `versionId` holds `minecraft.jar` (the old single-jar layout).
+bool isOldLayout(const GameFolders& folders, const std::string& versionId);

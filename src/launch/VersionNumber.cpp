@@ -1,35 +1,62 @@
 #include "launch/VersionNumber.h"
 
 #include <charconv>
-#include <vector>
 
 #include "platform/Utf8.h"
 
-double versionNumber(std::string_view versionId) {
+namespace {
+
+std::string_view afterFirstDot(std::string_view versionId) {
     size_t dot = versionId.find('.');
-    std::string_view rest = dot == std::string_view::npos ? versionId : versionId.substr(dot + 1);
-    size_t blanks = rest.find_first_not_of(" \t");
-    if (blanks == std::string_view::npos) return 0.0;
-    rest.remove_prefix(blanks);
-    // from_chars takes a minus sign but no plus sign.
-    if (rest.front() == '+') rest.remove_prefix(1);
+    return dot == std::string_view::npos ? versionId : versionId.substr(dot + 1);
+}
+
+// The value of the longest run of digits with at most one decimal point at the start of `text`.
+double leadingDecimal(std::string_view text) {
+    size_t length = 0;
+    bool pointSeen = false;
+    for (; length < text.size(); ++length) {
+        char c = text[length];
+        if (c == '.' && !pointSeen) {
+            pointSeen = true;
+        } else if (c < '0' || c > '9') {
+            break;
+        }
+    }
     double value = 0.0;
-    // Fixed format: no exponent, no hexadecimal, no "inf"/"nan" words.
-    auto [end, error] =
-        std::from_chars(rest.data(), rest.data() + rest.size(), value, std::chars_format::fixed);
-    if (error != std::errc() || end == rest.data()) return 0.0;
+    // A lone "." is no number: from_chars fails and leaves the value at 0.
+    std::from_chars(text.data(), text.data() + length, value, std::chars_format::fixed);
     return value;
 }
 
+}  // namespace
+
+double versionNumber(std::string_view versionId) {
+    std::string_view rest = afterFirstDot(versionId);
+    size_t blanks = rest.find_first_not_of(" \t");
+    if (blanks == std::string_view::npos) return 0.0;
+    rest.remove_prefix(blanks);
+    double sign = 1.0;
+    if (rest.front() == '+' || rest.front() == '-') {
+        sign = rest.front() == '-' ? -1.0 : 1.0;
+        rest.remove_prefix(1);
+    }
+    return sign * leadingDecimal(rest);
+}
+
+double minorNumberValue(std::string_view versionId) {
+    return leadingDecimal(afterFirstDot(versionId));
+}
+
 bool isSnapshotShaped(std::string_view versionId) {
-    // Characters, not bytes: a Chinese id of six characters is six characters long.
-    std::vector<std::string_view> characters;
-    for (size_t i = 0; i < versionId.size();) {
-        size_t length = platform::utf8SequenceLength(static_cast<unsigned char>(versionId[i]));
-        characters.push_back(versionId.substr(i, length));
+    size_t characters = 0;
+    bool thirdIsW = false;
+    for (size_t i = 0; i < versionId.size(); ++characters) {
+        size_t length = platform::utf8CharacterLength(versionId, i);
+        if (characters == 2) thirdIsW = versionId.substr(i, length) == "w";
         i += length;
     }
-    return characters.size() == 6 && characters[2] == "w";
+    return characters == 6 && thirdIsW;
 }
 
 std::optional<std::string> findMainClass(std::string_view versionText) {

@@ -1,7 +1,6 @@
 #include "market/AssetIndex.h"
 
-#include <charconv>
-
+#include "launch/VersionNumber.h"
 #include "market/NetworkNames.h"
 
 namespace market {
@@ -27,38 +26,9 @@ void scanKeys(std::string_view index, OnKey onKey) {
 
 }  // namespace
 
-double minorNumberValue(std::string_view id) {
-    size_t dot = id.find('.');
-    std::string_view minor = dot == std::string_view::npos ? id : id.substr(dot + 1);
-    size_t length = 0;
-    bool pointSeen = false;
-    for (; length < minor.size(); ++length) {
-        char c = minor[length];
-        if (c == '.' && !pointSeen) {
-            pointSeen = true;
-        } else if (c < '0' || c > '9') {
-            break;
-        }
-    }
-    double value = 0;
-    std::from_chars(minor.data(), minor.data() + length, value);
-    return value;
-}
-
-bool isSnapshotId(std::string_view id) {
-    // Characters, not bytes: a continuation byte of UTF-8 starts no character.
-    size_t characters = 0;
-    size_t third = std::string_view::npos;
-    for (size_t i = 0; i < id.size(); ++i) {
-        if ((static_cast<unsigned char>(id[i]) & 0xc0) == 0x80) continue;
-        if (++characters == 3) third = i;
-    }
-    return characters == 6 && id[third] == 'w';
-}
-
 AssetPath chooseAssetPath(std::string_view id) {
     if (minorNumberValue(id) > kLastLegacyMinor) return AssetPath::SharedIndex;
-    if (isSnapshotId(id)) return AssetPath::PerVersion;
+    if (isSnapshotShaped(id)) return AssetPath::PerVersion;
     return AssetPath::Legacy;
 }
 

@@ -12,14 +12,8 @@ enum class AssetPath {
     Legacy,       // the official "legacy.json", resources by name
 };
 
-// The value of the leading decimal number of the id's part behind its first "." (the whole id
-// without "."): 7.1 for "1.7.10", 14 for "14w02a", 0 when there is none.
-double minorNumberValue(std::string_view id);
-
-// Six characters of which the third is "w": the snapshot form "14w02a".
-bool isSnapshotId(std::string_view id);
-
-// Above 7.9: shared index; else a snapshot id: per-version index; else legacy.
+// A minor number above 7.9: shared index; else a snapshot-shaped id: per-version index; else
+// legacy.
 AssetPath chooseAssetPath(std::string_view id);
 
 // The keys an index scan looks at are found by four blanks and a double quote, so nested

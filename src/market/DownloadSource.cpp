@@ -1,5 +1,6 @@
 #include "market/DownloadSource.h"
 
+#include "download/DownloadTask.h"
 #include "launch/VersionRules.h"
 #include "market/MirrorSource.h"
 #include "market/OfficialSource.h"
@@ -13,13 +14,12 @@ std::unique_ptr<DownloadSource> makeDownloadSource(const ServiceHosts& hosts) {
 }
 
 std::vector<std::string> missingNatives(const std::string& nativeFolder,
-                                        const std::vector<std::string>& names) {
-    std::string folder = nativeFolder;
-    while (!folder.empty() && (folder.back() == '\\' || folder.back() == '/'))
-        folder.pop_back();
+                                        const std::vector<std::string>& names,
+                                        platform::PathStyle style) {
+    const std::string folder = download::withoutTrailingSeparator(nativeFolder) + style.separator;
     std::vector<std::string> missing;
     for (const std::string& name : names) {
-        if (!platform::isExistingFile(folder + "/" + name)) missing.push_back(name);
+        if (!platform::isExistingFile(folder + name)) missing.push_back(name);
     }
     return missing;
 }

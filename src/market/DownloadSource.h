@@ -70,8 +70,10 @@ class DownloadSource {
 // The source `hosts` chooses.
 std::unique_ptr<DownloadSource> makeDownloadSource(const ServiceHosts& hosts);
 
-// The table names missing from `nativeFolder` (a trailing separator allowed).
+// The table names missing from `nativeFolder` (a trailing separator allowed), a folder written
+// in `style`.
 std::vector<std::string> missingNatives(const std::string& nativeFolder,
-                                        const std::vector<std::string>& names);
+                                        const std::vector<std::string>& names,
+                                        platform::PathStyle style);
 
 }  // namespace market

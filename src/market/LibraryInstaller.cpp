@@ -1,8 +1,6 @@
 #include "market/LibraryInstaller.h"
 
 #include "launch/LibraryPath.h"
-#include "launch/MakeArgs.h"
-#include "launch/VersionChain.h"
 #include "launch/VersionText.h"
 #include "market/CurrentLibraryPlan.h"
 #include "market/NetworkNames.h"
@@ -74,28 +72,20 @@ InstallPlan libraryInstallPlan(const std::string& versionText, const GameFolders
     return plan;
 }
 
-LibraryCheckOutcome QueueMissingLibraries(InstallPipeline& pipeline,
-                                          const std::string& versionFolder,
-                                          const std::string& versionId,
-                                          const DownloadSource& source) {
+LibraryCheckOutcome QueueMissingLibraries(InstallPipeline& pipeline, const std::string& versionId,
+                                          const VersionFiles& files, const DownloadSource& source) {
     const GameFolders& folders = pipeline.folders();
-    const char separator = folders.style().separator;
     // A version of the old single-jar layout brings its libraries along.
-    if (isOldLayout(versionFolder, folders.style())) return {};
-    platform::Result<std::optional<MergedVersion>> current =
-        loadCurrentFormatVersion(folders, versionId);
+    if (files.oldLayout) return {};
     // A broken chain of parents was reported before the launch got here.
-    if (!current) return {};
+    if (!files.current) return {};
     platform::Result<InstallPlan> plan = InstallPlan{};
-    if (current.value()) {
-        plan = source.currentLibraryPlan(libraryFiles(*current.value(), runningLibrarySystem()),
-                                         folders);
+    if (const std::optional<MergedVersion>& current = files.current.value()) {
+        plan = source.currentLibraryPlan(libraryFiles(*current, runningLibrarySystem()), folders);
     } else {
-        platform::Result<std::string> text =
-            readVersionText(versionFolder + separator + versionId + ".json");
-        if (!text) return {};
+        if (files.textStatus == ArgsStatus::VersionJsonMissing) return {};
         auto exists = [](const std::string& path) { return platform::isExistingFile(path); };
-        plan = source.libraryPlan(*text, folders, folderHasFile, exists);
+        plan = source.libraryPlan(files.text, folders, folderHasFile, exists);
     }
     if (!plan) {
         // The launch goes on: a library that could not be planned shows up as the game's error.

@@ -5,6 +5,7 @@
 #include "context/GameFolders.h"
 #include "context/ServiceHosts.h"
 #include "launch/ClassPath.h"
+#include "launch/MakeArgs.h"
 #include "market/DownloadSource.h"
 #include "market/InstallPlan.h"
 
@@ -43,11 +44,9 @@ struct LibraryCheckOutcome {
     bool startHead = false;
 };
 
-// Queues the missing libraries of the version in `versionFolder` (no trailing separator)
-// named `versionId`, reading `<folder>/<id>.json` from disk.
-LibraryCheckOutcome QueueMissingLibraries(InstallPipeline& pipeline,
-                                          const std::string& versionFolder,
-                                          const std::string& versionId,
-                                          const DownloadSource& source);
+// Queues the missing libraries of the version `versionId` from its `files` as the launch read
+// them: nothing is read again, so the check and the launch see the same description.
+LibraryCheckOutcome QueueMissingLibraries(InstallPipeline& pipeline, const std::string& versionId,
+                                          const VersionFiles& files, const DownloadSource& source);
 
 }  // namespace market

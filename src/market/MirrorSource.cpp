@@ -40,8 +40,8 @@ platform::Result<InstallPlan> MirrorSource::libraryPlan(const std::string& versi
 
 platform::Result<InstallPlan> MirrorSource::nativePlan(const std::string& nativeFolder,
                                                        const std::vector<std::string>& names,
-                                                       const GameFolders&) const {
-    return nativeInstallPlan(nativeFolder, names, hosts_);
+                                                       const GameFolders& folders) const {
+    return nativeInstallPlan(nativeFolder, names, hosts_, folders.style());
 }
 
 platform::Result<void> MirrorSource::fillNativeFolder(const std::string&,

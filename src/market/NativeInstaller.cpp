@@ -1,5 +1,7 @@
 #include "market/NativeInstaller.h"
 
+#include "download/DownloadTask.h"
+
 namespace market {
 
 const std::vector<std::string>& NativeLibraryNames(platform::PathStyle style) {
@@ -19,12 +21,11 @@ const std::vector<std::string>& NativeLibraryNames(platform::PathStyle style) {
 }
 
 InstallPlan nativeInstallPlan(const std::string& nativeFolder,
-                              const std::vector<std::string>& names, const ServiceHosts& hosts) {
-    std::string folder = nativeFolder;
-    while (!folder.empty() && (folder.back() == '\\' || folder.back() == '/'))
-        folder.pop_back();
+                              const std::vector<std::string>& names, const ServiceHosts& hosts,
+                              platform::PathStyle style) {
+    const std::string folder = download::withoutTrailingSeparator(nativeFolder);
     InstallPlan plan;
-    for (const std::string& name : missingNatives(nativeFolder, names))
+    for (const std::string& name : missingNatives(nativeFolder, names, style))
         plan.push_back({folder, {hosts.files + "/" + name, nativeFolder}});
     return plan;
 }

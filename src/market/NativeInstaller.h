@@ -14,9 +14,10 @@ namespace market {
 const std::vector<std::string>& NativeLibraryNames(platform::PathStyle style);
 
 // A task from the launcher's file host for every library of the table missing from
-// `nativeFolder` (as passed, a trailing separator allowed).
+// `nativeFolder` (as passed, a trailing separator allowed, written in `style`).
 InstallPlan nativeInstallPlan(const std::string& nativeFolder,
-                              const std::vector<std::string>& names, const ServiceHosts& hosts);
+                              const std::vector<std::string>& names, const ServiceHosts& hosts,
+                              platform::PathStyle style);
 
 // CheckNative before the window changes: queues what the source needs to bring the missing
 // libraries. With the queue still empty the window stays as it is; otherwise the caller enters

@@ -155,7 +155,7 @@ platform::Result<InstallPlan> OfficialSource::libraryPlan(const std::string& ver
 platform::Result<InstallPlan> OfficialSource::nativePlan(const std::string& nativeFolder,
                                                          const std::vector<std::string>& names,
                                                          const GameFolders& folders) const {
-    if (missingNatives(nativeFolder, names).empty()) return InstallPlan{};
+    if (missingNatives(nativeFolder, names, folders.style()).empty()) return InstallPlan{};
     auto jars = startupNativesItems(system_, hosts_.libraries);
     if (!jars) return platform::Failure{jars.reason()};
     return missingItemsPlan(jars.value(), folders, existingFile);
@@ -164,7 +164,7 @@ platform::Result<InstallPlan> OfficialSource::nativePlan(const std::string& nati
 platform::Result<void> OfficialSource::fillNativeFolder(const std::string& nativeFolder,
                                                         const std::vector<std::string>& names,
                                                         const GameFolders& folders) const {
-    if (missingNatives(nativeFolder, names).empty()) return {};
+    if (missingNatives(nativeFolder, names, folders.style()).empty()) return {};
     auto jars = startupNativesItems(system_, hosts_.libraries);
     if (!jars) return platform::Failure{jars.reason()};
     for (const DownloadItem& jar : jars.value()) {
@@ -178,7 +178,7 @@ platform::Result<void> OfficialSource::fillNativeFolder(const std::string& nativ
         if (!written)
             return platform::Failure{"无法从 " + path + " 取出本地库：" + written.reason()};
     }
-    std::vector<std::string> missing = missingNatives(nativeFolder, names);
+    std::vector<std::string> missing = missingNatives(nativeFolder, names, folders.style());
     if (missing.empty()) return {};
     std::string list;
     for (const std::string& name : missing)

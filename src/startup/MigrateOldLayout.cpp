@@ -62,8 +62,7 @@ std::string migrationCommandLine(const std::string& scriptPath, platform::PathSt
 
 void MigrateOldLayout(LauncherContext& context) {
     const platform::PathStyle style = context.style();
-    if (!platform::isExistingFile(context.folders().oldBin() + style.separator + "minecraft.jar"))
-        return;
+    if (!platform::isExistingFile(context.folders().oldBinJar())) return;
     platform::Dialogs& dialogs = context.dialogs();
     if (dialogs.messageBox(kMigrateQuestion, kAppTitle, MessageIcon::Question,
                            MessageButtons::YesNo) != DialogAnswer::Yes)

@@ -33,6 +33,14 @@ TEST(GameFoldersTest, EveryFolderInBothStyles) {
         {GameFolders("/l/a", PathStyle::windows()).inGameFolder("libraries/a/b.jar"),
          posix.inGameFolder("assets/objects/ab"), "/l/a\\.minecraft\\libraries\\a\\b.jar",
          "/home/玩家/mc/.minecraft/assets/objects/ab"},
+        {win.oldLayoutJar("b1.7.3"), posix.oldBinJar(),
+         "C:\\游戏\\.minecraft\\versions\\b1.7.3\\minecraft.jar",
+         "/home/玩家/mc/.minecraft/bin/minecraft.jar"},
+        // Files of the launcher folder itself take the style's separator inside their path too.
+        {win.inLauncherFolder(".Vendrolupa_Data\\config.ini"), posix.inLauncherFolder("libs.txt"),
+         "C:\\游戏\\.Vendrolupa_Data\\config.ini", "/home/玩家/mc/libs.txt"},
+        {win.inLauncherFolder("libs.txt"), posix.inLauncherFolder(".Vendrolupa_Data\\x.ini"),
+         "C:\\游戏\\libs.txt", "/home/玩家/mc/.Vendrolupa_Data/x.ini"},
         // The game is started in the launcher folder and told these relative folders; the
         // native one keeps its lower-case name on both systems.
         {win.relativeNative(), posix.relativeNative(), ".minecraft\\native", ".minecraft/native"},

@@ -29,9 +29,8 @@ struct LaunchFixture {
         ui.javaPath = launcher.folder.write("Java 运行时/bin/java", "#!/bin/sh\n");
         launch_fixtures::writeVersion(launcher.folder, "1.7.10",
                                       launch_fixtures::versionJson("1.7.10", kMain, {}));
-        launcher.context.hooks.checkLibraries = [this](const std::string& folder,
-                                                       const std::string& id) {
-            checked.push_back(folder + "|" + id);
+        launcher.context.hooks.checkLibraries = [this](const std::string& id, const VersionFiles&) {
+            checked.push_back(launcher.context.folders().versionFolder(id) + "|" + id);
             ui.calls.push_back("libraries");
         };
     }
@@ -82,7 +81,7 @@ TEST(LaunchSequence, TheCommandLineComesFromTheJsonReadBeforeTheLibraryCheck) {
     LaunchFixture f;
     // The JSON loses its main class while the libraries are checked: the launch goes on with the
     // description it checked, not a second reading of the file.
-    f.launcher.context.hooks.checkLibraries = [&f](const std::string&, const std::string&) {
+    f.launcher.context.hooks.checkLibraries = [&f](const std::string&, const VersionFiles&) {
         launch_fixtures::writeVersion(f.launcher.folder, "1.7.10",
                                       launch_fixtures::versionJson("1.7.10", "", {}));
     };

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "launch/VersionNumber.h"
+
 namespace {
 
 using market::AssetPath;
@@ -57,11 +59,11 @@ TEST(AssetPathChoice, FollowsTheMinorNumberAndTheSnapshotShape) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.id);
-        EXPECT_DOUBLE_EQ(market::minorNumberValue(c.id), c.minor);
+        EXPECT_DOUBLE_EQ(minorNumberValue(c.id), c.minor);
         EXPECT_EQ(market::chooseAssetPath(c.id), c.path);
     }
-    EXPECT_TRUE(market::isSnapshotId("丁丁w五六七"));
-    EXPECT_FALSE(market::isSnapshotId("14w02ab"));
+    EXPECT_TRUE(isSnapshotShaped("丁丁w五六七"));
+    EXPECT_FALSE(isSnapshotShaped("14w02ab"));
 }
 
 TEST(AssetIndexScan, HashKeysAndNameKeysInIndexOrder) {

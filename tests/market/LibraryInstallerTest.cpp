@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "market/MirrorSource.h"
 
 #include "RecordingMarketView.h"
@@ -96,20 +98,23 @@ TEST(LibraryPlan, CoordinatesThatLeaveTheLibrariesFolderAreSkipped) {
 struct CheckFixture : ::testing::Test, MarketOnDisk {
     CheckFixture() : MarketOnDisk("检查 check") {}
 
-    std::string versionFolder = launcher.path() + "/.minecraft/versions/1.8";
+    // The check of the version 1.8 as the launch makes it, from the files it reads once.
+    market::LibraryCheckOutcome check(const market::DownloadSource& source) {
+        return market::QueueMissingLibraries(pipeline, "1.8",
+                                             readVersionFiles(pipeline.folders(), "1.8"), source);
+    }
 };
 
 TEST_F(CheckFixture, QueuesMissingJarsAndCreatesTheirFolders) {
     const market::MirrorSource mirror{ServiceHosts{}};
     launcher.write(".minecraft/versions/1.8/1.8.json", "{\n\"libraries\": [{\"name\": \"x:y:1\"},");
-    market::LibraryCheckOutcome outcome =
-        market::QueueMissingLibraries(pipeline, versionFolder, "1.8", mirror);
+    market::LibraryCheckOutcome outcome = check(mirror);
     EXPECT_EQ(outcome.check, market::LibraryCheck::Queued);
     EXPECT_TRUE(outcome.startHead);
     EXPECT_EQ(pipeline.size(), 1u);
     EXPECT_TRUE(testing_support::exists(launcher.path() + "/.minecraft/libraries/x/y/1"));
     // Behind a running queue: appended, not started.
-    outcome = market::QueueMissingLibraries(pipeline, versionFolder, "1.8", mirror);
+    outcome = check(mirror);
     EXPECT_EQ(outcome.check, market::LibraryCheck::Queued);
     EXPECT_FALSE(outcome.startHead);
     EXPECT_EQ(pipeline.size(), 2u);
@@ -117,13 +122,48 @@ TEST_F(CheckFixture, QueuesMissingJarsAndCreatesTheirFolders) {
 
 TEST_F(CheckFixture, OldLayoutMissingJsonAndNothingMissingNeedNoWindow) {
     const market::MirrorSource mirror{ServiceHosts{}};
-    EXPECT_EQ(market::QueueMissingLibraries(pipeline, versionFolder, "1.8", mirror).check,
-              market::LibraryCheck::NothingToDo);
+    EXPECT_EQ(check(mirror).check, market::LibraryCheck::NothingToDo);
     launcher.write(".minecraft/versions/1.8/1.8.json", "{\n\"libraries\": [{\"name\": \"x:y:1\"},");
     launcher.write(".minecraft/versions/1.8/minecraft.jar", "old");
-    EXPECT_EQ(market::QueueMissingLibraries(pipeline, versionFolder, "1.8", mirror).check,
-              market::LibraryCheck::NothingToDo);
+    EXPECT_EQ(check(mirror).check, market::LibraryCheck::NothingToDo);
     EXPECT_TRUE(pipeline.empty());
+}
+
+// The check works from the description the launch read: a JSON changed or removed after that
+// reading changes nothing of what is queued.
+TEST_F(CheckFixture, QueuesFromTheFilesTheLaunchReadNotFromTheDiskAgain) {
+    const market::MirrorSource mirror{ServiceHosts{}};
+    const std::string json = ".minecraft/versions/1.8/1.8.json";
+    struct Case {
+        const char* what;
+        std::string read;
+        std::string afterwards;  // empty: the file is removed
+    };
+    const Case cases[] = {
+        {"text scan", "{\n\"libraries\": [{\"name\": \"x:y:1\"},",
+         "{\n\"libraries\": [{\"name\": \"p:q:2\"},"},
+        {"text scan, file gone", "{\n\"libraries\": [{\"name\": \"x:y:1\"},", ""},
+        {"own argument lists",
+         R"({"arguments": {"game": []}, "mainClass": "M", "libraries": [{"name": "x:y:1"}]})",
+         R"({"arguments": {"game": []}, "mainClass": "M", "libraries": [{"name": "p:q:2"}]})"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        market::InstallPipeline fresh{view, dialogs, pipeline.folders()};
+        launcher.write(json, c.read);
+        const VersionFiles files = readVersionFiles(fresh.folders(), "1.8");
+        if (c.afterwards.empty()) {
+            std::filesystem::remove(launcher.path() + "/" + json);
+        } else {
+            launcher.write(json, c.afterwards);
+        }
+        market::QueueMissingLibraries(fresh, "1.8", files, mirror);
+        ASSERT_EQ(fresh.size(), 1u);
+        const std::string task = textsOf(fresh.queue()).front();
+        EXPECT_NE(task.find("y-1.jar[下载到]"), std::string::npos) << task;
+        EXPECT_TRUE(task.ends_with("/.minecraft/libraries/x/y/1")) << task;
+        EXPECT_FALSE(testing_support::exists(launcher.path() + "/.minecraft/libraries/p"));
+    }
 }
 
 }  // namespace

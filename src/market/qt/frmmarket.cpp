@@ -128,9 +128,9 @@ void frmmarket::CheckNative(const std::string& nativeFolder) {
     market::fillNativeFolder(pipeline_, nativeFolder, *source_);
 }
 
-void frmmarket::CheckLibraries(const std::string& versionFolder, const std::string& versionId) {
+void frmmarket::CheckLibraries(const std::string& versionId, const VersionFiles& files) {
     market::LibraryCheckOutcome outcome =
-        market::QueueMissingLibraries(pipeline_, versionFolder, versionId, *source_);
+        market::QueueMissingLibraries(pipeline_, versionId, files, *source_);
     if (outcome.check == market::LibraryCheck::NothingToDo) {
         closeWindow();
         return;

@@ -45,9 +45,10 @@ class frmmarket : public QDialog, private market::MarketView {
     // Start-up: downloads the missing native libraries in "Native更新中" mode and returns when
     // the window closes; returns at once when nothing is missing.
     void CheckNative(const std::string& nativeFolder);
-    // Before a launch: downloads the missing libraries of a version in "Libraries更新中" mode
-    // and returns when the window closes; closes the window at once when nothing is missing.
-    void CheckLibraries(const std::string& versionFolder, const std::string& versionId);
+    // Before a launch: downloads the missing libraries of a version, from the files the launch
+    // read of it, in "Libraries更新中" mode and returns when the window closes; closes the
+    // window at once when nothing is missing.
+    void CheckLibraries(const std::string& versionId, const VersionFiles& files);
     // Start-up: asks about a new version of the launcher on the update server and, when the
     // player agrees, downloads it in "自动更新中" mode; returns when the window closes.
     void CheckUpdate();

@@ -8,6 +8,7 @@
 #include "LoopbackMirror.h"
 #include "TestLauncher.h"
 #include "WhenShown.h"
+#include "launch/MakeArgs.h"
 #include "launch/qt/frmmain.h"
 #include "market/NativeInstaller.h"
 #include "market/qt/frmmarket.h"
@@ -74,8 +75,8 @@ TEST_F(LauncherWindowsTest, LibraryCheckWithNothingMissingClosesTheMarketAndGoes
     windows.mainWindow();
     launcher.context.hooks.showMarket(false);
     EXPECT_TRUE(windows.market().isVisible());
-    launcher.context.hooks.checkLibraries(launcher.folder.path() + "/.minecraft/versions/1.8",
-                                          "1.8");
+    launcher.context.hooks.checkLibraries("1.8",
+                                          readVersionFiles(launcher.context.folders(), "1.8"));
     EXPECT_FALSE(windows.hasMarket());
 }
 

@@ -20,6 +20,7 @@
 #include "controls/qt/PButton.h"
 #include "controls/qt/PProgressBar.h"
 #include "download/qt/XGTDL.h"
+#include "launch/MakeArgs.h"
 #include "platform/curl/CurlHttpClient.h"
 
 using namespace testing_support;
@@ -229,10 +230,10 @@ TEST_F(FrmMarketTest, ADownloadErrorSaysWhichFileAndWhy) {
 
 TEST_F(FrmMarketTest, LibraryCheckOfAnOldLayoutClosesTheWindowAtOnce) {
     auto window = open();
-    std::string version = folder.makeFolder(".minecraft/versions/b1.7.3");
+    folder.makeFolder(".minecraft/versions/b1.7.3");
     folder.write(".minecraft/versions/b1.7.3/minecraft.jar", "jar");
     window->show();
-    window->CheckLibraries(version, "b1.7.3");
+    window->CheckLibraries("b1.7.3", readVersionFiles(context.folders(), "b1.7.3"));
     EXPECT_TRUE(window->closed());
     EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(window->pipeline().empty());

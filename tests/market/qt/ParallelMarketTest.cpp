@@ -18,6 +18,7 @@
 #include "TestSeams.h"
 #include "controls/qt/PProgressBar.h"
 #include "download/qt/XGTDL.h"
+#include "launch/MakeArgs.h"
 #include "launch/VersionText.h"
 #include "market/ParallelDownloads.h"
 #include "market/qt/frmmarket.h"
@@ -145,7 +146,7 @@ TEST_F(ParallelMarketTest, EightAtOnceInstallAVersionItsAssetsAndItsLibraries) {
     auto check = open();
     EXPECT_EQ(check->parallelBox->currentText(), "8");
     EXPECT_EQ(check->pipeline().parallel(), 8u);
-    check->CheckLibraries(folder.path() + "/.minecraft/versions/1.8.9", "1.8.9");
+    check->CheckLibraries("1.8.9", readVersionFiles(context.folders(), "1.8.9"));
     EXPECT_TRUE(check->closed());
     EXPECT_TRUE(dialogs.shown.empty()) << dialogs.shown.front().text;
 
