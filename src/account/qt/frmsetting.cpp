@@ -17,7 +17,7 @@
 #include "account/SettingsChecks.h"
 #include "account/ShowFileDialog.h"
 #include "account/SignIn.h"
-#include "account/TestSignIn.h"
+#include "account/SignInReport.h"
 #include "context/ShowFailure.h"
 #include "platform/Paths.h"
 #include "platform/qt/UiFont.h"
