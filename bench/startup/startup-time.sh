@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Time from process start to the main window shown: the median of several runs of the release
-# launcher in a prepared folder (settings file, the native files present, every service on a
-# refused loopback port, so nothing waits on a network). Measured offscreen and, when Xvfb is
-# installed, on an X server.
+# launcher in a prepared folder (settings file, the native files present, every service, the
+# official hosts included, on a refused loopback port, so nothing waits on a network). Measured
+# offscreen and, when Xvfb is installed, on an X server.
 #   bench/startup/startup-time.sh [runs]        (default 9)
 #   PLATFORMS="offscreen" bench/startup/startup-time.sh   (only some of: offscreen xcb)
 set -euo pipefail
@@ -33,7 +33,7 @@ for name in liblwjgl.so liblwjgl64.so libopenal.so libopenal64.so libjinput-linu
 done
 # A port that was free a moment ago: connections to it are refused at once.
 port=$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
-for service in mirror official files update auth; do
+for service in mirror official files update auth manifest libraries resources; do
   printf '%s=http://127.0.0.1:%s\r\n' "$service" "$port"
 done > "$folder/.Vendrolupa_Data/services.ini"
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$folder}

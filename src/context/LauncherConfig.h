@@ -9,5 +9,9 @@ struct LauncherConfig {
     std::string password;
     std::string themeName;
 
+    // A stored password means the player signs in: the settings window opens with its sign-in
+    // switch on, and the launch signs in.
+    bool signsIn() const { return !password.empty(); }
+
     bool operator==(const LauncherConfig&) const = default;
 };

@@ -79,7 +79,7 @@ bool runLaunchSequence(LauncherContext& context, const std::string& versionId, L
             "内存设置“" + context.config.memoryMb +
             "”不是正整数，游戏没有启动。\n请在设置中填写以 MB 为单位的最大内存，例如 1024。");
     }
-    std::string javaPath = ui.javaPathText();
+    const std::string& javaPath = context.config.javaPath;
     if (!platform::isExistingFile(javaPath) || javaPath.find('"') != std::string::npos) {
         return stay("找不到 Java 程序“" + javaPath +
                     "”，游戏没有启动。\n请在设置中填写 Java 可执行文件的完整路径。");
@@ -116,7 +116,7 @@ bool runLaunchSequence(LauncherContext& context, const std::string& versionId, L
     context.pumpEvents();
 
     LaunchValues values = launchValues(context, *memoryMb, versionId);
-    if (ui.signInSwitch()) {
+    if (context.config.signsIn()) {
         platform::Result<std::string> reply =
             SignIn(context, context.config.userName, context.config.password);
         if (!reply) {

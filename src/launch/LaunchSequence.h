@@ -11,10 +11,6 @@ class LaunchUi {
     virtual void showMarketHideMain() = 0;
     // Hides the press overlay over the start button.
     virtual void hideOverlay() = 0;
-    // The settings window's sign-in tick box and Java path field (the window is loaded,
-    // without being shown, when it does not exist yet).
-    virtual bool signInSwitch() = 0;
-    virtual std::string javaPathText() = 0;
     // Brings the main window back after a launch that did not start the game.
     virtual void restoreMainWindow() = 0;
 };

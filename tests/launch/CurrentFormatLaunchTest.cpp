@@ -47,10 +47,11 @@ struct CurrentLaunch {
         launcher.context.config.memoryMb = "1024";
         launcher.folder.makeFolder(".Vendrolupa_Data");
         launcher.context.log = platform::Log(launcher.context.dataFile("launcher.log"));
-        ui.javaPath =
+        launcher.context.config.javaPath =
             launcher.folder.write("Java 运行时/bin/java", "#!/bin/sh\necho 'openjdk version \"" +
                                                               javaVersion + "\"' >&2\n");
-        std::filesystem::permissions(ui.javaPath, std::filesystem::perms::owner_all);
+        std::filesystem::permissions(launcher.context.config.javaPath,
+                                     std::filesystem::perms::owner_all);
         writeVersion(launcher.folder, "1.20.1", kRelease);
         testing_support::writeZip(
             launcher.folder.path() + "/.minecraft/libraries/a/nat/1/nat-1-natives-linux.jar",
@@ -100,7 +101,7 @@ TEST(CurrentFormatLaunch, StartsWithItsOwnArgumentsAfterExtractingTheNatives) {
                                 "/.minecraft/versions/1.20.1/1.20.1.jar";
         if (c.chosen == "loader")
             classPath = l + "/.minecraft/libraries/l/loader/2/loader-2.jar:" + classPath;
-        Texts expected = {f.ui.javaPath,
+        Texts expected = {f.launcher.context.config.javaPath,
                           "-Xmx1024m",
                           "-Djava.library.path=" + natives,
                           "-cp",

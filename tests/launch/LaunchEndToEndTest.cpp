@@ -59,7 +59,7 @@ class LaunchEndToEnd : public ::testing::Test {
                       platform::PathStyle::posix()) {
             context.hooks.endProcess = [this] { ended = true; };
             context.config.memoryMb = "256";
-            ui.javaPath = findOnPath("java");
+            context.config.javaPath = findOnPath("java");
         }
         std::string path(const std::string& relative) const { return folder.path() + relative; }
         // What the game wrote, once it has written it.
@@ -154,13 +154,13 @@ TEST_F(LaunchEndToEnd, OldLayoutTakesEveryJarOfTheVersionFolder) {
     fs::copy_file(jar("greeting"), platform::fromUtf8Path(version + "bin/greeting.jar"));
     // The old layout's fixed options are for the runtimes of its time; this stand-in drops
     // the one option today's runtime refuses and lets it ignore the retired -XX options.
-    launcher.ui.javaPath = launcher.folder.write(
+    launcher.context.config.javaPath = launcher.folder.write(
         "旧 Java/java",
         "#!/bin/sh\nfirst=1\nfor a in \"$@\"; do\n  if [ $first = 1 ]; then set --; first=0; fi\n"
         "  [ \"$a\" = -Xincgc ] || set -- \"$@\" \"$a\"\ndone\n"
         "exec '" +
             findOnPath("java") + "' -XX:+IgnoreUnrecognizedVMOptions \"$@\"\n");
-    fs::permissions(platform::fromUtf8Path(launcher.ui.javaPath), fs::perms::owner_exec,
+    fs::permissions(platform::fromUtf8Path(launcher.context.config.javaPath), fs::perms::owner_exec,
                     fs::perm_options::add);
     ASSERT_TRUE(runLaunchSequence(launcher.context, "b1.7.3", launcher.ui));
 
@@ -184,7 +184,6 @@ TEST_F(LaunchEndToEnd, SignedInValuesReachTheGame) {
     launcher.context.services.auth = auth.baseUrl();
     launcher.context.config.userName = "someone@example.com";
     launcher.context.config.password = "p@ss word";
-    launcher.ui.signIn = true;
     ASSERT_TRUE(runLaunchSequence(launcher.context, "1.8", launcher.ui));
 
     std::string output = launcher.output();

@@ -25,8 +25,8 @@ struct LaunchFixture {
     LaunchFixture() {
         launcher.context.config.userName = "Steve";
         launcher.context.config.memoryMb = "1024";
-        launcher.context.config.password = "secret";
-        ui.javaPath = launcher.folder.write("Java 运行时/bin/java", "#!/bin/sh\n");
+        launcher.context.config.javaPath =
+            launcher.folder.write("Java 运行时/bin/java", "#!/bin/sh\n");
         launch_fixtures::writeVersion(launcher.folder, "1.7.10",
                                       launch_fixtures::versionJson("1.7.10", kMain, {}));
         launcher.context.hooks.checkLibraries = [this](const std::string& id, const VersionFiles&) {
@@ -55,10 +55,10 @@ TEST(LaunchSequence, OfflineLaunchStartsJavaInTheLauncherFolderAndEnds) {
     const auto& started = f.launcher.processes.started[0];
     EXPECT_EQ(started.workingFolder, l);
     EXPECT_EQ(started.style, platform::WindowStyle::Normal);
-    EXPECT_EQ(started.commandLine.substr(0, f.ui.javaPath.size() + 3),
-              "\"" + f.ui.javaPath + "\" ");
+    EXPECT_EQ(started.commandLine.substr(0, f.launcher.context.config.javaPath.size() + 3),
+              "\"" + f.launcher.context.config.javaPath + "\" ");
     std::vector<std::string> words = f.startedWords();
-    EXPECT_EQ(words[0], f.ui.javaPath);
+    EXPECT_EQ(words[0], f.launcher.context.config.javaPath);
     EXPECT_EQ(words[1], "-Xmx1024m");
     EXPECT_EQ(words[4], "-Djava.library.path=.minecraft/native");
     EXPECT_EQ(words[7], kMain);
@@ -97,7 +97,7 @@ TEST(LaunchSequence, SignInReplyGivesNameTokenAndProfile) {
         "{\"id\":\"0af3\",\"name\":\"Notch\"}}")));
     LaunchFixture f;
     f.launcher.context.services.auth = auth.baseUrl();
-    f.ui.signIn = true;
+    f.launcher.context.config.password = "secret";
     ASSERT_TRUE(f.launch());
 
     ASSERT_EQ(auth.requests().size(), 1u);
@@ -111,6 +111,19 @@ TEST(LaunchSequence, SignInReplyGivesNameTokenAndProfile) {
                            "--userType Legacy --accessToken tok-42"),
               std::string::npos)
         << command;
+}
+
+// The stored settings decide: without a stored password the launch goes offline, even with an
+// authentication service that would answer.
+TEST(LaunchSequence, WithoutAStoredPasswordNobodySignsIn) {
+    LoopbackHttpServer auth(LoopbackHttpServer::replyWith(
+        LoopbackHttpServer::response(200, "{\"accessToken\":\"tok-42\"}")));
+    LaunchFixture f;
+    f.launcher.context.services.auth = auth.baseUrl();
+    ASSERT_TRUE(f.launch());
+    EXPECT_TRUE(auth.requests().empty());
+    EXPECT_EQ(f.startedWords().at(0), f.launcher.context.config.javaPath);
+    EXPECT_EQ(f.launcher.processes.started.at(0).commandLine.find("tok-42"), std::string::npos);
 }
 
 TEST(LaunchSequence, ProblemsAreReportedAndTheLauncherStays) {
@@ -134,9 +147,12 @@ TEST(LaunchSequence, ProblemsAreReportedAndTheLauncherStays) {
         {"memory too big",
          [](LaunchFixture& f) { f.launcher.context.config.memoryMb = "4294967296"; }, "不是正整数",
          false},
-        {"no java", [](LaunchFixture& f) { f.ui.javaPath += "w"; }, "找不到 Java 程序", false},
+        {"no java", [](LaunchFixture& f) { f.launcher.context.config.javaPath += "w"; },
+         "找不到 Java 程序", false},
         {"java folder",
-         [](LaunchFixture& f) { f.ui.javaPath = f.launcher.folder.makeFolder("jdk"); },
+         [](LaunchFixture& f) {
+             f.launcher.context.config.javaPath = f.launcher.folder.makeFolder("jdk");
+         },
          "找不到 Java 程序", false},
         {"no version",
          [](LaunchFixture& f) { f.launcher.folder.makeFolder(".minecraft/versions/x"); },
@@ -157,7 +173,7 @@ TEST(LaunchSequence, ProblemsAreReportedAndTheLauncherStays) {
          "无法启动版本“x”：描述文件中没有主类", false, "x"},
         {"rejected sign-in",
          [&](LaunchFixture& f) {
-             f.ui.signIn = true;
+             f.launcher.context.config.password = "secret";
              f.launcher.context.services.auth = refusingAuth.baseUrl();
          },
          "正版登录失败：验证服务器的回复中没有访问令牌", true},
@@ -197,7 +213,7 @@ TEST(LaunchSequence, SignInRepliesWithoutAnAccessTokenStartNothing) {
         LoopbackHttpServer auth(LoopbackHttpServer::replyWith(reply));
         LaunchFixture f;
         f.launcher.context.services.auth = auth.baseUrl();
-        f.ui.signIn = true;
+        f.launcher.context.config.password = "secret";
         EXPECT_FALSE(f.launch()) << reply;
         EXPECT_TRUE(f.launcher.processes.started.empty()) << reply;
         EXPECT_EQ(f.launcher.dialogs.messageTexts().size(), 1u) << reply;
@@ -207,7 +223,7 @@ TEST(LaunchSequence, SignInRepliesWithoutAnAccessTokenStartNothing) {
 TEST(LaunchSequence, ASignInWithoutConnectionNamesTheCause) {
     LaunchFixture f;
     f.launcher.context.services.auth = testing_support::unusedLoopbackUrl();
-    f.ui.signIn = true;
+    f.launcher.context.config.password = "secret";
     EXPECT_FALSE(f.launch());
     EXPECT_TRUE(f.launcher.processes.started.empty());
     ASSERT_EQ(f.launcher.dialogs.messageTexts().size(), 1u);
@@ -228,13 +244,14 @@ TEST(LaunchSequence, TheLogKeepsTheLaunchButNoSecret) {
     f.launcher.context.log = platform::Log(f.launcher.context.dataFolder() + "/launcher.log");
     f.launcher.context.services.auth = auth.baseUrl();
     f.launcher.context.config.password = password;
-    f.ui.signIn = true;
     ASSERT_TRUE(f.launch());
     ASSERT_NE(f.launcher.processes.started.at(0).commandLine.find(token), std::string::npos);
 
     std::string log = testing_support::readAll(f.launcher.context.log.path());
     EXPECT_NE(log.find("正版登录（用户“Steve”）成功：玩家“Notch”"), std::string::npos) << log;
-    EXPECT_NE(log.find("启动游戏：\"" + f.ui.javaPath + "\" -Xmx1024m"), std::string::npos) << log;
+    EXPECT_NE(log.find("启动游戏：\"" + f.launcher.context.config.javaPath + "\" -Xmx1024m"),
+              std::string::npos)
+        << log;
     EXPECT_NE(log.find("--uuid 0af3"), std::string::npos) << log;
     EXPECT_NE(log.find("--accessToken ******"), std::string::npos) << log;
     EXPECT_EQ(log.find(token), std::string::npos) << log;

@@ -9,14 +9,10 @@ namespace launch_fixtures {
 // The main window's side of a launch: records what the sequence asked of it, in order.
 class RecordingLaunchUi final : public LaunchUi {
   public:
-    bool signIn = false;
-    std::string javaPath;
     std::vector<std::string> calls;
 
     void showMarketHideMain() override { calls.push_back("market"); }
     void hideOverlay() override { calls.push_back("overlay"); }
-    bool signInSwitch() override { return signIn; }
-    std::string javaPathText() override { return javaPath; }
     void restoreMainWindow() override { calls.push_back("restore"); }
 };
 

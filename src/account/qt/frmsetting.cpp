@@ -17,7 +17,7 @@
 #include "account/SettingsChecks.h"
 #include "account/ShowFileDialog.h"
 #include "account/SignIn.h"
-#include "account/TestSignIn.h"
+#include "account/SignInReport.h"
 #include "context/ShowFailure.h"
 #include "platform/Paths.h"
 #include "platform/qt/UiFont.h"
@@ -124,7 +124,7 @@ void frmsetting::runOpeningSteps() {
     txtUserName->setText(qs(config.userName));
     txtMemory->setText(qs(memoryBoxText(config.memoryMb, txtMemory->text().toStdString())));
     txtjavahome->setText(qs(config.javaPath));
-    if (!config.password.empty()) {
+    if (config.signsIn()) {
         chkEna_zlg->setChecked(true);
         chkEna_zlg_Click();
         txtpassword->setText(qs(config.password));
@@ -149,14 +149,6 @@ std::string frmsetting::chosenThemeName() const {
         if (themeOptions[i]->isChecked()) return kThemes[i].name;
     }
     return kThemes[0].name;
-}
-
-bool frmsetting::signInTicked() const {
-    return chkEna_zlg->isChecked();
-}
-
-std::string frmsetting::javaPathText() const {
-    return txtjavahome->text().toStdString();
 }
 
 void frmsetting::btnApply_Click() {

@@ -18,10 +18,6 @@ class frmsetting : public QDialog {
   public:
     explicit frmsetting(LauncherContext& context, QWidget* parent = nullptr);
 
-    // Read by the launch without showing the window.
-    bool signInTicked() const;
-    std::string javaPathText() const;
-
     // The handlers of the buttons and the tick box.
     void btnApply_Click();
     void btntstlogin_Click();

@@ -275,11 +275,6 @@ void frmmain::showCredits() {
     credits->show();
 }
 
-frmsetting& frmmain::settingsStore() {
-    if (!settingsStore_) settingsStore_ = std::make_unique<frmsetting>(context_, this);
-    return *settingsStore_;
-}
-
 void frmmain::showMarketHideMain() {
     context_.hooks.showMarket(false);
     hide();
@@ -289,16 +284,7 @@ void frmmain::hideOverlay() {
     clickxger->hide();
 }
 
-bool frmmain::signInSwitch() {
-    return settingsStore().signInTicked();
-}
-
-std::string frmmain::javaPathText() {
-    return settingsStore().javaPathText();
-}
-
 void frmmain::restoreMainWindow() {
-    settingsStore_.reset();
     clickxger->hide();
     show();
 }

@@ -3,7 +3,6 @@
 #include <QPointer>
 #include <QStringList>
 #include <QWidget>
-#include <memory>
 
 #include "context/LauncherContext.h"
 #include "launch/LaunchSequence.h"
@@ -14,7 +13,6 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 class QTimer;
-class frmsetting;
 class serveradfrm;
 class TrkenderPlus;
 
@@ -50,8 +48,6 @@ class frmmain : public QWidget, public LaunchUi, public MainWindowLoadUi {
     // LaunchUi
     void showMarketHideMain() override;
     void hideOverlay() override;
-    bool signInSwitch() override;
-    std::string javaPathText() override;
     void restoreMainWindow() override;
 
   protected:
@@ -69,14 +65,12 @@ class frmmain : public QWidget, public LaunchUi, public MainWindowLoadUi {
     void showSettings();
     void showServers();
     void showCredits();
-    frmsetting& settingsStore();
 
     LauncherContext& context_;
     QColor colour_;
     QPixmap background_;
     QString backgroundFile_;
     bool collapsing_ = false;
-    std::unique_ptr<frmsetting> settingsStore_;
     QPointer<serveradfrm> servers_;
 
     QLabel* lbltitle = nullptr;

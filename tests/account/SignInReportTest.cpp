@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "account/TestSignIn.h"
+#include "account/SignInReport.h"
 
 namespace {
 
-TEST(TestSignInTest, ATokenReplyShowsTokenAndId) {
+TEST(SignInReport, ATokenReplyShowsTokenAndId) {
     SignInReport report = describeTestSignIn(
         "{\"accessToken\":\"abc\",\"selectedProfile\":{\"id\":\"0f1e\",\"name\":\"Steve\"}}");
     EXPECT_EQ(report.text, "accessToken=abc\r\nid=0f1e");
@@ -13,7 +13,7 @@ TEST(TestSignInTest, ATokenReplyShowsTokenAndId) {
     EXPECT_EQ(describeTestSignIn("{\"accessToken\":\"t\"}").text, "accessToken=t\r\nid=");
 }
 
-TEST(TestSignInTest, RepliesWithoutTokenAreFailuresShowingWhatCame) {
+TEST(SignInReport, RepliesWithoutTokenAreFailuresShowingWhatCame) {
     const std::string rejected =
         "{\"error\":\"ForbiddenOperationException\",\"errorMessage\":\"Invalid credentials.\"}";
     for (const std::string& reply : {rejected, std::string("{\"accessToken\":\"unclosed")}) {
@@ -28,14 +28,14 @@ TEST(TestSignInTest, RepliesWithoutTokenAreFailuresShowingWhatCame) {
 }
 
 // The test button and the launch read replies alike: an empty token is no sign-in.
-TEST(TestSignInTest, AnEmptyTokenIsAFailure) {
+TEST(SignInReport, AnEmptyTokenIsAFailure) {
     const std::string reply = "{\"accessToken\":\"\",\"id\":\"x\"}";
     SignInReport report = describeTestSignIn(reply);
     EXPECT_EQ(report.title, "测试登录失败");
     EXPECT_NE(report.text.find(reply), std::string::npos);
 }
 
-TEST(TestSignInTest, NoConnectionSaysSoAndWhy) {
+TEST(SignInReport, NoConnectionSaysSoAndWhy) {
     SignInReport report = describeTestSignIn(
         platform::Result<std::string>(platform::Failure{"无法连接验证服务器：Connection refused"}));
     EXPECT_EQ(report.title, "测试登录失败");

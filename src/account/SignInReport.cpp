@@ -1,4 +1,4 @@
-#include "account/TestSignIn.h"
+#include "account/SignInReport.h"
 
 #include "account/SignInReply.h"
 
