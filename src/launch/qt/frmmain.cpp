@@ -153,7 +153,7 @@ void frmmain::showRandomBackground() {
     if (File1.isEmpty()) return;
     auto index = qsizetype(std::floor(double(File1.size()) * context_.random().next()));
     index = std::clamp<qsizetype>(index, 0, File1.size() - 1);
-    QPixmap picture(qs(context_.dataFolder() + context_.style().separator) + File1[index]);
+    QPixmap picture(qs(context_.dataFile(File1[index].toStdString())));
     if (picture.isNull()) return;  // not a picture after all: keep the current background
     background_ = picture;
     backgroundFile_ = File1[index];
