@@ -56,6 +56,25 @@ std::string plainFileName(const std::string& raw) {
     return name;
 }
 
+bool isSafePathElement(std::string_view name) {
+    // The download control's own rule for file names, taken only when it keeps the name as is
+    // (it would re-read a code-page name, which then would not be the name on the server).
+    std::string text(name);
+    return !text.empty() && plainFileName(text) == text;
+}
+
+bool isSafeRelativeFolder(std::string_view folder, char separator) {
+    size_t start = 0;
+    while (true) {
+        size_t end = folder.find(separator, start);
+        if (!isSafePathElement(
+                folder.substr(start, end == std::string_view::npos ? end : end - start)))
+            return false;
+        if (end == std::string_view::npos) return true;
+        start = end + 1;
+    }
+}
+
 std::string RandomString(int count, platform::Random& random) {
     static constexpr std::string_view alphabet =
         "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";

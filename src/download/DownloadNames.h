@@ -1,6 +1,7 @@
 #pragma once
 #include <chrono>
 #include <string>
+#include <string_view>
 
 #include "platform/Random.h"
 
@@ -15,6 +16,14 @@ bool HasIllegalFileChar(const std::string& name);
 // nine characters, no control character, not "." or "..", no final dot or blank, no device
 // name such as CON or COM1 with any extension), else empty.
 std::string plainFileName(const std::string& raw);
+
+// One path element: no separator of either style, no drive (":"), none of the characters
+// Windows refuses, no control character, not empty, "." or "..".
+bool isSafePathElement(std::string_view name);
+
+// A relative folder path written with `separator` whose every element is a safe path element:
+// joined to a folder, it cannot lead out of it.
+bool isSafeRelativeFolder(std::string_view folder, char separator);
 
 // `count` characters of A-Z, a-z, 0-9, each drawn from `random`.
 std::string RandomString(int count, platform::Random& random);

@@ -62,10 +62,7 @@ std::optional<std::string> pathFromName(const std::string& name, const std::stri
 }
 
 bool isSafeLibraryPath(const std::string& path) {
-    for (const std::string& element : platform::splitAt(path, '/')) {
-        if (element.empty() || download::plainFileName(element) != element) return false;
-    }
-    return true;
+    return download::isSafeRelativeFolder(path, '/');
 }
 
 std::string libraryFileOnDisk(const std::string& librariesFolder, const std::string& path,

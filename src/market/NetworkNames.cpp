@@ -7,29 +7,6 @@
 
 namespace market {
 
-namespace {
-
-template <class Test>
-bool everyElement(std::string_view path, char separator, Test test) {
-    size_t start = 0;
-    while (true) {
-        size_t end = path.find(separator, start);
-        if (!test(path.substr(start, end == std::string_view::npos ? end : end - start)))
-            return false;
-        if (end == std::string_view::npos) return true;
-        start = end + 1;
-    }
-}
-
-}  // namespace
-
-bool isSafePathElement(std::string_view name) {
-    // The download control's own rule for file names, taken only when it keeps the name as is
-    // (it would re-read a code-page name, which then would not be the name on the server).
-    std::string text(name);
-    return !text.empty() && download::plainFileName(text) == text;
-}
-
 bool isHexDigits(std::string_view text, size_t count) {
     if (text.size() != count) return false;
     for (char c : text) {
@@ -50,7 +27,7 @@ bool isSafeResourceName(std::string_view name) {
     for (std::string_view folder : kStoreFolders) {
         if (first == folder) return false;
     }
-    return everyElement(name, '/', isSafePathElement);
+    return isSafeRelativeFolder(name, '/');
 }
 
 std::string hostOfUrl(std::string_view url) {
@@ -58,10 +35,6 @@ std::string hostOfUrl(std::string_view url) {
     if (scheme == std::string_view::npos) return std::string(url);
     std::string_view rest = url.substr(scheme + 3);
     return std::string(rest.substr(0, rest.find('/')));
-}
-
-bool isSafeRelativeFolder(std::string_view folder, char separator) {
-    return everyElement(folder, separator, isSafePathElement);
 }
 
 }  // namespace market

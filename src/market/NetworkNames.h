@@ -3,14 +3,15 @@
 #include <string>
 #include <string_view>
 
+#include "download/DownloadNames.h"
+
 // Ids, hashes and names that arrive from the network become parts of paths under the game
 // folder. These tests decide which of them may; whatever fails one is skipped, so nothing is
 // ever written outside the game folder.
 namespace market {
 
-// One path element: no separator of either style, no drive (":"), none of the characters
-// Windows refuses, no control character, not empty, "." or "..".
-bool isSafePathElement(std::string_view name);
+using download::isSafePathElement;
+using download::isSafeRelativeFolder;
 
 // Exactly `count` hexadecimal digits, in either case.
 bool isHexDigits(std::string_view text, size_t count);
@@ -26,8 +27,5 @@ bool isSafeResourceName(std::string_view name);
 // The host (and port) of a URL, what a player recognises a server by: "127.0.0.1:8080" for
 // "https://127.0.0.1:8080/a/b"; the text itself when it has no scheme.
 std::string hostOfUrl(std::string_view url);
-
-// A relative folder path written with `separator` whose every element is a safe path element.
-bool isSafeRelativeFolder(std::string_view folder, char separator);
 
 }  // namespace market

@@ -5,6 +5,9 @@
 #include <string>
 #include <string_view>
 
+#include "platform/Result.h"
+#include "platform/TextFile.h"
+
 namespace platform {
 
 // What SHA-1, SHA-256 and MD5 share: bytes fed in any split reach `compress` in blocks of 64,
@@ -45,5 +48,24 @@ class BlockHash {
 
 // Two lower-case hexadecimal digits for each of the `size` bytes.
 std::string lowerHex(const uint8_t* bytes, size_t size);
+
+// The digest of `bytes` by `Hash`, in lower-case hexadecimal.
+template <class Hash>
+std::string hexDigest(std::string_view bytes) {
+    Hash hash;
+    hash.update(bytes);
+    const auto digest = hash.finish();
+    return lowerHex(digest.data(), digest.size());
+}
+
+// The same for the file at `path`, read piece by piece, or why the file could not be read.
+template <class Hash>
+Result<std::string> hexDigestOfFile(const std::string& path) {
+    Hash hash;
+    Result<> read = readInPieces(path, [&](std::string_view piece) { hash.update(piece); });
+    if (!read) return read.failure();
+    const auto digest = hash.finish();
+    return lowerHex(digest.data(), digest.size());
+}
 
 }  // namespace platform

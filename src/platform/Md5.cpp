@@ -69,10 +69,7 @@ std::array<uint8_t, 16> Md5::finish() {
 }
 
 std::string md5Hex(std::string_view bytes) {
-    Md5 md5;
-    md5.update(bytes);
-    const std::array<uint8_t, 16> digest = md5.finish();
-    return lowerHex(digest.data(), digest.size());
+    return hexDigest<Md5>(bytes);
 }
 
 }  // namespace platform

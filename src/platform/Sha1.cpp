@@ -2,8 +2,6 @@
 
 #include <bit>
 
-#include "platform/TextFile.h"
-
 namespace platform {
 
 Sha1::Sha1() : state_{0x67452301, 0xEFCDAB89, 0x98BADCFE, 0x10325476, 0xC3D2E1F0} {}
@@ -61,23 +59,22 @@ void Sha1::compress(const uint8_t* data) {
     state_[4] += e;
 }
 
-std::string Sha1::finishHex() {
+std::array<uint8_t, 20> Sha1::finish() {
     pad();
-    const std::array<uint8_t, 20> digest = digestOf(state_);
+    return digestOf(state_);
+}
+
+std::string Sha1::finishHex() {
+    const std::array<uint8_t, 20> digest = finish();
     return lowerHex(digest.data(), digest.size());
 }
 
 std::string sha1Hex(std::string_view bytes) {
-    Sha1 sha;
-    sha.update(bytes);
-    return sha.finishHex();
+    return hexDigest<Sha1>(bytes);
 }
 
 Result<std::string> sha1OfFile(const std::string& path) {
-    Sha1 sha;
-    Result<> read = readInPieces(path, [&](std::string_view piece) { sha.update(piece); });
-    if (!read) return read.failure();
-    return sha.finishHex();
+    return hexDigestOfFile<Sha1>(path);
 }
 
 }  // namespace platform

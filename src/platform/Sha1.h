@@ -13,7 +13,9 @@ namespace platform {
 class Sha1 final : public BlockHash {
   public:
     Sha1();
-    // The digest as 40 lower-case hexadecimal digits; the object is spent afterwards.
+    // The 20 digest bytes; the object is spent afterwards.
+    std::array<uint8_t, 20> finish();
+    // The same as 40 lower-case hexadecimal digits.
     std::string finishHex();
 
   private:

@@ -2,8 +2,6 @@
 
 #include <bit>
 
-#include "platform/TextFile.h"
-
 namespace platform {
 
 namespace {
@@ -67,18 +65,11 @@ std::array<uint8_t, 32> Sha256::finish() {
 }
 
 std::string sha256Hex(std::string_view bytes) {
-    Sha256 hash;
-    hash.update(bytes);
-    const std::array<uint8_t, 32> digest = hash.finish();
-    return lowerHex(digest.data(), digest.size());
+    return hexDigest<Sha256>(bytes);
 }
 
 Result<std::string> sha256HexOfFile(const std::string& path) {
-    Sha256 hash;
-    Result<> read = readInPieces(path, [&](std::string_view piece) { hash.update(piece); });
-    if (!read) return read.failure();
-    const std::array<uint8_t, 32> digest = hash.finish();
-    return lowerHex(digest.data(), digest.size());
+    return hexDigestOfFile<Sha256>(path);
 }
 
 }  // namespace platform
